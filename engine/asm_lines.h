@@ -1,0 +1,50 @@
+#ifndef ZUM_ENGINE_ASM_LINES_H_
+#define ZUM_ENGINE_ASM_LINES_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/job.h"
+#include "engine/line_io.h"
+#include "engine/status.h"
+
+namespace zum {
+
+inline constexpr int kMaxLineTokens = 10;
+
+// One line split into words: Token(1)..Token(Count), the last being the
+// comment (with its semicolon) or the empty text.
+struct LineTokens {
+  int16_t Count = 0;
+  std::array<std::string, kMaxLineTokens + 1> Tokens;  // [1..10]
+
+  // Token I, or the empty text when I lies beyond Count.
+  const std::string& Token(int i) const {
+    static const std::string kEmpty;
+    return (i >= 1 && i <= Count) ? Tokens[i] : kEmpty;
+  }
+};
+
+// The companion file name: NAME less its last four characters, followed by
+// "_0.asm" ("gate.asm" -> "gate_0.asm"). Returns false with *err filled when
+// NAME has fewer than four characters.
+bool IncludedFileName(std::string_view name, std::string* companion,
+                      std::string* err);
+
+// Splits LINE: blanks and commas separate words and a semicolon starts the
+// comment, which is always the last token (empty when there is none).
+// Returns false with *err filled when the line has more than 10 tokens.
+bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err);
+
+// Reads the keyframe table whose label line IN has just returned: three
+// header lines, the row count line ("dw" and the count) and the rows
+// ("real4" and four numbers, five for KIND 3). Errors name the file and
+// line: a missing or non-integer row count, a count below 1 or above 1025,
+// a value beyond the float range, too many tokens, the end of the file.
+Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table);
+
+}  // namespace zum
+
+#endif  // ZUM_ENGINE_ASM_LINES_H_

@@ -1,0 +1,97 @@
+#ifndef ZUM_ENGINE_GENERATION_RUN_H_
+#define ZUM_ENGINE_GENERATION_RUN_H_
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "engine/job.h"
+#include "engine/line_io.h"
+#include "engine/status.h"
+
+namespace zum {
+
+// Receives the run's progress shares; the shares of one run add up to at
+// most 100.
+using ProgressFn = std::function<void(double share)>;
+
+// One generation run over one JobSettings snapshot: scans every animation's
+// companion input, writes the main output file, then copies animation 1's
+// companion input into the output's companion file, handing each RIFF chunk
+// to its section writer.
+//
+// File numbers: the output writer is file 1; file a + 1 is the reader of
+// animation a's companion input (2 = animation 1).
+//
+// Outputs that would overwrite an input are refused before anything is
+// opened. On any error every file is closed and the companion output is
+// removed, so no half-written companion file is passed off as a result; the
+// main output, written first, stays complete. The object is large (it holds
+// 102 keyframe tables); allocate it on the heap.
+class GenerationRun {
+ public:
+  // JOB must outlive the run. PROGRESS may be empty.
+  GenerationRun(const JobSettings& job, ProgressFn progress);
+  ~GenerationRun();
+  GenerationRun(const GenerationRun&) = delete;
+  GenerationRun& operator=(const GenerationRun&) = delete;
+
+  // The whole run. Returns the first error, "FILE:LINE: ..." where a line
+  // is to blame.
+  Status RunGeneration();
+
+  const SourceScan& scan(int animation) const { return scan_[animation]; }
+  const std::string& label_base() const { return label_base_; }
+  int16_t frame_count() const { return frame_count_; }
+
+ private:
+  // Run driver.
+  Status CheckOutputNames() const;
+  Status WriteMainFile();
+  Status DispatchLine();
+  void CloseAllFiles();
+  void AddProgress(double share);
+
+  // Animation parameters chunk.
+  Status WriteAnimationParameters();
+  Status FlushKeyframeTables(bool translation_pending, bool rotation_pending,
+                             int16_t part);
+  Status SeekAnimationParameters(int file);
+
+  // Animation commands chunk.
+  Status WriteAnimationCommands();
+  // Scene graph chunk.
+  Status WriteSceneGraphEntries();
+  // Drawing code chunk and the trigger state machine.
+  Status WriteBglCode();
+  Status WriteTriggerStateMachine();
+
+  LineReader& Input(int file) { return inputs_[file]; }
+  // The companion input of animation 1.
+  LineReader& Main() { return inputs_[2]; }
+
+  const JobSettings& job_;
+  ProgressFn progress_;
+
+  int16_t animation_count_ = 1;  // N
+  std::array<SourceScan, kMaxAnimations + 1> scan_;
+  std::string label_base_;
+  int16_t frame_count_ = 0;
+  KeyframeTable current_table_;
+  std::array<KeyframeTable, kMaxAnimations + 1> translation_tables_;
+  std::array<KeyframeTable, kMaxAnimations + 1> rotation_tables_;
+
+  std::string companion_output_;
+  LineWriter out_;                                     // file 1
+  std::array<LineReader, kMaxAnimations + 2> inputs_;  // files 2..51
+};
+
+// Runs one generation over JOB; a convenience for callers that need no
+// access to the run's state afterwards.
+Status RunGeneration(const JobSettings& job, ProgressFn progress);
+
+}  // namespace zum
+
+#endif  // ZUM_ENGINE_GENERATION_RUN_H_

@@ -1,0 +1,66 @@
+#ifndef ZUM_ENGINE_NUMBER_RULES_H_
+#define ZUM_ENGINE_NUMBER_RULES_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The one place where texts become numbers and numbers become texts. A blank
+// is the space character; tabs are never skipped.
+namespace zum {
+
+// The leading-number parse: skips leading blanks, then reads an optional
+// sign, digits with an optional point (".5" and "5." both count) and an
+// optional exponent ("e" or "E", optional sign, digits). Stops at the first
+// other character; text that does not start with a number gives 0.
+double LeadingNumber(std::string_view text);
+
+// Reads TEXT as a whole number: blanks around it are allowed, anything else
+// that is not part of the number makes it no number. Returns false for empty
+// text and non-numbers.
+bool ParseWholeNumber(std::string_view text, double* value);
+
+// The numeric test: true when ParseWholeNumber accepts TEXT.
+bool IsNumeric(std::string_view text);
+
+// Converts TEXT to a signed 16-bit integer: a whole number (see
+// ParseWholeNumber) rounded half to even, then range-checked (32767.5 fails,
+// -32768.5 gives -32768). Returns false with *err filled otherwise.
+bool ToInt16(std::string_view text, int16_t* value, std::string* err);
+
+// Rounds VALUE half to even and checks the 16-bit range.
+bool RoundToInt16(double value, int16_t* result, std::string* err);
+
+// Stores VALUE as a 32-bit float (nearest, ties to even). Returns false with
+// *err filled when VALUE is beyond the float range.
+bool StoreFloat32(double value, float* result, std::string* err);
+
+// Reads TEXT as a whole number (see ParseWholeNumber) and stores it as a
+// 32-bit float. Returns false with *err filled for a non-number or overflow.
+bool ToFloat32(std::string_view text, float* value, std::string* err);
+
+// The keyframe number format: VALUE rounded to DECIMALS places (1 for keys,
+// 3 for values), ties to even on the exact float value, then written with at
+// most 7 significant digits: a leading blank for zero and positive numbers,
+// "-" for negative ones, "0." in front of a fraction below 1, and ".0"
+// appended to a whole number. 0 -> " 0.0", 0.25 -> "0.25", -0.5 -> "-0.5",
+// -2 -> "-2.0", 20 -> " 20.0". A negative zero after rounding is " 0.0".
+std::string KeyframeNumber(float value, int decimals);
+
+// Appends KeyframeNumber(value, decimals) to *out.
+void AppendKeyframeNumber(float value, int decimals, std::string* out);
+
+// Plain decimal integer text, "-" for a negative number, no blanks.
+std::string IntText(long value);
+
+// Checked 16-bit arithmetic: false when the exact result leaves
+// -32768..32767, *result untouched then.
+bool Add16(int a, int b, int16_t* result);
+bool Mul16(int a, int b, int16_t* result);
+
+// Removes leading and trailing blanks (spaces only).
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace zum
+
+#endif  // ZUM_ENGINE_NUMBER_RULES_H_

@@ -1,0 +1,51 @@
+#ifndef ZUM_ENGINE_STATUS_H_
+#define ZUM_ENGINE_STATUS_H_
+
+#include <string>
+#include <utility>
+
+namespace zum {
+
+// The outcome of an operation: success, or an error with a message that says
+// where and what, for example "door_0.asm:412: keyframe table has 1100 rows;
+// at most 1025 fit". Errors are values; nothing in the engine throws.
+class Status {
+ public:
+  Status() = default;
+
+  static Status OK() { return Status(); }
+  static Status Error(std::string message) {
+    return Status(std::move(message));
+  }
+  // An error that names a line of a file: "FILE:LINE: message".
+  static Status AtLine(const std::string& file, long line,
+                       const std::string& message) {
+    return Status(file + ":" + std::to_string(line) + ": " + message);
+  }
+  // An error that names a file but no line: "FILE: message".
+  static Status InFile(const std::string& file, const std::string& message) {
+    return Status(file + ": " + message);
+  }
+
+  bool ok() const { return !error_; }
+  const std::string& message() const { return message_; }
+  std::string ToString() const { return ok() ? "OK" : message_; }
+
+ private:
+  explicit Status(std::string message)
+      : error_(true), message_(std::move(message)) {}
+
+  bool error_ = false;
+  std::string message_;
+};
+
+}  // namespace zum
+
+// Returns from the calling function when EXPR yields an error status.
+#define ZUM_RETURN_IF_ERROR(expr)          \
+  do {                                     \
+    ::zum::Status zum_status_ = (expr);    \
+    if (!zum_status_.ok()) return zum_status_; \
+  } while (false)
+
+#endif  // ZUM_ENGINE_STATUS_H_
