@@ -80,6 +80,12 @@ class GenerationRun {
   std::string label_base_;
   int16_t frame_count_ = 0;
   KeyframeTable current_table_;
+  // Whether the animation parameters chunk gave part 1 its local variable
+  // area, and whether the animation commands chunk wrote a tick block for
+  // part 1: the trigger state machine and the matrix selection blocks rely
+  // on both.
+  bool has_local_area_part1_ = false;
+  bool has_tick_block_part1_ = false;
   std::array<KeyframeTable, kMaxAnimations + 1> translation_tables_;
   std::array<KeyframeTable, kMaxAnimations + 1> rotation_tables_;
 
