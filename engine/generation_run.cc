@@ -196,6 +196,9 @@ Status GenerationRun::DispatchLine() {
   if (Contains(line, "'A','N','I','P'")) {
     return WriteAnimationParameters();
   }
+  if (Contains(line, "'B','G','L',' '")) {
+    return WriteBglCode();
+  }
   return Status::OK();
 }
 
