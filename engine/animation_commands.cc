@@ -37,8 +37,9 @@ bool Contains(std::string_view line, std::string_view what) {
 bool ReadInt16(std::string_view text, std::string_view what, int16_t* value,
                std::string* err) {
   std::string ignored;
-  if (ToInt16(text, value, &ignored))
+  if (ToInt16(text, value, &ignored)) {
     return true;
+  }
   *err = "expected ";
   *err += what;
   *err += " (a whole number from -32768 to 32767), found ";
@@ -162,8 +163,9 @@ bool WriteCommandCopies(LineWriter& out, const ChunkShape& shape,
         Emit(out, "BGL_TRANSFORM_INDIRECT ", first, ", ", x);
         out.WriteEmptyLine();
       } else {
-        if (command.interpolation)
+        if (command.interpolation) {
           WriteTickBlock(out, shape, part, x);
+        }
         if (command.translation) {
           WriteAnimateBlock(out, shape, "_trans_", part, animation,
                             kVariantSuffix[j], command.translation_tail, x);
@@ -244,8 +246,9 @@ bool OffsetLabelNumber(std::string_view line, int16_t* number,
 
 bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
                       std::string* err) {
-  if (!OffsetLabelNumber(line, &args->part, err))
+  if (!OffsetLabelNumber(line, &args->part, err)) {
     return false;
+  }
   const std::string_view t = TrimBlanks(line);
   const size_t last_comma = t.rfind(',');
   const size_t paren = t.find(')');
@@ -297,11 +300,13 @@ Status GenerationRun::WriteAnimationCommands() {
     } else if (Contains(line, "BGL_INTERPOLATE")) {
       command.interpolation = true;
     } else if (Contains(line, "BGL_ANIMATE_INDIRECT")) {
-      if (animate_count > 0)
+      if (animate_count > 0) {
         AddProgress(20.0 / animate_count);
+      }
       AnimateArgs args;
-      if (!ParseAnimateLine(line, &args, &err))
+      if (!ParseAnimateLine(line, &args, &err)) {
         return in.ErrorHere(err);
+      }
       command.part = args.part;
       command.matrix = args.matrix;
       if (Contains(line, "_trans_")) {

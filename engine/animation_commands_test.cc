@@ -230,8 +230,9 @@ class AnimationCommandsRunTest : public ::testing::Test {
   // The position of LINE in the output lines, -1 when absent.
   int IndexOf(const std::vector<std::string>& lines, const std::string& line) {
     for (size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i] == line)
+      if (lines[i] == line) {
         return static_cast<int>(i);
+      }
     }
     return -1;
   }
@@ -379,8 +380,9 @@ class FrameBlockTest : public AnimationCommandsRunTest {
     std::vector<std::string> lines = OutputLines();
     int from = IndexOf(lines, "bgl_animation_command_start_1 label word");
     std::vector<std::string> blocks;
-    if (from < 0)
+    if (from < 0) {
       return blocks;
+    }
     for (size_t i = from + 13; i < lines.size() && !lines[i].empty(); ++i) {
       blocks.push_back(lines[i]);
     }

@@ -27,8 +27,9 @@ bool Contains(std::string_view line, std::string_view what) {
 void NormalizeSceneGraphLine(std::string* line) {
   std::replace(line->begin(), line->end(), '\t', ' ');
   const std::string_view trimmed = TrimBlanks(*line);
-  if (trimmed.size() == line->size())
+  if (trimmed.size() == line->size()) {
     return;
+  }
   const size_t start = trimmed.empty() ? 0 : trimmed.data() - line->data();
   line->erase(start + trimmed.size());
   line->erase(0, start);
@@ -91,8 +92,9 @@ bool SceneGraphTable::Add(int16_t child, int16_t sibling, std::string* err) {
 
 int SceneGraphTable::LastTopLevelRow(int commands) const {
   for (int k = std::min(commands, kMaxSceneGraphEntries); k >= 1; --k) {
-    if (rows_[k].top_level)
+    if (rows_[k].top_level) {
       return k;
+    }
   }
   return 0;
 }
@@ -102,15 +104,17 @@ bool SceneGraphTable::CopyLinks(int k, int copy, int copies, int commands,
                                 int16_t* sibling) const {
   const SceneGraphRow& row = rows_[k];
   int16_t base = 0;
-  if (!Mul16(copy, commands, &base))
+  if (!Mul16(copy, commands, &base)) {
     return false;
+  }
   if (row.child == -1) {
     *child = -1;
   } else if (!Add16(row.child, base, child)) {
     return false;
   }
-  if (row.sibling != -1)
+  if (row.sibling != -1) {
     return Add16(row.sibling, base, sibling);
+  }
   if (!row.top_level || k < last_top || copy == copies - 1) {
     *sibling = -1;
     return true;

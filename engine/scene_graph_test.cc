@@ -128,8 +128,9 @@ TEST_F(SceneGraphTableTest, MissingRowsLinkToTheCopyBase) {
 }
 
 TEST_F(SceneGraphTableTest, HoldsExactly1024Entries) {
-  for (int k = 1; k <= 1024; ++k)
+  for (int k = 1; k <= 1024; ++k) {
     Add(-1, -1);
+  }
   EXPECT_EQ(table_.count(), 1024);
   std::string err;
   EXPECT_FALSE(table_.Add(-1, -1, &err));
@@ -179,8 +180,9 @@ class SceneGraphRunTest : public ::testing::Test {
     lines.push_back("    db 'S','C','E','N'");
     lines.push_back("    dd scene_graph_riff_end - $ - 4");
     lines.insert(lines.end(), body.begin(), body.end());
-    if (with_end)
+    if (with_end) {
       lines.push_back("scene_graph_riff_end label byte");
+    }
     const std::string companion = CrLf(lines);
     for (int a = 1; a <= animations; ++a) {
       const std::string name = "obj" + std::to_string(a);
@@ -208,8 +210,9 @@ class SceneGraphRunTest : public ::testing::Test {
   std::vector<std::string> Links() {
     std::vector<std::string> links;
     for (const std::string& line : SplitCrLf(Output())) {
-      if (!line.starts_with("BGL_SCENEGRAPH_ENTRY "))
+      if (!line.starts_with("BGL_SCENEGRAPH_ENTRY ")) {
         continue;
+      }
       size_t third = line.find(',');
       third = line.find(',', third + 1);
       third = line.find(',', third + 1);
