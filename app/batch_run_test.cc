@@ -173,10 +173,20 @@ TEST_F(BatchRunTest, LoadedBoundingBoxDropsTheAdditionalCondition) {
 }
 
 TEST_F(BatchRunTest, FailedRunExitsOneWithTheEnginesMessage) {
-  record_.txt_file_out = dir_.File("gate.asm");  // would overwrite its input
+  // The companion file passes the page check; the main file is gone.
+  fs::remove(dir_.File("gate.asm"));
   EXPECT_EQ(Run(), kBatchRunFailed);
   EXPECT_EQ(out_.str(), "");
-  EXPECT_EQ(err_.str().rfind(dir_.File("gate.asm"), 0), 0u) << err_.str();
+  EXPECT_EQ(err_.str(), dir_.File("gate.asm") +
+                            ": cannot open for reading (No such file or "
+                            "directory)\n");
+}
+
+TEST_F(BatchRunTest, OutputOverAnInputIsRefusedByTheRun) {
+  record_.txt_file_out = dir_.File("gate.asm");
+  EXPECT_EQ(Run(), kBatchRunFailed);
+  EXPECT_EQ(err_.str().rfind("the output would overwrite an input: ", 0), 0u)
+      << err_.str();
   EXPECT_EQ(ReadFile(dir_.File("gate.asm")), kMainText);
 }
 

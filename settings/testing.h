@@ -1,44 +1,19 @@
 #ifndef ZUM_SETTINGS_TESTING_H_
 #define ZUM_SETTINGS_TESTING_H_
 
-#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
-// Helpers shared by the settings tests. Used by tests only.
+#include "engine/testing.h"
+
+// Helpers shared by the settings and zum-batch tests. Used by tests only.
 namespace zum::testing {
-
-// A fresh folder under the system's temporary folder, removed with its
-// contents when the object goes.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  // The full path of NAME inside the folder, as a string.
-  std::string File(std::string_view name) const;
-
- private:
-  std::filesystem::path path_;
-};
-
-// Writes CONTENT to PATH as bytes, replacing the file.
-void WriteFile(const std::string& path, std::string_view content);
-// The bytes of PATH; empty when it cannot be read.
-std::string ReadFile(const std::string& path);
-// The lines joined, each followed by CR LF.
-std::string CrLf(const std::vector<std::string>& lines);
-// Splits TEXT at CR LF; a final CR LF does not start another line.
-std::vector<std::string> SplitCrLf(std::string_view text);
 
 // A companion "_0.asm" file whose scan gives TRANSFORMS transform commands,
 // ANIMATES animate commands and one translation table per entry of FRAMES,
-// the table's last key being that entry. Labels begin with LABEL_BASE.
+// the table's last key being that entry. It has no RIFF chunk, so a run
+// copies it unchanged. Labels begin with LABEL_BASE.
 std::string CompanionText(int transforms, int animates,
                           std::initializer_list<int> frames,
                           std::string_view label_base = "gate");
