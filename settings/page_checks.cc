@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "engine/asm_lines.h"
 #include "engine/number_rules.h"
-#include "engine/source_scanner.h"
+#include "settings/pre_scan.h"
 
 namespace zum {
 namespace {
@@ -72,21 +71,13 @@ int16_t CheckSecondaryPage(const JobSettings& job) {
   return kCheckPassed;
 }
 
-// Scans the companion file of animation A into *SCAN.
+// Scans the companion file of animation A into *SCAN; the error names the
+// animation and its input file in front of the scanner's message.
 Status PreScan(const JobSettings& job, int a, SourceScan* scan) {
-  *scan = SourceScan();
-  std::string companion;
-  std::string err;
-  Status status;
-  if (!IncludedFileName(job.InputFile[a], &companion, &err)) {
-    status = Status::Error(err);
-  } else {
-    status = ScanSourceFile(companion, scan);
-  }
+  Status status = PreScanInputFile(job.InputFile[a], scan);
   if (status.ok()) {
     return status;
   }
-  *scan = SourceScan();
   return Status::Error("animation " + std::to_string(a) + " (" +
                        job.InputFile[a] + "): " + status.message());
 }
