@@ -65,7 +65,7 @@ int16_t CheckSecondaryPage(const JobSettings& job) {
     return kCheckVariable;
   }
   int16_t count = 0;
-  if (job.AnimationCount.empty() || !AnimationCountOf(job, &count)) {
+  if (!AnimationCountOf(job, &count)) {
     return kCheckAnimationCount;
   }
   return kCheckPassed;
