@@ -69,4 +69,26 @@ std::vector<std::string> SplitCrLf(std::string_view text) {
   return lines;
 }
 
+std::vector<std::string> KeyframeTableLines(
+    std::string_view label, int kind,
+    const std::vector<std::vector<std::string>>& rows) {
+  std::vector<std::string> lines = {std::string(label) + " label word",
+                                    "   dw    " + std::to_string(kind),
+                                    "   real4 -1.0", "   real4 16 dup (0.0)",
+                                    "   dw    " + std::to_string(rows.size())};
+  for (const auto& row : rows) {
+    std::string line = "   real4 ";
+    for (size_t i = 0; i < row.size(); ++i) {
+      line += (i == 0 ? "" : ", ") + row[i];
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+void Append(std::vector<std::string>* all,
+            const std::vector<std::string>& lines) {
+  all->insert(all->end(), lines.begin(), lines.end());
+}
+
 }  // namespace zum::testing

@@ -37,6 +37,17 @@ std::string CrLf(const std::vector<std::string>& lines);
 // Splits TEXT at CR LF; a final CR LF does not start another line.
 std::vector<std::string> SplitCrLf(std::string_view text);
 
+// The lines of a keyframe table as an exporter writes it: LABEL + " label
+// word", three header lines, the row count line and one "real4" line per
+// row (each row's numbers joined by ", ").
+std::vector<std::string> KeyframeTableLines(
+    std::string_view label, int kind,
+    const std::vector<std::vector<std::string>>& rows);
+
+// Appends LINES to *ALL.
+void Append(std::vector<std::string>* all,
+            const std::vector<std::string>& lines);
+
 }  // namespace zum::testing
 
 #endif  // ZUM_ENGINE_TESTING_H_
