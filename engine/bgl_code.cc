@@ -49,8 +49,9 @@ Status ReadMatrixNumber(const LineReader& in, std::string_view line,
   const std::string_view text =
       at + 9 <= trimmed.size() ? trimmed.substr(at + 9) : std::string_view();
   std::string err;
-  if (ToInt16(text, m, &err))
+  if (ToInt16(text, m, &err)) {
     return Status::OK();
+  }
   double value;
   if (ParseWholeNumber(text, &value)) {
     return in.ErrorHere("matrix number '" + std::string(text) +
@@ -126,11 +127,13 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
       }
       out.WriteLine(std::string(kSetMatrix) + " " + IntText(x));
       out.WriteLine("BGL_JUMP_32 " + prefix + "_cont");
-      if (trigger)
+      if (trigger) {
         out.WriteLine(variant_label + " label word");
+      }
     }
-    if (job.SecondaryEnabled)
+    if (job.SecondaryEnabled) {
       out.WriteLine(animation_label + " label word");
+    }
   }
 
   // Drawn when a gating test fails or no secondary range holds: the first
@@ -162,7 +165,7 @@ Status GenerationRun::WriteBglCode() {
   shape.animations = animation_count_;
   shape.gate_in_wrapper =
       !job_.TriggerEnabled || job_.AdditionalAppliesTo == AppliesTo::kAnimation;
-  int16_t matrices;
+  int16_t matrices = 0;
   const bool matrices_fit =
       Add16(scan_[1].TransformCount, scan_[1].AnimateCount, &matrices);
   shape.matrices = matrices;
@@ -186,8 +189,9 @@ Status GenerationRun::WriteBglCode() {
         Contains(line, "MasterScale_1 label")) {
       out_.WriteLine(line);
       out_.WriteEmptyLine();
-      if (!job_.TriggerEnabled)
+      if (!job_.TriggerEnabled) {
         continue;
+      }
       if (state_machine_at != 0) {
         return in.ErrorHere(
             "a second model label line; the trigger state machine was "
@@ -220,8 +224,8 @@ Status GenerationRun::WriteBglCode() {
       return in.ErrorHere(
           "the companion file has " +
           IntText(long{scan_[1].TransformCount} + scan_[1].AnimateCount) +
-          " BGL_TRANSFORM_INDIRECT and BGL_ANIMATE_INDIRECT commands; the "
-          "matrix copies of more than 32767 cannot be numbered");
+          " BGL_TRANSFORM_INDIRECT and BGL_ANIMATE_INDIRECT commands; "
+          "more than 32767 animated parts cannot be numbered");
     }
     if (matrices == 0) {
       return in.ErrorHere(
@@ -244,9 +248,9 @@ Status GenerationRun::WriteBglCode() {
           "parameters chunk has no part numbered 1, so there is no local "
           "variable area " +
           label_base_ +
-          "_local_varbase_1 for the matrix selection to read the trigger "
-          "state from and the model would not compile. Number the model's "
-          "first animated part 1");
+          "_local_varbase_1, which every matrix selection block refers to, "
+          "and the model would not compile. Number the model's first "
+          "animated part 1");
     }
     const auto [first, inserted] = selected_at.emplace(m, in.line_number());
     if (!inserted) {

@@ -36,8 +36,9 @@ std::string Chunk(const std::vector<std::string>& body) {
 
 std::vector<std::string> Join(std::vector<std::vector<std::string>> parts) {
   std::vector<std::string> lines;
-  for (const auto& part : parts)
+  for (const auto& part : parts) {
     lines.insert(lines.end(), part.begin(), part.end());
+  }
   return lines;
 }
 
@@ -227,9 +228,9 @@ TEST_F(BglCodeTest, SelectionWithoutPartOneIsRefusedAtTheFirstSelection) {
             At("BGL_SET_MATRIX_INDIRECT 1") +
                 "the drawing code selects a matrix here, but the animation "
                 "parameters chunk has no part numbered 1, so there is no "
-                "local variable area gate_local_varbase_1 for the matrix "
-                "selection to read the trigger state from and the model would "
-                "not compile. Number the model's first animated part 1");
+                "local variable area gate_local_varbase_1, which every matrix "
+                "selection block refers to, and the model would not compile. "
+                "Number the model's first animated part 1");
 }
 
 TEST_F(BglCodeTest, SelectionWithoutAnimatedPartsIsRefused) {

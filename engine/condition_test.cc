@@ -22,8 +22,9 @@ double RoundHalfEven(double value) {
 // A whole number in plain decimal, "-" for a negative one, all digits, never
 // "-0".
 std::string WholeText(double whole) {
-  if (whole == 0)
+  if (whole == 0) {
     return "0";
+  }
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.0f", whole);
   return buffer;
@@ -50,8 +51,9 @@ std::string FieldError(ConditionRole role, std::string_view field,
 // Reads TEXT as a number; fills *err naming FIELD when it is none.
 bool ReadNumber(ConditionRole role, std::string_view field,
                 std::string_view text, double* value, std::string* err) {
-  if (ParseWholeNumber(text, value))
+  if (ParseWholeNumber(text, value)) {
     return true;
+  }
   *err = FieldError(role, field, text, "is not a number");
   return false;
 }
@@ -60,11 +62,13 @@ bool ReadNumber(ConditionRole role, std::string_view field,
 bool ReadFloat(ConditionRole role, std::string_view field,
                std::string_view text, float* value, std::string* err) {
   double number;
-  if (!ReadNumber(role, field, text, &number, err))
+  if (!ReadNumber(role, field, text, &number, err)) {
     return false;
+  }
   std::string ignored;
-  if (StoreFloat32(number, value, &ignored))
+  if (StoreFloat32(number, value, &ignored)) {
     return true;
+  }
   *err = FieldError(role, field, text, "lies beyond the 32-bit float range");
   return false;
 }
@@ -171,8 +175,9 @@ Status WriteConditionTest(LineWriter& out, std::string_view label,
       }
       line = "IFINBOXP ";
       line.append(label);
-      for (const std::string& extent : extents)
+      for (const std::string& extent : extents) {
         line += ", " + extent;
+      }
       break;
     }
   }

@@ -75,8 +75,9 @@ void DrawingCodeTest::WriteAnimation(int a, const ModelShape& shape) {
             CrLf({"; main file", "    include " + name + "_0.asm", "end"}));
   const std::string companion = Companion(shape);
   WriteFile(dir_.File(name + "_0.asm"), companion);
-  if (a == 1)
+  if (a == 1) {
     companion_ = companion;
+  }
 }
 
 Status DrawingCodeTest::Run() {
@@ -87,12 +88,14 @@ Status DrawingCodeTest::Run() {
 std::string DrawingCodeTest::DrawingCode() const {
   const std::string output = ReadFile(dir_.File("out_0.asm"));
   const size_t tag = output.find("'B','G','L',' '");
-  if (tag == std::string::npos)
+  if (tag == std::string::npos) {
     return "(no drawing code chunk)";
+  }
   const size_t start = output.find("\r\n", tag) + 2;
   const size_t end_line = output.find("bgl_riff_end label", start);
-  if (end_line == std::string::npos)
+  if (end_line == std::string::npos) {
     return output.substr(start);
+  }
   return output.substr(start, output.find("\r\n", end_line) + 2 - start);
 }
 
