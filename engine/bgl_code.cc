@@ -90,9 +90,12 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
   out.WriteLine("LOCAL_BASE_32 " + shape.label_base + "_local_varbase_1");
   if (shape.gate_in_wrapper) {
     if (job.AnimationConditionEnabled) {
-      ZUM_RETURN_IF_ERROR(
+      const Status status =
           WriteConditionTest(out, fail, job.AnimationCondition,
-                             ConditionRole::kAnimationCondition));
+                             ConditionRole::kAnimationCondition);
+      if (!status.ok()) {
+        return in.ErrorHere(status.message());
+      }
     }
     if (job.AdditionalConditionEnabled) {
       // The additional condition has no kind of its own: it is a between

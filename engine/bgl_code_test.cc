@@ -287,7 +287,8 @@ TEST_F(BglCodeTest, BadBoxOfTheAnimationConditionNamesTheField) {
   shape.drawing_code = {"BGL_SET_MATRIX_INDIRECT 1"};
   WriteAnimation(1, shape);
   EXPECT_EQ(Run().ToString(),
-            "animation condition: box y minimum 'low' is not a number");
+            At("BGL_SET_MATRIX_INDIRECT 1") +
+                "animation condition: box y minimum 'low' is not a number");
 }
 
 TEST_F(BglCodeTest, ChunkWithoutEndLineIsRefusedAtTheFileEnd) {

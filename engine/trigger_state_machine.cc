@@ -6,6 +6,9 @@
 // frame word (local word 0h) lies in the start window 0..3 and ends in the
 // end window F - 3..F. The matrix selection blocks draw the variant that
 // belongs to the state.
+//
+// The writer reads no input; its errors (a bounding box whose extents cannot
+// be computed) name the model label line after which it was being written.
 
 #include "engine/condition_test.h"
 #include "engine/generation_run.h"
@@ -20,9 +23,12 @@ Status GenerationRun::WriteTriggerStateMachine() {
   // the trigger is not evaluated.
   if (job_.AdditionalAppliesTo == AppliesTo::kAnimationTrigger) {
     if (job_.AnimationConditionEnabled) {
-      ZUM_RETURN_IF_ERROR(
+      const Status status =
           WriteConditionTest(out_, "at_9", job_.AnimationCondition,
-                             ConditionRole::kAnimationCondition));
+                             ConditionRole::kAnimationCondition);
+      if (!status.ok()) {
+        return Main().ErrorHere(status.message());
+      }
     }
     if (job_.AdditionalConditionEnabled) {
       // Always a between test here, whatever the animation condition's kind.
@@ -63,8 +69,11 @@ Status GenerationRun::WriteTriggerStateMachine() {
   out_.WriteEmptyLine();
 
   // The trigger holding takes state 0 to 1; not holding takes 3 to 4.
-  ZUM_RETURN_IF_ERROR(
-      WriteConditionTest(out_, "at_5", job_.Trigger, ConditionRole::kTrigger));
+  const Status status =
+      WriteConditionTest(out_, "at_5", job_.Trigger, ConditionRole::kTrigger);
+  if (!status.ok()) {
+    return Main().ErrorHere(status.message());
+  }
   out_.WriteLine("  IFIN1 at_6, 6h, 0, 0");
   out_.WriteLine("    SETWRD 6h, 1");
   out_.WriteLine("  at_6 label word");

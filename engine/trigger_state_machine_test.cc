@@ -180,7 +180,22 @@ TEST_F(TriggerStateMachineTest, BadTriggerBoxNamesTheField) {
   shape.drawing_code = {"gate_MasterScale_1 label BGLCODE"};
   WriteAnimation(1, shape);
   EXPECT_EQ(Run().ToString(),
-            "animation trigger: rotation 'abc' is not a number");
+            At("MasterScale_1 label") +
+                "animation trigger: rotation 'abc' is not a number");
+}
+
+TEST_F(TriggerStateMachineTest, BadGatingBoxNamesTheField) {
+  job_.AnimationConditionEnabled = true;
+  job_.AnimationCondition.Kind = ConditionKind::kBoundingBox;
+  job_.AnimationCondition.BoxXMin = "-1";
+  job_.AnimationCondition.BoxXMax = "1e39";
+  ModelShape shape;
+  shape.drawing_code = {"gate_MasterScale_1 label BGLCODE"};
+  WriteAnimation(1, shape);
+  EXPECT_EQ(Run().ToString(),
+            At("MasterScale_1 label") +
+                "animation condition: box x maximum '1e39' lies beyond the "
+                "32-bit float range");
 }
 
 }  // namespace
