@@ -63,9 +63,8 @@ void BM_CopyOutputFiles(benchmark::State& state) {
   for (auto _ : state) {
     for (const char* name : {"out.asm", "out_0.asm"}) {
       std::FILE* in = std::fopen((Job().folder / name).c_str(), "rb");
-      std::FILE* out =
-          std::fopen((Job().folder / (std::string("copy_") + name)).c_str(),
-                     "wb");
+      std::FILE* out = std::fopen(
+          (Job().folder / (std::string("copy_") + name)).c_str(), "wb");
       size_t n;
       while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
         std::fwrite(buffer.data(), 1, n, out);

@@ -10,7 +10,9 @@ class File {
  public:
   explicit File(const std::string& path) : f_(std::fopen(path.c_str(), "wb")) {}
   ~File() { std::fclose(f_); }
-  void Line(const std::string& text) { std::fprintf(f_, "%s\r\n", text.c_str()); }
+  void Line(const std::string& text) {
+    std::fprintf(f_, "%s\r\n", text.c_str());
+  }
 
  private:
   std::FILE* f_;
@@ -29,8 +31,8 @@ void Table(File& f, const std::string& label, int kind, int animation) {
       std::snprintf(row, sizeof row, "   real4 %d.0, %.6f, %.6f, %.6f", r,
                     t * animation, -t * 2.5, t * 0.125);
     } else {
-      std::snprintf(row, sizeof row, "   real4 %d.0, %.6f, %.6f, %.6f, %.6f",
-                    r, 0.0, t * 0.7071 / animation, 0.0, 1.0 - t * 0.2929);
+      std::snprintf(row, sizeof row, "   real4 %d.0, %.6f, %.6f, %.6f, %.6f", r,
+                    0.0, t * 0.7071 / animation, 0.0, 1.0 - t * 0.2929);
     }
     f.Line(row);
   }
@@ -66,14 +68,17 @@ void WriteAnimation(const std::string& folder, int a, int parts) {
     for (const char* kind : {"trans", "quat"}) {
       int k = 2 * (p - 1) + (kind[0] == 'q');
       std::string part = std::to_string(p);
-      f.Line("bgl_animation_command_start_" + std::to_string(k) + " label word");
+      f.Line("bgl_animation_command_start_" + std::to_string(k) +
+             " label word");
       f.Line("    BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\\");
       f.Line("    VAR_BASE_LOCAL,0h,\\");
       f.Line("    VAR_BASE_LOCAL, (offset obj_" + part +
              "_tick18_mod_1 - offset obj_base)");
-      f.Line("    BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset "
-             "obj_" + std::string(kind) + "_" + part +
-             " - offset obj_base), " + std::to_string(k));
+      f.Line(
+          "    BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset "
+          "obj_" +
+          std::string(kind) + "_" + part + " - offset obj_base), " +
+          std::to_string(k));
       f.Line("bgl_animation_command_end_" + std::to_string(k) + " label word");
     }
   }

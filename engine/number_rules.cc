@@ -50,10 +50,9 @@ size_t NumberLength(std::string_view text) {
   return i;
 }
 
-constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
-                                  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17,
-                                  1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kExactPow10[] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Reads a number that NumberLength accepted in full. Numbers with at most 15
 // significant digits and a small decimal exponent, which is what the
@@ -104,8 +103,8 @@ double ParseNumber(std::string_view number) {
   }
   if (digits <= 15 && exponent >= -22 && exponent <= 22) {
     double m = static_cast<double>(mantissa);
-    double result = exponent < 0 ? m / kExactPow10[-exponent]
-                                 : m * kExactPow10[exponent];
+    double result =
+        exponent < 0 ? m / kExactPow10[-exponent] : m * kExactPow10[exponent];
     return negative ? -result : result;
   }
   // strtod needs a terminated string; the number is short.
