@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/animation_commands.h"
 #include "engine/condition_test.h"
 #include "engine/generation_run.h"
 #include "engine/number_rules.h"
@@ -65,9 +66,7 @@ Status ReadMatrixNumber(const LineReader& in, std::string_view line,
 // X(i, j) = ((i - 1) * M + (j - 1)) * C + m in checked 16-bit arithmetic.
 Status CopyMatrixNumber(const LineReader& in, const BlockShape& shape,
                         int16_t m, int i, int j, int16_t* x) {
-  int16_t copy, first;
-  if (Mul16(i - 1, shape.variants, &copy) && Add16(copy, j - 1, &copy) &&
-      Mul16(copy, shape.matrices, &first) && Add16(first, m, x)) {
+  if (CopyNumber(i, j, shape.variants, shape.matrices, m, x)) {
     return Status::OK();
   }
   const long exact =
@@ -185,6 +184,14 @@ Status GenerationRun::WriteBglCode() {
   for (;;) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
     if (Contains(line, "bgl_riff_end")) {
+      if (job_.TriggerEnabled && state_machine_at == 0) {
+        return in.ErrorHere(
+            "the drawing code chunk ends here without a model label line "
+            "(MasterScale_1 label or RotateAroundX_1 label), so the trigger "
+            "state machine has no place in the model and the trigger would "
+            "never start the animation. Add the label line, or disable the "
+            "trigger");
+      }
       out_.WriteLine(line);
       return Status::OK();
     }

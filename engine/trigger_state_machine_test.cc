@@ -141,6 +141,19 @@ TEST_F(TriggerStateMachineTest, SecondLabelLineIsRefused) {
                 "RotateAroundX_1) in the drawing code");
 }
 
+TEST_F(TriggerStateMachineTest, MissingLabelLineIsRefusedAtTheChunkEnd) {
+  ModelShape shape;
+  shape.drawing_code = {"    BGL_SET_MATRIX_INDIRECT 0"};
+  WriteAnimation(1, shape);
+  EXPECT_EQ(Run().ToString(),
+            At("bgl_riff_end label") +
+                "the drawing code chunk ends here without a model label line "
+                "(MasterScale_1 label or RotateAroundX_1 label), so the "
+                "trigger state machine has no place in the model and the "
+                "trigger would never start the animation. Add the label "
+                "line, or disable the trigger");
+}
+
 TEST_F(TriggerStateMachineTest, TwoLabelLinesAreFineWithoutTheTrigger) {
   job_.TriggerEnabled = false;
   ModelShape shape;
