@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace zum {
 namespace {
@@ -108,8 +110,49 @@ Status LineReader::ReadLine(std::string* line, std::string_view expected) {
 }
 
 LineWriter::~LineWriter() {
-  if (file_ != nullptr) {
+  if (!target_.empty()) {
+    Abandon();
+  } else if (file_ != nullptr) {
     std::fclose(file_);
+  }
+}
+
+Status LineWriter::OpenReplacing(const std::string& path) {
+  Status status = Open(path + kPartialSuffix);
+  if (!status.ok()) {
+    return Status::InFile(
+        path, "cannot create the file (" + Reason(error_number_) + ")");
+  }
+  target_ = path;
+  return Status::OK();
+}
+
+Status LineWriter::Commit() {
+  std::string target = std::move(target_);
+  target_.clear();
+  Status status = Close();
+  std::error_code ec;
+  if (status.ok()) {
+    std::filesystem::rename(name_, target, ec);
+    if (!ec) {
+      return Status::OK();
+    }
+    status = Status::InFile(target,
+                            "cannot replace the file (" + ec.message() + ")");
+  } else {
+    status = Status::InFile(
+        target, "cannot write the file (" + Reason(error_number_) + ")");
+  }
+  std::filesystem::remove(name_, ec);
+  return status;
+}
+
+void LineWriter::Abandon() {
+  Close().ok();  // the partial file goes whatever its state
+  if (!target_.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(name_, ec);
+    target_.clear();
   }
 }
 
@@ -117,6 +160,7 @@ Status LineWriter::Open(const std::string& path) {
   if (file_ != nullptr) {
     std::fclose(file_);
   }
+  target_.clear();
   name_ = path;
   pending_.clear();
   buffer_.clear();
@@ -126,8 +170,9 @@ Status LineWriter::Open(const std::string& path) {
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) {
-    return Status::InFile(path,
-                          "cannot create the file (" + Reason(errno) + ")");
+    error_number_ = errno;
+    return Status::InFile(
+        path, "cannot create the file (" + Reason(error_number_) + ")");
   }
   return Status::OK();
 }

@@ -68,8 +68,8 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
         ++line;
       }
       FAIL() << name << " differs from " << expected_path << " at line "
-             << line + 1 << ":\n  actual:   "
-             << (line < a.size() ? a[line] : "<end>")
+             << line + 1
+             << ":\n  actual:   " << (line < a.size() ? a[line] : "<end>")
              << "\n  expected: " << (line < e.size() ? e[line] : "<end>");
     }
   }
