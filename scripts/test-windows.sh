@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds every Qt-free part of ZUM and its tests as Windows programs with
+# MinGW-w64 and runs the tests under wine. Installs what is missing with
+# apt-get (Debian 12, as root or with sudo). Exits non-zero when anything
+# fails.
+#
+#   scripts/test-windows.sh            # build dir: build/windows
+#   ZUM_WINDOWS_BUILD_DIR=/tmp/w scripts/test-windows.sh
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${ZUM_WINDOWS_BUILD_DIR:-$root/build/windows}"
+jobs="${ZUM_JOBS:-2}"
+
+packages=(cmake ninja-build g++-mingw-w64-x86-64-posix
+          gcc-mingw-w64-x86-64-posix wine64 googletest)
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# Waits while another apt-get or dpkg holds the package system.
+wait_for_apt() {
+  while pgrep -x apt-get >/dev/null || pgrep -x dpkg >/dev/null; do
+    echo "test-windows: waiting for a running apt-get/dpkg to finish..."
+    sleep 5
+  done
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  installed "$package" || missing+=("$package")
+done
+if ((${#missing[@]} > 0)); then
+  echo "test-windows: installing ${missing[*]}"
+  sudo=()
+  if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+  fi
+  wait_for_apt
+  "${sudo[@]}" apt-get update
+  wait_for_apt
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y \
+    --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Debug
+cmake --build "$build" -j "$jobs"
+
+# A private, quiet wine: its own prefix under the build dir, no debug
+# output, no window, no offer to install Mono or Gecko.
+export WINEPREFIX="$build/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+wine64=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+[[ -x $wine64 ]] || wine64="$(command -v wine64)"
+[[ -x $wineserver ]] || wineserver="$(command -v wineserver)"
+trap '"$wineserver" -k 2>/dev/null || true' EXIT
+
+"$wine64" wineboot --init >/dev/null 2>&1 || true
+"$wineserver" -w
+
+# Each test binary is one CTest test, run through wine (see the toolchain).
+ctest --test-dir "$build" --output-on-failure --no-tests=error
