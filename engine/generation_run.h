@@ -79,7 +79,6 @@ class GenerationRun {
   std::array<SourceScan, kMaxAnimations + 1> scan_;
   std::string label_base_;
   int16_t frame_count_ = 0;
-  KeyframeTable current_table_;
   // Whether the animation parameters chunk gave part 1 its local variable
   // area, and whether the animation commands chunk wrote a tick block for
   // part 1: the trigger state machine and the matrix selection blocks rely

@@ -42,10 +42,11 @@ class Status {
 }  // namespace zum
 
 // Returns from the calling function when EXPR yields an error status.
-#define ZUM_RETURN_IF_ERROR(expr)          \
-  do {                                     \
-    ::zum::Status zum_status_ = (expr);    \
-    if (!zum_status_.ok()) return zum_status_; \
+#define ZUM_RETURN_IF_ERROR(expr)       \
+  do {                                  \
+    ::zum::Status zum_status_ = (expr); \
+    if (!zum_status_.ok())              \
+      return zum_status_;               \
   } while (false)
 
 #endif  // ZUM_ENGINE_STATUS_H_

@@ -1,0 +1,117 @@
+#include "engine/asm_lines.h"
+
+#include "engine/number_rules.h"
+
+namespace zum {
+namespace {
+
+// Assigns the trimmed TEXT to *token, reusing its storage.
+void SetTrimmed(std::string_view text, std::string* token) {
+  std::string_view t = TrimBlanks(text);
+  token->assign(t.data(), t.size());
+}
+
+}  // namespace
+
+bool IncludedFileName(std::string_view name, std::string* companion,
+                      std::string* err) {
+  if (name.size() < 4) {
+    *err = "file name '" + std::string(name) +
+           "' is too short to derive its _0.asm companion";
+    return false;
+  }
+  companion->assign(name.substr(0, name.size() - 4));
+  companion->append("_0.asm");
+  return true;
+}
+
+bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err) {
+  // Work on a copy with commas turned into blanks.
+  thread_local std::string s;
+  std::string_view trimmed = TrimBlanks(line);
+  s.assign(trimmed.data(), trimmed.size());
+  for (char& c : s) {
+    if (c == ',') {
+      c = ' ';
+    }
+  }
+  std::string_view rest(s);
+  std::string_view comment;
+  size_t semicolon = rest.find(';');
+  if (semicolon != std::string_view::npos) {
+    comment = TrimBlanks(rest.substr(semicolon));
+    rest = TrimBlanks(rest.substr(0, semicolon));
+  }
+  int count = 0;
+  auto add = [&](std::string_view text) {
+    if (count == kMaxLineTokens) {
+      return false;
+    }
+    SetTrimmed(text, &tokens->Tokens[++count]);
+    return true;
+  };
+  size_t blank;
+  while ((blank = rest.find(' ')) != std::string_view::npos) {
+    if (!add(rest.substr(0, blank + 1))) {
+      break;
+    }
+    rest = TrimBlanks(rest.substr(blank));
+  }
+  if (blank != std::string_view::npos || !add(rest) || !add(comment)) {
+    *err = "the line splits into more than " + std::to_string(kMaxLineTokens) +
+           " words and comment; at most " + std::to_string(kMaxLineTokens) +
+           " fit";
+    tokens->Count = static_cast<int16_t>(count);
+    return false;
+  }
+  tokens->Count = static_cast<int16_t>(count);
+  return true;
+}
+
+Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table) {
+  table->Kind = kind;
+  std::string line;
+  for (int i = 1; i <= 3; ++i) {
+    ZUM_RETURN_IF_ERROR(in.ReadLine(
+        &line, "header line " + std::to_string(i) + " of a keyframe table"));
+  }
+  ZUM_RETURN_IF_ERROR(
+      in.ReadLine(&line, "the row count line of a keyframe table"));
+  LineTokens tokens;
+  std::string err;
+  if (!SplitAsmLine(line, &tokens, &err)) {
+    return in.ErrorHere(err);
+  }
+  int16_t rows;
+  if (!ToInt16(tokens.Token(2), &rows, &err)) {
+    return in.ErrorHere("keyframe table row count: " + err);
+  }
+  if (rows < 1) {
+    return in.ErrorHere("keyframe table has " + IntText(rows) +
+                        " rows; at least 1 is needed");
+  }
+  if (rows > kMaxKeyframeRows) {
+    return in.ErrorHere("keyframe table has " + IntText(rows) +
+                        " rows; at most " + IntText(kMaxKeyframeRows) + " fit");
+  }
+  table->RowCount = rows;
+  std::array<float, kMaxKeyframeRows + 1>* columns[] = {
+      &table->Key, &table->Value1, &table->Value2, &table->Value3,
+      &table->Value4};
+  int numbers = kind == 3 ? 5 : 4;
+  for (int r = 1; r <= rows; ++r) {
+    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
+    if (!SplitAsmLine(line, &tokens, &err)) {
+      return in.ErrorHere(err);
+    }
+    for (int c = 0; c < numbers; ++c) {
+      if (!StoreFloat32(LeadingNumber(tokens.Token(c + 2)), &(*columns[c])[r],
+                        &err)) {
+        return in.ErrorHere("keyframe table row: " + err);
+      }
+    }
+  }
+  return Status::OK();
+}
+
+}  // namespace zum

@@ -1,0 +1,207 @@
+#include "engine/generation_run.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "engine/asm_lines.h"
+#include "engine/number_rules.h"
+#include "engine/source_scanner.h"
+
+namespace zum {
+namespace {
+
+// Suffix of the temporary files that become the outputs once complete.
+constexpr const char* kPartialSuffix = ".zum-partial";
+
+bool Contains(const std::string& line, std::string_view text) {
+  return line.find(text) != std::string::npos;
+}
+
+// True when A and B name the same file: the same file on disk when both
+// exist, otherwise the same normalised absolute path.
+bool SamePath(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) {
+    bool same = fs::equivalent(a, b, ec);
+    if (!ec) {
+      return same;
+    }
+  }
+  fs::path pa = fs::absolute(a, ec).lexically_normal();
+  fs::path pb = fs::absolute(b, ec).lexically_normal();
+  return pa == pb;
+}
+
+// Replaces TARGET with the complete file PARTIAL.
+Status CommitFile(const std::string& partial, const std::string& target) {
+  std::error_code ec;
+  std::filesystem::rename(partial, target, ec);
+  if (ec) {
+    std::filesystem::remove(partial, ec);
+    return Status::InFile(target,
+                          "cannot replace the file (" + ec.message() + ")");
+  }
+  return Status::OK();
+}
+
+}  // namespace
+
+GenerationRun::GenerationRun(const JobSettings& job, ProgressFn progress)
+    : job_(job), progress_(std::move(progress)) {}
+
+GenerationRun::~GenerationRun() {
+  CloseAllFiles();
+}
+
+void GenerationRun::AddProgress(double share) {
+  if (progress_) {
+    progress_(share);
+  }
+}
+
+void GenerationRun::CloseAllFiles() {
+  for (LineReader& reader : inputs_) {
+    reader.Close();
+  }
+  if (out_.is_open()) {
+    out_.Close().ok();  // the run already failed; its error is reported
+    std::error_code ec;
+    std::filesystem::remove(out_.name(), ec);
+  }
+}
+
+Status GenerationRun::CheckOutputNames() const {
+  std::string err;
+  const std::string& output = job_.OutputFile;
+  if (TrimBlanks(output).empty()) {
+    return Status::Error("no output file is named");
+  }
+  std::string output_companion;
+  if (!IncludedFileName(output, &output_companion, &err)) {
+    return Status::Error("output file: " + err);
+  }
+  int inputs = job_.SecondaryEnabled ? animation_count_ : 1;
+  for (int a = 1; a <= inputs; ++a) {
+    const std::string& input = job_.InputFile[a];
+    std::string input_companion;
+    if (!IncludedFileName(input, &input_companion, &err)) {
+      return Status::Error("input file of animation " + IntText(a) + ": " +
+                           err);
+    }
+    for (const std::string* out :
+         {&output, static_cast<const std::string*>(&output_companion)}) {
+      for (const std::string* in :
+           {&input, static_cast<const std::string*>(&input_companion)}) {
+        if (SamePath(*out, *in)) {
+          return Status::Error(
+              "the output would overwrite an input: '" + *out +
+              "' is the file '" + *in + "' of animation " + IntText(a) +
+              "; choose another output file (inputs are never overwritten)");
+        }
+      }
+    }
+  }
+  return Status::OK();
+}
+
+Status GenerationRun::RunGeneration() {
+  std::string err;
+  if (!ToInt16(job_.AnimationCount, &animation_count_, &err)) {
+    return Status::Error("number of animations: " + err);
+  }
+  if (animation_count_ < 1 || animation_count_ > kMaxAnimations) {
+    return Status::Error("number of animations is " +
+                         IntText(animation_count_) + "; it must be 1 to " +
+                         IntText(kMaxAnimations));
+  }
+  if (!job_.SecondaryEnabled && animation_count_ != 1) {
+    return Status::Error("number of animations is " +
+                         IntText(animation_count_) +
+                         "; without the secondary condition it must be 1");
+  }
+  ZUM_RETURN_IF_ERROR(CheckOutputNames());
+
+  for (int a = 1; a <= animation_count_; ++a) {
+    std::string companion;
+    IncludedFileName(job_.InputFile[a], &companion, &err);
+    ZUM_RETURN_IF_ERROR(ScanSourceFile(companion, &scan_[a]));
+  }
+  label_base_ = scan_[1].LabelBase;
+  frame_count_ = scan_[1].Frames[1];
+  AddProgress(20);
+
+  Status status = WriteMainFile();
+  while (status.ok() && !Main().AtEnd()) {
+    status = DispatchLine();
+  }
+  if (!status.ok()) {
+    CloseAllFiles();
+    return status;
+  }
+  for (LineReader& reader : inputs_) {
+    reader.Close();
+  }
+  std::string partial = out_.name();
+  status = out_.Close();
+  if (!status.ok()) {
+    std::error_code ec;
+    std::filesystem::remove(partial, ec);
+    return status;
+  }
+  return CommitFile(partial, companion_output_);
+}
+
+Status GenerationRun::WriteMainFile() {
+  std::string err;
+  IncludedFileName(job_.OutputFile, &companion_output_, &err);
+  const std::string include_line = "include " + companion_output_;
+
+  LineReader main_input;
+  ZUM_RETURN_IF_ERROR(main_input.Open(job_.InputFile[1]));
+  const std::string partial = job_.OutputFile + kPartialSuffix;
+  ZUM_RETURN_IF_ERROR(out_.Open(partial));
+  std::string line;
+  while (main_input.Next(&line)) {
+    out_.WriteLine(Contains(line, "include") ? include_line : line);
+  }
+  main_input.Close();
+  Status status = out_.Close();
+  if (!status.ok()) {
+    std::error_code ec;
+    std::filesystem::remove(partial, ec);
+    return status;
+  }
+  ZUM_RETURN_IF_ERROR(CommitFile(partial, job_.OutputFile));
+
+  ZUM_RETURN_IF_ERROR(out_.Open(companion_output_ + kPartialSuffix));
+  std::string companion;
+  IncludedFileName(job_.InputFile[1], &companion, &err);
+  ZUM_RETURN_IF_ERROR(Main().Open(companion));
+  if (job_.SecondaryEnabled) {
+    for (int a = 2; a <= animation_count_; ++a) {
+      IncludedFileName(job_.InputFile[a], &companion, &err);
+      ZUM_RETURN_IF_ERROR(Input(a + 1).Open(companion));
+    }
+  }
+  return Status::OK();
+}
+
+Status GenerationRun::DispatchLine() {
+  std::string line;
+  ZUM_RETURN_IF_ERROR(Main().ReadLine(&line, "a line"));
+  out_.WriteLine(line);
+  if (Contains(line, "'A','N','I','P'")) {
+    return WriteAnimationParameters();
+  }
+  return Status::OK();
+}
+
+Status RunGeneration(const JobSettings& job, ProgressFn progress) {
+  auto run = std::make_unique<GenerationRun>(job, std::move(progress));
+  return run->RunGeneration();
+}
+
+}  // namespace zum

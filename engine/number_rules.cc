@@ -1,0 +1,316 @@
+#include "engine/number_rules.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace zum {
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Length of the number that starts TEXT (sign, digits with an optional
+// point, an optional exponent), 0 when it does not start with one.
+size_t NumberLength(std::string_view text) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    ++i;
+  }
+  size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) {
+    ++i;
+    ++digits;
+  }
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) {
+      ++i;
+      ++digits;
+    }
+  }
+  if (digits == 0) {
+    return 0;
+  }
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+      ++j;
+    }
+    if (j < text.size() && IsDigit(text[j])) {
+      while (j < text.size() && IsDigit(text[j])) {
+        ++j;
+      }
+      i = j;
+    }
+  }
+  return i;
+}
+
+double ParseNumber(std::string_view number) {
+  // strtod needs a terminated string; the number is short.
+  std::string copy(number);
+  return std::strtod(copy.c_str(), nullptr);
+}
+
+std::string Quote(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
+
+constexpr uint64_t kPow10[] = {1ULL,          10ULL,         100ULL,
+                               1000ULL,       10000ULL,      100000ULL,
+                               1000000ULL,    10000000ULL,   100000000ULL,
+                               1000000000ULL, 10000000000ULL};
+
+// Rounds |F| x 10^SCALE to a whole number, ties to even, exactly. REQUIRES:
+// |F| < 2^24 and 0 <= SCALE <= 10, so that the product of the float's
+// mantissa and 10^SCALE fits in 64 bits.
+uint64_t RoundScaled(float f, int scale) {
+  int exponent = 0;
+  double mantissa = std::frexp(std::fabs(static_cast<double>(f)), &exponent);
+  // |f| = m * 2^(exponent - 24) with m a whole number below 2^24.
+  uint64_t m = static_cast<uint64_t>(std::ldexp(mantissa, 24));
+  int shift = 24 - exponent;
+  uint64_t n = m * kPow10[scale];
+  if (shift <= 0) {
+    return n << -shift;
+  }
+  if (shift >= 64) {
+    return 0;  // below a quarter: n < 2^58 < 2^(shift - 1)
+  }
+  uint64_t q = n >> shift;
+  uint64_t rest = n & ((uint64_t{1} << shift) - 1);
+  uint64_t half = uint64_t{1} << (shift - 1);
+  if (rest > half || (rest == half && (q & 1) != 0)) {
+    ++q;
+  }
+  return q;
+}
+
+void AppendDigits(uint64_t value, std::string* out) {
+  char digits[24];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (n > 0) {
+    out->push_back(digits[--n]);
+  }
+}
+
+// Numbers of 10 000 000 or more keep 7 significant digits in exponent form.
+void AppendLargeNumber(float value, std::string* out) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6E", static_cast<double>(value));
+  std::string s(text);
+  // Drop trailing zeros of the mantissa and the exponent's third digit.
+  size_t e = s.find('E');
+  std::string mantissa = s.substr(0, e);
+  std::string exponent = s.substr(e);
+  while (!mantissa.empty() && mantissa.back() == '0') {
+    mantissa.pop_back();
+  }
+  if (!mantissa.empty() && mantissa.back() == '.') {
+    mantissa.pop_back();
+  }
+  if (value >= 0) {
+    out->push_back(' ');
+  }
+  out->append(mantissa);
+  out->append(exponent);
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) {
+    return {};
+  }
+  size_t end = text.find_last_not_of(' ');
+  return text.substr(begin, end - begin + 1);
+}
+
+double LeadingNumber(std::string_view text) {
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) {
+    return 0;
+  }
+  text.remove_prefix(begin);
+  size_t length = NumberLength(text);
+  return length == 0 ? 0 : ParseNumber(text.substr(0, length));
+}
+
+bool ParseWholeNumber(std::string_view text, double* value) {
+  std::string_view t = TrimBlanks(text);
+  size_t length = NumberLength(t);
+  if (length == 0 || length != t.size()) {
+    return false;
+  }
+  *value = ParseNumber(t);
+  return true;
+}
+
+bool IsNumeric(std::string_view text) {
+  double ignored;
+  return ParseWholeNumber(text, &ignored);
+}
+
+bool RoundToInt16(double value, int16_t* result, std::string* err) {
+  double rounded = std::nearbyint(value);  // the default mode: ties to even
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
+    *err = "number " + std::to_string(value) +
+           " is outside the 16-bit range -32768..32767";
+    return false;
+  }
+  *result = static_cast<int16_t>(rounded);
+  return true;
+}
+
+bool ToInt16(std::string_view text, int16_t* value, std::string* err) {
+  double number;
+  if (!ParseWholeNumber(text, &number)) {
+    *err = text.empty() ? "expected a whole number, found nothing"
+                        : "expected a whole number, found " + Quote(text);
+    return false;
+  }
+  if (!RoundToInt16(number, value, err)) {
+    *err = "number " + Quote(TrimBlanks(text)) +
+           " is outside the 16-bit range -32768..32767";
+    return false;
+  }
+  return true;
+}
+
+bool StoreFloat32(double value, float* result, std::string* err) {
+  // The conversion rounds to nearest; what rounds beyond the largest float
+  // becomes infinite.
+  float f = static_cast<float>(value);
+  if (!std::isfinite(f)) {
+    *err = "number " + std::to_string(value) +
+           " is beyond the range of a 32-bit float";
+    return false;
+  }
+  *result = f;
+  return true;
+}
+
+bool ToFloat32(std::string_view text, float* value, std::string* err) {
+  double number;
+  if (!ParseWholeNumber(text, &number)) {
+    *err = text.empty() ? "expected a number, found nothing"
+                        : "expected a number, found " + Quote(text);
+    return false;
+  }
+  if (!StoreFloat32(number, value, err)) {
+    *err = "number " + Quote(TrimBlanks(text)) +
+           " is beyond the range of a 32-bit float";
+    return false;
+  }
+  return true;
+}
+
+void AppendKeyframeNumber(float value, int decimals, std::string* out) {
+  if (!(std::fabs(value) < 16777216.0f)) {
+    // Far beyond any keyframe data: round in double, then write.
+    double scale = static_cast<double>(kPow10[decimals]);
+    float rounded = static_cast<float>(
+        std::nearbyint(static_cast<double>(value) * scale) / scale);
+    AppendLargeNumber(rounded, out);
+    return;
+  }
+  // First rounding: to DECIMALS places on the exact float value.
+  uint64_t q = RoundScaled(value, decimals);
+  bool negative = value < 0 && q != 0;
+  if (q == 0) {
+    out->append(" 0.0");
+    return;
+  }
+  // The rounded number is stored as a float, then written with at most 7
+  // significant digits, again rounding the exact float value.
+  float stored = static_cast<float>(static_cast<double>(q) /
+                                    static_cast<double>(kPow10[decimals]));
+  double magnitude = std::fabs(static_cast<double>(stored));
+  if (magnitude >= 1e7) {
+    AppendLargeNumber(negative ? -stored : stored, out);
+    return;
+  }
+  // Choose the scale that leaves 7 significant digits.
+  int integer_digits = 1;  // digits in front of the point, at least 1
+  while (integer_digits < 7 &&
+         magnitude >= static_cast<double>(kPow10[integer_digits])) {
+    ++integer_digits;
+  }
+  int scale = 7 - integer_digits;
+  if (magnitude < 1.0) {
+    // Leading zeros after the point do not count as significant digits.
+    scale = 7;
+    while (scale < 10 &&
+           magnitude * static_cast<double>(kPow10[scale - 6]) < 1.0) {
+      ++scale;
+    }
+  }
+  uint64_t digits = RoundScaled(stored, scale);
+  uint64_t whole = digits / kPow10[scale];
+  uint64_t fraction = digits % kPow10[scale];
+  out->push_back(negative ? '-' : ' ');
+  if (whole != 0) {
+    AppendDigits(whole, out);
+  } else if (fraction != 0) {
+    // " .5" becomes "0.5" and "-.5" becomes "-0.5".
+    if (!negative) {
+      out->back() = '0';
+    } else {
+      out->push_back('0');
+    }
+  }
+  if (fraction == 0) {
+    out->append(whole == 0 ? "0.0" : ".0");
+    return;
+  }
+  int width = scale;
+  while (fraction % 10 == 0) {
+    fraction /= 10;
+    --width;
+  }
+  out->push_back('.');
+  char buffer[16];
+  for (int i = width - 1; i >= 0; --i) {
+    buffer[i] = static_cast<char>('0' + fraction % 10);
+    fraction /= 10;
+  }
+  out->append(buffer, width);
+}
+
+std::string KeyframeNumber(float value, int decimals) {
+  std::string text;
+  AppendKeyframeNumber(value, decimals, &text);
+  return text;
+}
+
+std::string IntText(long value) {
+  return std::to_string(value);
+}
+
+bool Add16(int a, int b, int16_t* result) {
+  long sum = static_cast<long>(a) + b;
+  if (sum < -32768 || sum > 32767) {
+    return false;
+  }
+  *result = static_cast<int16_t>(sum);
+  return true;
+}
+
+bool Mul16(int a, int b, int16_t* result) {
+  long long product = static_cast<long long>(a) * b;
+  if (product < -32768 || product > 32767) {
+    return false;
+  }
+  *result = static_cast<int16_t>(product);
+  return true;
+}
+
+}  // namespace zum

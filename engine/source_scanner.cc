@@ -1,0 +1,72 @@
+#include "engine/source_scanner.h"
+
+#include <memory>
+#include <string>
+
+#include "engine/asm_lines.h"
+#include "engine/line_io.h"
+#include "engine/number_rules.h"
+
+namespace zum {
+namespace {
+
+bool Contains(const std::string& line, std::string_view text) {
+  return line.find(text) != std::string::npos;
+}
+
+}  // namespace
+
+std::string TableLabelBase(std::string_view line, bool rotation) {
+  std::string_view t = TrimBlanks(line);
+  size_t tag = t.find(rotation ? "_quat_" : "_trans_");
+  return std::string(t.substr(0, tag == std::string_view::npos ? 0 : tag));
+}
+
+Status ScanSourceFile(const std::string& path, SourceScan* scan) {
+  *scan = SourceScan();
+  LineReader in;
+  ZUM_RETURN_IF_ERROR(in.Open(path));
+  // The table is large; one per scan is enough and lives on the heap.
+  auto table = std::make_unique<KeyframeTable>();
+  int tables = 0;
+  std::string line;
+  while (in.Next(&line)) {
+    bool rotation;
+    if (Contains(line, "BGL_TRANSFORM_INDIRECT")) {
+      if (!Add16(scan->TransformCount, 1, &scan->TransformCount)) {
+        return in.ErrorHere("too many BGL_TRANSFORM_INDIRECT lines");
+      }
+      continue;
+    } else if (Contains(line, "BGL_ANIMATE_INDIRECT")) {
+      if (!Add16(scan->AnimateCount, 1, &scan->AnimateCount)) {
+        return in.ErrorHere("too many BGL_ANIMATE_INDIRECT lines");
+      }
+      continue;
+    } else if (Contains(line, "_quat_")) {
+      if (!Contains(line, "label")) {
+        continue;
+      }
+      rotation = true;
+    } else if (Contains(line, "_trans_") && Contains(line, "label")) {
+      rotation = false;
+    } else {
+      continue;
+    }
+    if (tables == kMaxTablesPerFile) {
+      return in.ErrorHere(
+          "keyframe table number " + std::to_string(tables + 1) + "; at most " +
+          std::to_string(kMaxTablesPerFile) + " fit in one file");
+    }
+    ++tables;
+    scan->LabelBase = TableLabelBase(line, rotation);
+    ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, rotation ? 3 : 1, table.get()));
+    std::string err;
+    if (!RoundToInt16(table->Key[table->RowCount], &scan->Frames[tables],
+                      &err)) {
+      return in.ErrorHere("frame count of the keyframe table: " + err);
+    }
+  }
+  return Status::OK();
+}
+
+}  // namespace zum
