@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds every Qt-free part of ZUM and its tests as Windows programs with
 # MinGW-w64 and runs the tests under wine. Installs what is missing with
-# apt-get (Debian 12, as root or with sudo). Exits non-zero when anything
-# fails.
+# apt-get first (Debian 12; as root, or with sudo). Exits non-zero when
+# anything fails.
 #
 #   scripts/test-windows.sh            # build dir: build/windows
 #   ZUM_WINDOWS_BUILD_DIR=/tmp/w scripts/test-windows.sh
@@ -12,13 +12,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZUM_WINDOWS_BUILD_DIR:-$root/build/windows}"
 jobs="${ZUM_JOBS:-2}"
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix
-          gcc-mingw-w64-x86-64-posix wine64 googletest)
-
-installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
-}
-
 # Waits while another apt-get or dpkg holds the package system.
 wait_for_apt() {
   while pgrep -x apt-get >/dev/null || pgrep -x dpkg >/dev/null; do
@@ -27,22 +20,9 @@ wait_for_apt() {
   done
 }
 
-missing=()
-for package in "${packages[@]}"; do
-  installed "$package" || missing+=("$package")
-done
-if ((${#missing[@]} > 0)); then
-  echo "test-windows: installing ${missing[*]}"
-  sudo=()
-  if [[ $(id -u) -ne 0 ]]; then
-    sudo=(sudo)
-  fi
-  wait_for_apt
-  "${sudo[@]}" apt-get update
-  wait_for_apt
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y \
-    --no-install-recommends "${missing[@]}"
-fi
+wait_for_apt
+"$root/scripts/ensure-packages.sh" cmake ninja-build \
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 googletest
 
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
