@@ -47,9 +47,11 @@ class ConsoleChild {
   //
   // Windows hands the command line to CreateProcessA as it is. POSIX splits
   // it with SplitCommandLine and starts the program with posix_spawn, without
-  // a shell: a program name without '/' is looked up on the PATH (as
-  // posix_spawnp would), and a file starting with "MZ" (a Windows program) is
-  // run as `wine PROGRAM ARGS...` when wine is on the PATH.
+  // a shell: a program name without '/' is looked up in the folders of the
+  // PATH, as posix_spawnp would (an empty entry is the current folder; with
+  // no PATH nothing is found), taking the first executable regular file; a
+  // file starting with "MZ" (a Windows program) is run as
+  // `wine PROGRAM ARGS...` when wine is on the PATH.
   ChildStartResult Start(const std::string& command_line);
 
   // Reads at most `size` bytes of the child's output into `buffer`, blocking

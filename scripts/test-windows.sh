@@ -14,6 +14,7 @@ jobs="${ZUM_JOBS:-2}"
 
 # Waits while another apt-get or dpkg holds the package system.
 wait_for_apt() {
+  command -v pgrep >/dev/null || return 0
   while pgrep -x apt-get >/dev/null || pgrep -x dpkg >/dev/null; do
     echo "test-windows: waiting for a running apt-get/dpkg to finish..."
     sleep 5
@@ -36,6 +37,7 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
+export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
 wine64=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 [[ -x $wine64 ]] || wine64="$(command -v wine64)"
