@@ -13,6 +13,37 @@ void SetTrimmed(std::string_view text, std::string* token) {
 
 }  // namespace
 
+bool SplitPlainAsmLine(std::string_view line, PlainTokens* tokens) {
+  std::string_view t = TrimBlanks(line);
+  if (!t.empty() && (t.front() == ',' || t.back() == ',')) {
+    return false;
+  }
+  if (t.find(';') != std::string_view::npos) {
+    return false;
+  }
+  int count = 0;
+  size_t i = 0;
+  while (i < t.size()) {
+    size_t end = i;
+    while (end < t.size() && t[end] != ' ' && t[end] != ',') {
+      ++end;
+    }
+    if (count == kMaxLineTokens - 1) {
+      return false;  // too many: the full splitter reports it
+    }
+    tokens->words[++count] = t.substr(i, end - i);
+    i = end;
+    while (i < t.size() && (t[i] == ' ' || t[i] == ',')) {
+      ++i;
+    }
+  }
+  tokens->count = count == 0 ? 2 : count + 1;  // the last word, the comment
+  for (int k = count + 1; k <= kMaxLineTokens; ++k) {
+    tokens->words[k] = {};
+  }
+  return true;
+}
+
 bool IncludedFileName(std::string_view name, std::string* companion,
                       std::string* err) {
   if (name.size() < 4) {
@@ -68,7 +99,8 @@ bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err) {
   return true;
 }
 
-Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table) {
+Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
+                         TableRead read) {
   table->Kind = kind;
   std::string line;
   for (int i = 1; i <= 3; ++i) {
@@ -98,15 +130,23 @@ Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table) {
   std::array<float, kMaxKeyframeRows + 1>* columns[] = {
       &table->Key, &table->Value1, &table->Value2, &table->Value3,
       &table->Value4};
-  int numbers = kind == 3 ? 5 : 4;
+  const int numbers = read == TableRead::kLastKey ? 1 : (kind == 3 ? 5 : 4);
   for (int r = 1; r <= rows; ++r) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
-    if (!SplitAsmLine(line, &tokens, &err)) {
+    if (read == TableRead::kLastKey && r < rows) {
+      continue;
+    }
+    // Rows are read by the hundred thousand: the plain splitter takes the
+    // usual row without copying, the full one the rest.
+    PlainTokens plain;
+    bool is_plain = SplitPlainAsmLine(line, &plain);
+    if (!is_plain && !SplitAsmLine(line, &tokens, &err)) {
       return in.ErrorHere(err);
     }
     for (int c = 0; c < numbers; ++c) {
-      if (!StoreFloat32(LeadingNumber(tokens.Token(c + 2)), &(*columns[c])[r],
-                        &err)) {
+      std::string_view token =
+          is_plain ? plain.Token(c + 2) : std::string_view(tokens.Token(c + 2));
+      if (!StoreFloat32(LeadingNumber(token), &(*columns[c])[r], &err)) {
         return in.ErrorHere("keyframe table row: " + err);
       }
     }

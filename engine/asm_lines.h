@@ -27,6 +27,22 @@ struct LineTokens {
   }
 };
 
+// The words of a line that needs none of the splitter's special cases, as
+// views into the line.
+struct PlainTokens {
+  int count = 0;
+  std::array<std::string_view, kMaxLineTokens + 1> words;  // [1..10]
+
+  std::string_view Token(int i) const {
+    return (i >= 1 && i <= count) ? words[i] : std::string_view();
+  }
+};
+
+// Splits LINE like SplitAsmLine when the trimmed line holds no semicolon,
+// neither starts nor ends with a comma and has at most 9 words; returns
+// false, leaving the line to SplitAsmLine, otherwise.
+bool SplitPlainAsmLine(std::string_view line, PlainTokens* tokens);
+
 // The companion file name: NAME less its last four characters, followed by
 // "_0.asm" ("gate.asm" -> "gate_0.asm"). Returns false with *err filled when
 // NAME has fewer than four characters.
@@ -38,12 +54,19 @@ bool IncludedFileName(std::string_view name, std::string* companion,
 // Returns false with *err filled when the line has more than 10 tokens.
 bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err);
 
+enum class TableRead {
+  kAllRows,  // every number of every row
+  kLastKey,  // the lines of all rows, but only the last row's key
+};
+
 // Reads the keyframe table whose label line IN has just returned: three
 // header lines, the row count line ("dw" and the count) and the rows
 // ("real4" and four numbers, five for KIND 3). Errors name the file and
 // line: a missing or non-integer row count, a count below 1 or above 1025,
-// a value beyond the float range, too many tokens, the end of the file.
-Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table);
+// a value beyond the float range, too many tokens, the end of the file;
+// with kLastKey only in the lines that are read as numbers.
+Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
+                         TableRead read = TableRead::kAllRows);
 
 }  // namespace zum
 

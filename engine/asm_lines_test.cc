@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,32 @@ TEST(SplitAsmLineTest, TokensBeyondCountAreEmptyAndTenIsTheLimit) {
   EXPECT_EQ(tokens.Count, 10);
   EXPECT_FALSE(SplitAsmLine("1 2 3 4 5 6 7 8 9 10", &tokens, &err));
   EXPECT_NE(err.find("at most 10"), std::string::npos);
+}
+
+TEST(SplitAsmLineTest, PlainSplitterAgreesWithTheFullOne) {
+  std::mt19937 random(10);
+  const char alphabet[] = {' ', ' ', ',', ';', 'a', '1', '.', '-', '\t'};
+  int plain_lines = 0;
+  for (int i = 0; i < 50000; ++i) {
+    std::string line;
+    int length = static_cast<int>(random() % 24);
+    for (int k = 0; k < length; ++k) {
+      line += alphabet[random() % sizeof alphabet];
+    }
+    PlainTokens plain;
+    if (!SplitPlainAsmLine(line, &plain)) {
+      continue;
+    }
+    ++plain_lines;
+    LineTokens full;
+    std::string err;
+    ASSERT_TRUE(SplitAsmLine(line, &full, &err)) << "'" << line << "'";
+    ASSERT_EQ(plain.count, full.Count) << "'" << line << "'";
+    for (int k = 1; k <= kMaxLineTokens; ++k) {
+      ASSERT_EQ(plain.Token(k), full.Token(k)) << "'" << line << "' " << k;
+    }
+  }
+  EXPECT_GT(plain_lines, 10000);
 }
 
 TEST(IncludedFileNameTest, ReplacesTheLastFourCharacters) {
@@ -108,6 +135,23 @@ TEST_F(ReadKeyframeTableTest, ReadsRotationRowsWithFiveNumbers) {
       Read({"h", "h", "h", "dw 1", "real4 5, 0.1, 0.2, 0.3, 0.9"}, 3).ok());
   EXPECT_EQ(table_->Kind, 3);
   EXPECT_EQ(table_->Value4[1], 0.9f);
+}
+
+TEST_F(ReadKeyframeTableTest, LastKeyOnlyReadsEveryLineButOneNumber) {
+  std::vector<std::string> lines = {
+      "h",    "h", "h", "dw 3", "real4 1, 1e39", "real4 2, 2", "real4 17.5, 3",
+      "after"};
+  ASSERT_TRUE(Read(lines, 1).ok() == false);
+  LineReader in;
+  ASSERT_TRUE(in.Open(path_).ok());
+  std::string label;
+  in.Next(&label);
+  ASSERT_TRUE(ReadKeyframeTable(in, 1, table_.get(), TableRead::kLastKey).ok());
+  EXPECT_EQ(table_->RowCount, 3);
+  EXPECT_EQ(table_->Key[3], 17.5f);
+  std::string next;
+  ASSERT_TRUE(in.Next(&next));
+  EXPECT_EQ(next, "after");
 }
 
 TEST_F(ReadKeyframeTableTest, RowCountErrorsNameFileAndLine) {

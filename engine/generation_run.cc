@@ -196,6 +196,12 @@ Status GenerationRun::DispatchLine() {
   if (Contains(line, "'A','N','I','P'")) {
     return WriteAnimationParameters();
   }
+  if (Contains(line, "'A','N','I','C'")) {
+    return WriteAnimationCommands();
+  }
+  if (Contains(line, "'S','C','E','N'")) {
+    return WriteSceneGraphEntries();
+  }
   return Status::OK();
 }
 

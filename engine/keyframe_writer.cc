@@ -1,6 +1,8 @@
 #include "engine/keyframe_writer.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/number_rules.h"
 
@@ -9,6 +11,97 @@ namespace {
 
 constexpr int kKeyDecimals = 1;
 constexpr int kValueDecimals = 3;
+
+// The formatted values of every row of one table (", v1, v2, v3" and for a
+// rotation ", v4"), made once and shared by the four variants, which repeat
+// the same values in other orders.
+class RowValues {
+ public:
+  explicit RowValues(const KeyframeTable& t) {
+    for (int r = 1; r <= t.RowCount; ++r) {
+      start_[r] = text_.size();
+      for (float value : {t.Value1[r], t.Value2[r], t.Value3[r]}) {
+        text_.append(", ");
+        AppendKeyframeNumber(value, kValueDecimals, &text_);
+      }
+      if (t.Kind == 3) {
+        text_.append(", ");
+        AppendKeyframeNumber(t.Value4[r], kValueDecimals, &text_);
+      }
+    }
+    start_[t.RowCount + 1] = text_.size();
+  }
+
+  std::string_view Row(int r) const {
+    return std::string_view(text_).substr(start_[r], start_[r + 1] - start_[r]);
+  }
+
+ private:
+  std::string text_;
+  std::array<size_t, kMaxKeyframeRows + 2> start_;
+};
+
+void WriteRow(LineWriter& out, float key, std::string_view values) {
+  out.Append("   real4 ");
+  thread_local std::string key_text;
+  key_text.clear();
+  AppendKeyframeNumber(key, kKeyDecimals, &key_text);
+  out.Append(key_text);
+  out.Append(values);
+  out.EndLine();
+}
+
+void WriteCountLine(LineWriter& out, int rows) {
+  out.WriteLine("   dw    " + IntText(rows));
+}
+
+void HoldStart(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+  WriteTableHeader(out, t);
+  WriteCountLine(out, 2);
+  WriteRow(out, t.Key[1], v.Row(1));
+  WriteRow(out, t.Key[t.RowCount], v.Row(1));
+}
+
+void Forward(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+  WriteTableHeader(out, t);
+  WriteCountLine(out, t.RowCount);
+  for (int r = 1; r <= t.RowCount; ++r) {
+    WriteRow(out, t.Key[r], v.Row(r));
+  }
+}
+
+void Reverse(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+  WriteTableHeader(out, t);
+  WriteCountLine(out, t.RowCount);
+  int n = t.RowCount;
+  for (int r = n; r >= 1; --r) {
+    // The key difference is taken in 32-bit float arithmetic.
+    float key = t.Key[n] - t.Key[r];
+    WriteRow(out, key, v.Row(r));
+  }
+}
+
+void HoldEnd(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+  WriteTableHeader(out, t);
+  WriteCountLine(out, 2);
+  WriteRow(out, t.Key[1], v.Row(t.RowCount));
+  WriteRow(out, t.Key[t.RowCount], v.Row(t.RowCount));
+}
+
+void WriteVariants(LineWriter& out, int animation, const KeyframeTable& table,
+                   const char* tag, const std::string& label_base, int part) {
+  const std::string label =
+      label_base + tag + IntText(part) + "_" + IntText(animation);
+  RowValues values(table);
+  out.WriteLine(label + "_a label word");
+  HoldStart(out, table, values);
+  out.WriteLine(label + "_b label word");
+  Forward(out, table, values);
+  out.WriteLine(label + "_c label word");
+  Reverse(out, table, values);
+  out.WriteLine(label + "_d label word");
+  HoldEnd(out, table, values);
+}
 
 }  // namespace
 
@@ -20,82 +113,31 @@ void WriteTableHeader(LineWriter& out, const KeyframeTable& table) {
 
 void WriteKeyframeRow(LineWriter& out, const KeyframeTable& table, float key,
                       float value1, float value2, float value3, float value4) {
-  thread_local std::string row;
-  row.assign("   real4 ");
-  AppendKeyframeNumber(key, kKeyDecimals, &row);
-  row.append(", ");
-  AppendKeyframeNumber(value1, kValueDecimals, &row);
-  row.append(", ");
-  AppendKeyframeNumber(value2, kValueDecimals, &row);
-  row.append(", ");
-  AppendKeyframeNumber(value3, kValueDecimals, &row);
-  if (table.Kind == 3) {
-    row.append(", ");
-    AppendKeyframeNumber(value4, kValueDecimals, &row);
-  }
-  out.WriteLine(row);
+  KeyframeTable row;
+  row.Kind = table.Kind;
+  row.RowCount = 1;
+  row.Value1[1] = value1;
+  row.Value2[1] = value2;
+  row.Value3[1] = value3;
+  row.Value4[1] = value4;
+  WriteRow(out, key, RowValues(row).Row(1));
 }
 
-void WriteHoldStartTable(LineWriter& out, const KeyframeTable& t) {
-  WriteTableHeader(out, t);
-  out.WriteLine("   dw    2");
-  int n = t.RowCount;
-  WriteKeyframeRow(out, t, t.Key[1], t.Value1[1], t.Value2[1], t.Value3[1],
-                   t.Value4[1]);
-  WriteKeyframeRow(out, t, t.Key[n], t.Value1[1], t.Value2[1], t.Value3[1],
-                   t.Value4[1]);
+void WriteHoldStartTable(LineWriter& out, const KeyframeTable& table) {
+  HoldStart(out, table, RowValues(table));
 }
 
-void WriteForwardTable(LineWriter& out, const KeyframeTable& t) {
-  WriteTableHeader(out, t);
-  out.WriteLine("   dw    " + IntText(t.RowCount));
-  for (int r = 1; r <= t.RowCount; ++r) {
-    WriteKeyframeRow(out, t, t.Key[r], t.Value1[r], t.Value2[r], t.Value3[r],
-                     t.Value4[r]);
-  }
+void WriteForwardTable(LineWriter& out, const KeyframeTable& table) {
+  Forward(out, table, RowValues(table));
 }
 
-void WriteReverseTable(LineWriter& out, const KeyframeTable& t) {
-  WriteTableHeader(out, t);
-  out.WriteLine("   dw    " + IntText(t.RowCount));
-  int n = t.RowCount;
-  for (int r = n; r >= 1; --r) {
-    // The key difference is taken in 32-bit float arithmetic.
-    float key = t.Key[n] - t.Key[r];
-    WriteKeyframeRow(out, t, key, t.Value1[r], t.Value2[r], t.Value3[r],
-                     t.Value4[r]);
-  }
+void WriteReverseTable(LineWriter& out, const KeyframeTable& table) {
+  Reverse(out, table, RowValues(table));
 }
 
-void WriteHoldEndTable(LineWriter& out, const KeyframeTable& t) {
-  WriteTableHeader(out, t);
-  out.WriteLine("   dw    2");
-  int n = t.RowCount;
-  WriteKeyframeRow(out, t, t.Key[1], t.Value1[n], t.Value2[n], t.Value3[n],
-                   t.Value4[n]);
-  WriteKeyframeRow(out, t, t.Key[n], t.Value1[n], t.Value2[n], t.Value3[n],
-                   t.Value4[n]);
+void WriteHoldEndTable(LineWriter& out, const KeyframeTable& table) {
+  HoldEnd(out, table, RowValues(table));
 }
-
-namespace {
-
-void WriteVariants(LineWriter& out, int animation, const KeyframeTable& table,
-                   const char* tag, const std::string& label_base, int part) {
-  static constexpr const char* kSuffixes[] = {"_a label word", "_b label word",
-                                              "_c label word", "_d label word"};
-  std::string label_start =
-      label_base + tag + IntText(part) + "_" + IntText(animation);
-  out.WriteLine(label_start + kSuffixes[0]);
-  WriteHoldStartTable(out, table);
-  out.WriteLine(label_start + kSuffixes[1]);
-  WriteForwardTable(out, table);
-  out.WriteLine(label_start + kSuffixes[2]);
-  WriteReverseTable(out, table);
-  out.WriteLine(label_start + kSuffixes[3]);
-  WriteHoldEndTable(out, table);
-}
-
-}  // namespace
 
 void WriteKeyframeTableSet(LineWriter& out, int animation,
                            const KeyframeTable& translation,

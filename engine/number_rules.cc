@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace zum {
@@ -49,7 +50,63 @@ size_t NumberLength(std::string_view text) {
   return i;
 }
 
+constexpr double kExactPow10[] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Reads a number that NumberLength accepted in full. Numbers with at most 15
+// significant digits and a small decimal exponent, which is what the
+// exporter writes, are exact doubles divided or multiplied by an exact power
+// of ten: one correctly rounded operation. Others go to strtod.
 double ParseNumber(std::string_view number) {
+  size_t i = 0;
+  bool negative = false;
+  if (number[i] == '+' || number[i] == '-') {
+    negative = number[i] == '-';
+    ++i;
+  }
+  uint64_t mantissa = 0;
+  int digits = 0;
+  int exponent = 0;
+  bool after_point = false;
+  for (; i < number.size(); ++i) {
+    char c = number[i];
+    if (c == '.') {
+      after_point = true;
+    } else if (IsDigit(c)) {
+      if (mantissa != 0 || c != '0') {
+        ++digits;
+      }
+      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+      if (after_point) {
+        --exponent;
+      }
+      if (digits > 15) {
+        break;
+      }
+    } else {
+      break;  // the exponent
+    }
+  }
+  if (digits <= 15 && i < number.size()) {
+    int sign = 1;
+    size_t j = i + 1;
+    if (number[j] == '+' || number[j] == '-') {
+      sign = number[j] == '-' ? -1 : 1;
+      ++j;
+    }
+    int value = 0;
+    for (; j < number.size() && value < 1000; ++j) {
+      value = value * 10 + (number[j] - '0');
+    }
+    exponent += sign * value;
+  }
+  if (digits <= 15 && exponent >= -22 && exponent <= 22) {
+    double m = static_cast<double>(mantissa);
+    double result =
+        exponent < 0 ? m / kExactPow10[-exponent] : m * kExactPow10[exponent];
+    return negative ? -result : result;
+  }
   // strtod needs a terminated string; the number is short.
   std::string copy(number);
   return std::strtod(copy.c_str(), nullptr);
@@ -68,11 +125,16 @@ constexpr uint64_t kPow10[] = {1ULL,          10ULL,         100ULL,
 // |F| < 2^24 and 0 <= SCALE <= 10, so that the product of the float's
 // mantissa and 10^SCALE fits in 64 bits.
 uint64_t RoundScaled(float f, int scale) {
-  int exponent = 0;
-  double mantissa = std::frexp(std::fabs(static_cast<double>(f)), &exponent);
-  // |f| = m * 2^(exponent - 24) with m a whole number below 2^24.
-  uint64_t m = static_cast<uint64_t>(std::ldexp(mantissa, 24));
-  int shift = 24 - exponent;
+  uint32_t bits;
+  std::memcpy(&bits, &f, sizeof bits);
+  uint32_t biased = (bits >> 23) & 0xff;
+  uint64_t m = bits & 0x7fffff;
+  // |f| = m * 2^-shift.
+  int shift = 149;
+  if (biased != 0) {
+    m |= uint64_t{1} << 23;
+    shift = 150 - static_cast<int>(biased);
+  }
   uint64_t n = m * kPow10[scale];
   if (shift <= 0) {
     return n << -shift;

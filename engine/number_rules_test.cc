@@ -27,6 +27,25 @@ TEST(LeadingNumberTest, ReadsTheNumberAtTheStart) {
   }
 }
 
+TEST(LeadingNumberTest, AgreesWithStrtodOnRandomDecimals) {
+  std::mt19937 random(18);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = random() % 2 ? "-" : "";
+    int digits = 1 + static_cast<int>(random() % 20);
+    int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point) {
+        text += '.';
+      }
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (random() % 4 == 0) {
+      text += "e" + std::to_string(static_cast<int>(random() % 61) - 30);
+    }
+    ASSERT_EQ(LeadingNumber(text), std::strtod(text.c_str(), nullptr)) << text;
+  }
+}
+
 TEST(NumberRulesTest, ToInt16RoundsHalfToEvenWithinRange) {
   struct Case {
     const char* text;

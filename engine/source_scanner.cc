@@ -59,7 +59,9 @@ Status ScanSourceFile(const std::string& path, SourceScan* scan) {
     }
     ++tables;
     scan->LabelBase = TableLabelBase(line, rotation);
-    ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, rotation ? 3 : 1, table.get()));
+    // The shape needs only the last key; the run reads every number later.
+    ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, rotation ? 3 : 1, table.get(),
+                                          TableRead::kLastKey));
     std::string err;
     if (!RoundToInt16(table->Key[table->RowCount], &scan->Frames[tables],
                       &err)) {

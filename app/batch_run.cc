@@ -1,0 +1,182 @@
+#include "app/batch_run.h"
+
+#include <cmath>
+
+#include "engine/asm_lines.h"
+#include "engine/generation_run.h"
+#include "engine/status.h"
+#include "settings/job_builder.h"
+#include "settings/page_checks.h"
+#include "settings/settings_file.h"
+
+namespace zum {
+namespace {
+
+struct BatchArgs {
+  bool help = false;
+  bool quiet = false;
+  std::string settings_file;
+};
+
+// Fills *PARSED from ARGS; false with *ERR filled on bad usage.
+bool ParseArgs(const std::vector<std::string>& args, BatchArgs* parsed,
+               std::string* err) {
+  std::vector<std::string> files;
+  bool options_end = false;
+  for (const std::string& arg : args) {
+    if (!options_end && arg == "--") {
+      options_end = true;
+    } else if (!options_end && arg == "--help") {
+      parsed->help = true;
+    } else if (!options_end && arg == "--quiet") {
+      parsed->quiet = true;
+    } else if (!options_end && arg.size() > 1 && arg[0] == '-') {
+      *err = "unknown option '" + arg + "'";
+      return false;
+    } else {
+      files.push_back(arg);
+    }
+  }
+  if (parsed->help) {
+    return true;
+  }
+  if (files.size() != 1) {
+    *err = files.empty() ? "no settings file given"
+                         : "expected one settings file, got " +
+                               std::to_string(files.size());
+    return false;
+  }
+  parsed->settings_file = files[0];
+  return true;
+}
+
+// Shows the run's progress as "zum-batch: 40%", rewriting the line in place.
+class PercentProgress {
+ public:
+  explicit PercentProgress(std::ostream* err) : err_(err) {}
+
+  void Add(double share) {
+    total_ += share;
+    Show(static_cast<int>(std::floor(total_)));
+  }
+  void Finish(bool done) {
+    if (done) {
+      Show(100);
+    }
+    if (shown_ >= 0) {
+      *err_ << '\n' << std::flush;
+    }
+  }
+
+ private:
+  void Show(int percent) {
+    if (percent > 100) {
+      percent = 100;
+    }
+    if (percent != shown_) {
+      shown_ = percent;
+      *err_ << "\rzum-batch: " << percent << '%' << std::flush;
+    }
+  }
+
+  std::ostream* err_;
+  double total_ = 0;
+  int shown_ = -1;
+};
+
+// Runs the checks of pages 1 to 4; prints the first failing page's message.
+bool PassPageChecks(const JobSettings& job, std::ostream& err) {
+  int16_t code = kCheckPassed;
+  for (int which = 0; which <= 2 && code == kCheckPassed; ++which) {
+    code = CheckConditionPage(job, which);
+  }
+  SourceFileCheck source;
+  if (code == kCheckPassed) {
+    source = CheckSourceFiles(job);
+    code = source.code;
+  }
+  if (code == kCheckPassed) {
+    return true;
+  }
+  err << CheckCodeMessage(code).message << '\n';
+  if (!source.scan_error.ok()) {
+    err << source.scan_error.message() << '\n';
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string BatchUsage() {
+  return "Usage: zum-batch [--quiet] SETTINGS_FILE\n"
+         "\n"
+         "Runs one ZUM generation from a settings file saved by the window\n"
+         "(zum0.cfg .. zum9.cfg, zuma.cfg), exactly as the window does after\n"
+         "loading that file and pressing Next through every page: the checks\n"
+         "of pages 1 to 4 run first, then the output file named in the\n"
+         "settings and its companion \"_0.asm\" file are written.\n"
+         "\n"
+         "File names in the settings file are used as they stand; a relative\n"
+         "name is taken from the current folder.\n"
+         "\n"
+         "Options:\n"
+         "  --quiet   show neither the progress nor the closing summary\n"
+         "  --help    show this text\n"
+         "\n"
+         "Exit status:\n"
+         "  0  the output files were written\n"
+         "  1  the generation stopped; the message names the file and line\n"
+         "  2  bad usage, a settings file that cannot be loaded, or settings\n"
+         "     that a page check refuses (its message is printed)\n";
+}
+
+int RunBatch(const std::vector<std::string>& args, std::ostream& out,
+             std::ostream& err, bool err_is_terminal) {
+  BatchArgs parsed;
+  std::string usage_error;
+  if (!ParseArgs(args, &parsed, &usage_error)) {
+    err << "zum-batch: " << usage_error << '\n'
+        << "Try 'zum-batch --help' for more information.\n";
+    return kBatchRefused;
+  }
+  if (parsed.help) {
+    out << BatchUsage();
+    return kBatchSucceeded;
+  }
+
+  SettingsRecord record;
+  Status status = LoadSettingsFile(parsed.settings_file, &record);
+  if (!status.ok()) {
+    err << status.message() << '\n';
+    return kBatchRefused;
+  }
+  // A file without line 184 keeps the window's start-up choice.
+  JobSettings job = BuildJobSettings(record, AppliesTo::kAnimationTrigger);
+  if (!PassPageChecks(job, err)) {
+    return kBatchRefused;
+  }
+
+  bool show_progress = err_is_terminal && !parsed.quiet;
+  PercentProgress progress(&err);
+  ProgressFn report;
+  if (show_progress) {
+    report = [&progress](double share) { progress.Add(share); };
+  }
+  status = RunGeneration(job, report);
+  if (show_progress) {
+    progress.Finish(status.ok());
+  }
+  if (!status.ok()) {
+    err << status.message() << '\n';
+    return kBatchRunFailed;
+  }
+  if (!parsed.quiet) {
+    std::string companion;
+    std::string ignored;
+    IncludedFileName(job.OutputFile, &companion, &ignored);
+    out << "Wrote " << job.OutputFile << " and " << companion << '\n';
+  }
+  return kBatchSucceeded;
+}
+
+}  // namespace zum

@@ -1,0 +1,32 @@
+#ifndef ZUM_APP_BATCH_RUN_H_
+#define ZUM_APP_BATCH_RUN_H_
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The command-line front end: one generation from a saved settings file.
+namespace zum {
+
+inline constexpr int kBatchSucceeded = 0;
+// The generation stopped; its "FILE:LINE: ..." message was printed.
+inline constexpr int kBatchRunFailed = 1;
+// Bad usage, an unreadable settings file, or a page check refused the
+// settings.
+inline constexpr int kBatchRefused = 2;
+
+// The text that --help prints.
+std::string BatchUsage();
+
+// Runs `zum-batch ARGS...` (ARGS without the program name): loads the
+// settings file, builds the job as the window does after loading it, runs
+// the checks of pages 1, 2, 3 and 4 in that order and then the generation.
+// Errors and page-check messages go to ERR, --help and the closing summary
+// to OUT. When ERR_IS_TERMINAL and --quiet is not given, the progress is
+// shown on ERR as a percentage rewritten in place. Returns the exit status.
+int RunBatch(const std::vector<std::string>& args, std::ostream& out,
+             std::ostream& err, bool err_is_terminal);
+
+}  // namespace zum
+
+#endif  // ZUM_APP_BATCH_RUN_H_

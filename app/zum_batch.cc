@@ -1,0 +1,24 @@
+// zum-batch: one generation from a saved settings file; see BatchUsage().
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#define ZUM_ISATTY _isatty
+#define ZUM_FILENO _fileno
+#else
+#include <unistd.h>
+#define ZUM_ISATTY isatty
+#define ZUM_FILENO fileno
+#endif
+
+#include "app/batch_run.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  bool err_is_terminal = ZUM_ISATTY(ZUM_FILENO(stderr)) != 0;
+  return zum::RunBatch(args, std::cout, std::cerr, err_is_terminal);
+}

@@ -1,0 +1,334 @@
+#include "engine/animation_commands.h"
+
+#include <string>
+#include <string_view>
+
+#include "engine/generation_run.h"
+#include "engine/line_io.h"
+#include "engine/number_rules.h"
+#include "engine/status.h"
+
+namespace zum {
+
+namespace {
+
+constexpr std::string_view kEndTag = "animation_commands_riff_end";
+constexpr std::string_view kEndExpected =
+    "the end line of the animation commands chunk "
+    "(\"animation_commands_riff_end\")";
+
+constexpr std::string_view kVariantSuffix[] = {"", "_a", "_b", "_c", "_d"};
+
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
+bool Contains(std::string_view line, std::string_view what) {
+  return line.find(what) != std::string_view::npos;
+}
+
+// Reads TEXT as a 16-bit integer; on failure fills *err with what was
+// expected (WHAT) and the text found.
+bool ReadInt16(std::string_view text, std::string_view what, int16_t* value,
+               std::string* err) {
+  std::string ignored;
+  if (ToInt16(text, value, &ignored)) {
+    return true;
+  }
+  *err = "expected ";
+  *err += what;
+  *err += " (a whole number from -32768 to 32767), found ";
+  *err += Quoted(text);
+  return false;
+}
+
+// Writes the concatenation of PIECES as one line.
+template <typename... Pieces>
+void Emit(LineWriter& out, const Pieces&... pieces) {
+  (out.Append(pieces), ...);
+  out.EndLine();
+}
+
+// One input command as collected from its lines. Only the flags are cleared
+// after the command is written; the numbers and tails stay until a later
+// line overwrites them.
+struct Command {
+  bool transform = false;
+  bool interpolation = false;
+  bool translation = false;
+  bool rotation = false;
+  int16_t first = 0;   // T
+  int16_t matrix = 0;  // K
+  int16_t part = 0;    // P
+  std::string translation_tail;
+  std::string rotation_tail;
+
+  void ClearFlags() {
+    transform = interpolation = translation = rotation = false;
+  }
+};
+
+struct ChunkShape {
+  int16_t animations;       // N
+  int16_t variants;         // M
+  int16_t commands;         // C
+  int16_t frames;           // F
+  const std::string& base;  // B
+};
+
+// The tick-driven interpolation into the part's local variable area, and the
+// correction of the low word for frames beyond 256 and 512.
+void WriteTickBlock(LineWriter& out, const ChunkShape& shape,
+                    std::string_view part, std::string_view x) {
+  const std::string& b = shape.base;
+  out.WriteEmptyLine();
+  Emit(out, "LOCAL_BASE_32 ", b, "_local_varbase_", part);
+  out.WriteLine("BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\\");
+  out.WriteLine("VAR_BASE_LOCAL,0h,\\");
+  Emit(out, "VAR_BASE_LOCAL, (offset ", b, "_", part, "_tick18_mod_1 - offset ",
+       b, "_local_varbase_", part, ")");
+  out.WriteLine("BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\\");
+  out.WriteLine("VAR_BASE_LOCAL,0h,\\");
+  Emit(out, "VAR_BASE_LOCAL, (offset ", b, "_", part, "_tick18_mod_2 - offset ",
+       b, "_local_varbase_", part, ")");
+  out.WriteLine("BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\\");
+  out.WriteLine("VAR_BASE_LOCAL,4h,\\");
+  Emit(out, "VAR_BASE_LOCAL, (offset ", b, "_", part,
+       "_float_convert_hi - offset ", b, "_local_varbase_", part, ")");
+  out.WriteLine("SETWRD 2h, 0");
+  if (shape.frames > 256) {
+    Emit(out, "IFIN1 ", b, "_", x, "_fc_512, 0h, 257, 512");
+    Emit(out, "IFMSK ", b, "_", x, "_fc_512, 0h, 0001h");
+    out.WriteLine("SETWRD 2h, 08000h");
+    Emit(out, b, "_", x, "_fc_512 label word");
+  }
+  if (shape.frames > 512) {
+    Emit(out, "IFIN1 ", b, "_", x, "_fc_1024, 0h, 513, 1024");
+    Emit(out, "IFMSK ", b, "_", x, "_fc_1024, 0h, 0003h");
+    out.WriteLine("SETWRD 2h, 04000h");
+    Emit(out, "IFMSK ", b, "_", x, "_fc_1024, 0h, 0002h");
+    out.WriteLine("SETWRD 2h, 08000h");
+    Emit(out, "IFMSK ", b, "_", x, "_fc_1024, 0h, 0001h");
+    out.WriteLine("SETWRD 2h, 0C000h");
+    Emit(out, b, "_", x, "_fc_1024 label word");
+  }
+}
+
+// The keyframe animation of copy (ANIMATION, VARIANT) reading its own table
+// variant; TAG is "_trans_" or "_quat_".
+void WriteAnimateBlock(LineWriter& out, const ChunkShape& shape,
+                       std::string_view tag, std::string_view part,
+                       std::string_view animation, std::string_view suffix,
+                       std::string_view tail, std::string_view x) {
+  const std::string& b = shape.base;
+  out.WriteEmptyLine();
+  Emit(out, "LOCAL_BASE_32 ", b, "_local_varbase_", part);
+  Emit(out, "BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset ", b,
+       tag, part, "_", animation, suffix, " - offset ", b, "_local_varbase_",
+       part, ")", tail, x);
+  out.WriteEmptyLine();
+}
+
+// Writes every copy of COMMAND, grouped by animation, then variant. Returns
+// false with *err filled when a matrix number leaves the 16-bit range.
+bool WriteCommandCopies(LineWriter& out, const ChunkShape& shape,
+                        const Command& command, std::string* err) {
+  const std::string part = IntText(command.part);
+  const std::string first = IntText(command.first);
+  for (int i = 1; i <= shape.animations; ++i) {
+    const std::string animation = IntText(i);
+    for (int j = 1; j <= shape.variants; ++j) {
+      int16_t number = 0;
+      if (!CopyNumber(i, j, shape.variants, shape.commands, command.matrix,
+                      &number)) {
+        const long wide =
+            (static_cast<long>(i - 1) * shape.variants + (j - 1)) *
+                shape.commands +
+            command.matrix;
+        *err = "matrix " + IntText(command.matrix) + " in animation " +
+               IntText(i) + ", variant " + IntText(j) + " would be number " +
+               IntText(wide) + "; matrix numbers end at 32767 (too many " +
+               "animations, variants or commands)";
+        return false;
+      }
+      const std::string x = IntText(number);
+      Emit(out, "bgl_animation_command_start_", x, " label word");
+      if (command.transform) {
+        out.WriteEmptyLine();
+        Emit(out, "BGL_TRANSFORM_INDIRECT ", first, ", ", x);
+        out.WriteEmptyLine();
+      } else {
+        if (command.interpolation) {
+          WriteTickBlock(out, shape, part, x);
+        }
+        if (command.translation) {
+          WriteAnimateBlock(out, shape, "_trans_", part, animation,
+                            kVariantSuffix[j], command.translation_tail, x);
+        } else if (command.rotation) {
+          WriteAnimateBlock(out, shape, "_quat_", part, animation,
+                            kVariantSuffix[j], command.rotation_tail, x);
+        }
+      }
+      Emit(out, "bgl_animation_command_end_", x, " label word");
+      out.WriteEmptyLine();
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CopyNumber(int animation, int variant, int variants, int commands, int k,
+                int16_t* number) {
+  int16_t copies_before = 0;
+  int16_t copy = 0;
+  int16_t base = 0;
+  return Mul16(animation - 1, variants, &copies_before) &&
+         Add16(copies_before, variant - 1, &copy) &&
+         Mul16(copy, commands, &base) && Add16(base, k, number);
+}
+
+bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
+                        std::string* err) {
+  const std::string_view t = TrimBlanks(line);
+  const size_t blank = t.find(' ');
+  const size_t comma = t.find(',');
+  if (blank == std::string_view::npos || comma == std::string_view::npos ||
+      blank > comma) {
+    *err =
+        "expected \"BGL_TRANSFORM_INDIRECT\", a blank and two numbers "
+        "separated by a comma, found " +
+        Quoted(t);
+    return false;
+  }
+  return ReadInt16(t.substr(blank, comma - blank),
+                   "the transform's first argument before the comma", first,
+                   err) &&
+         ReadInt16(t.substr(comma + 1),
+                   "the transform's matrix number after the first comma",
+                   matrix, err);
+}
+
+bool OffsetLabelNumber(std::string_view line, int16_t* number,
+                       std::string* err) {
+  constexpr std::string_view kOffset = "offset";
+  const size_t offset = line.find(kOffset);
+  if (offset == std::string_view::npos) {
+    *err = "expected \"offset\" and the keyframe table's label, found " +
+           Quoted(TrimBlanks(line));
+    return false;
+  }
+  const size_t minus = line.find('-');
+  // The label runs from just after "offset" up to the blank in front of the
+  // first "-".
+  const size_t start = offset + kOffset.size();
+  if (minus == std::string_view::npos || minus < start + 1) {
+    *err =
+        "expected \"offset\", the keyframe table's label and \" - \" behind "
+        "it, found " +
+        Quoted(TrimBlanks(line));
+    return false;
+  }
+  std::string_view label = TrimBlanks(line.substr(start, minus - start - 1));
+  const size_t underscore = label.rfind('_');
+  if (underscore != std::string_view::npos) {
+    label.remove_prefix(underscore + 1);
+  }
+  return ReadInt16(label,
+                   "a part number at the end of the label after \"offset\"",
+                   number, err);
+}
+
+bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
+                      std::string* err) {
+  if (!OffsetLabelNumber(line, &args->part, err)) {
+    return false;
+  }
+  const std::string_view t = TrimBlanks(line);
+  const size_t last_comma = t.rfind(',');
+  const size_t paren = t.find(')');
+  if (last_comma == std::string_view::npos || paren == std::string_view::npos ||
+      last_comma < paren) {
+    *err =
+        "expected \")\" closing the table offset and a comma before the "
+        "matrix number, found " +
+        Quoted(t);
+    return false;
+  }
+  if (!ReadInt16(t.substr(last_comma + 1),
+                 "the matrix number after the last comma", &args->matrix,
+                 err)) {
+    return false;
+  }
+  args->tail = t.substr(paren + 1, last_comma - paren);
+  return true;
+}
+
+Status GenerationRun::WriteAnimationCommands() {
+  LineReader& in = Main();
+  int16_t commands = 0;
+  if (!Add16(scan_[1].TransformCount, scan_[1].AnimateCount, &commands)) {
+    return in.ErrorHere("the companion file has " +
+                        IntText(scan_[1].TransformCount) + " transform and " +
+                        IntText(scan_[1].AnimateCount) +
+                        " animate commands; expected at most 32767 together");
+  }
+  const ChunkShape shape{animation_count_,
+                         static_cast<int16_t>(job_.TriggerEnabled ? 4 : 2),
+                         commands, frame_count_, label_base_};
+  const int16_t animate_count = scan_[1].AnimateCount;
+
+  std::string line;
+  ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
+  out_.WriteLine(line);
+  out_.WriteEmptyLine();
+  ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
+
+  Command command;
+  std::string err;
+  while (!Contains(line, kEndTag)) {
+    if (Contains(line, "BGL_TRANSFORM_INDIRECT")) {
+      command.transform = true;
+      if (!ParseTransformLine(line, &command.first, &command.matrix, &err)) {
+        return in.ErrorHere(err);
+      }
+    } else if (Contains(line, "BGL_INTERPOLATE")) {
+      command.interpolation = true;
+    } else if (Contains(line, "BGL_ANIMATE_INDIRECT")) {
+      if (animate_count > 0) {
+        AddProgress(20.0 / animate_count);
+      }
+      AnimateArgs args;
+      if (!ParseAnimateLine(line, &args, &err)) {
+        return in.ErrorHere(err);
+      }
+      command.part = args.part;
+      command.matrix = args.matrix;
+      if (Contains(line, "_trans_")) {
+        command.translation = true;
+        command.translation_tail.assign(args.tail);
+      } else if (Contains(line, "_quat_")) {
+        command.rotation = true;
+        command.rotation_tail.assign(args.tail);
+      }
+    } else if (Contains(line, "_end_")) {
+      if (command.interpolation && !command.transform && command.part == 1) {
+        has_tick_block_part1_ = true;
+      }
+      if (!WriteCommandCopies(out_, shape, command, &err)) {
+        return in.ErrorHere(err);
+      }
+      command.ClearFlags();
+    }
+    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
+  }
+  out_.WriteLine(line);
+  return Status::OK();
+}
+
+}  // namespace zum

@@ -1,0 +1,220 @@
+#include "engine/scene_graph.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "engine/animation_commands.h"
+#include "engine/generation_run.h"
+#include "engine/line_io.h"
+#include "engine/number_rules.h"
+#include "engine/status.h"
+
+namespace zum {
+
+namespace {
+
+constexpr std::string_view kEndTag = "scene_graph_riff_end";
+constexpr std::string_view kEndExpected =
+    "the end line of the scene graph chunk (\"scene_graph_riff_end\")";
+
+bool Contains(std::string_view line, std::string_view what) {
+  return line.find(what) != std::string_view::npos;
+}
+
+}  // namespace
+
+void NormalizeSceneGraphLine(std::string* line) {
+  std::replace(line->begin(), line->end(), '\t', ' ');
+  const std::string_view trimmed = TrimBlanks(*line);
+  if (trimmed.size() == line->size()) {
+    return;
+  }
+  const size_t start = trimmed.empty() ? 0 : trimmed.data() - line->data();
+  line->erase(start + trimmed.size());
+  line->erase(0, start);
+}
+
+bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
+                          int16_t* sibling, std::string* err) {
+  const std::string_view t = TrimBlanks(line);
+  const size_t c1 = t.find(',');
+  const size_t c2 = c1 == std::string_view::npos ? c1 : t.find(',', c1 + 1);
+  const size_t c3 = c2 == std::string_view::npos ? c2 : t.find(',', c2 + 1);
+  if (c3 == std::string_view::npos) {
+    *err =
+        "expected a scene graph entry \"BGL_SCENEGRAPH_ENTRY index, child, "
+        "sibling, ...\" with at least three commas, found \"" +
+        std::string(t) + "\"";
+    return false;
+  }
+  std::string ignored;
+  const std::string_view child_text = t.substr(c1 + 1, c2 - c1 - 1);
+  if (!ToInt16(child_text, child, &ignored)) {
+    *err =
+        "expected the entry's child link (a whole number from -32768 to "
+        "32767) after the first comma, found \"" +
+        std::string(child_text) + "\"";
+    return false;
+  }
+  const std::string_view sibling_text = t.substr(c2 + 1, c3 - c2 - 1);
+  if (!ToInt16(sibling_text, sibling, &ignored)) {
+    *err =
+        "expected the entry's sibling link (a whole number from -32768 to "
+        "32767) after the second comma, found \"" +
+        std::string(sibling_text) + "\"";
+    return false;
+  }
+  return true;
+}
+
+bool SceneGraphTable::Add(int16_t child, int16_t sibling, std::string* err) {
+  if (count_ == kMaxSceneGraphEntries) {
+    *err = "expected at most " + IntText(kMaxSceneGraphEntries) +
+           " scene graph entries, found a " +
+           IntText(kMaxSceneGraphEntries + 1) + "th entry line";
+    return false;
+  }
+  SceneGraphRow& row = rows_[++count_];
+  row.child = child;
+  row.sibling = sibling;
+  row.top_level = count_ == next_top_level_;
+  if (row.top_level && sibling != -1) {
+    int16_t next = 0;
+    if (!Add16(sibling, 1, &next)) {
+      *err = "expected a sibling link below 32767, found " + IntText(sibling);
+      return false;
+    }
+    next_top_level_ = next;
+  }
+  return true;
+}
+
+int SceneGraphTable::LastTopLevelRow(int commands) const {
+  for (int k = std::min(commands, kMaxSceneGraphEntries); k >= 1; --k) {
+    if (rows_[k].top_level) {
+      return k;
+    }
+  }
+  return 0;
+}
+
+bool SceneGraphTable::CopyLinks(int k, int copy, int copies, int commands,
+                                int last_top, int16_t* child,
+                                int16_t* sibling) const {
+  const SceneGraphRow& row = rows_[k];
+  int16_t base = 0;
+  if (!Mul16(copy, commands, &base)) {
+    return false;
+  }
+  if (row.child == -1) {
+    *child = -1;
+  } else if (!Add16(row.child, base, child)) {
+    return false;
+  }
+  if (row.sibling != -1) {
+    return Add16(row.sibling, base, sibling);
+  }
+  if (!row.top_level || k < last_top || copy == copies - 1) {
+    *sibling = -1;
+    return true;
+  }
+  return Mul16(copy + 1, commands, sibling);
+}
+
+Status GenerationRun::WriteSceneGraphEntries() {
+  LineReader& in = Main();
+  const int16_t animations = animation_count_;
+  const int16_t variants = job_.TriggerEnabled ? 4 : 2;
+  int16_t commands = 0;
+  if (!Add16(scan_[1].TransformCount, scan_[1].AnimateCount, &commands) ||
+      commands > kMaxSceneGraphEntries) {
+    return in.ErrorHere(
+        "the companion file has " + IntText(scan_[1].TransformCount) +
+        " transform and " + IntText(scan_[1].AnimateCount) +
+        " animate commands; expected at most " +
+        IntText(kMaxSceneGraphEntries) + ", one scene graph entry each");
+  }
+  int16_t copies = 0;
+  int16_t total = 0;
+  if (!Mul16(variants, animations, &copies) ||
+      !Mul16(copies, commands, &total)) {
+    return in.ErrorHere(
+        "the scene graph would have " + IntText(variants) + " x " +
+        IntText(animations) + " x " + IntText(commands) +
+        " entries (variants x animations x commands); expected at most 32767");
+  }
+
+  std::string line;
+  ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
+  out_.WriteLine(line);
+  out_.WriteEmptyLine();
+  ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
+  std::string text = IntText(total);
+  out_.Append("dw ");
+  out_.Append(text);
+  out_.EndLine();
+
+  // The first line after the header is tested as read; every later one with
+  // tabs made blanks and trimmed.
+  SceneGraphTable table;
+  std::string err;
+  while (!Contains(line, kEndTag)) {
+    if (Contains(line, "BGL_SCENEGRAPH_ENTRY")) {
+      int16_t child = 0;
+      int16_t sibling = 0;
+      if (!ParseSceneGraphLinks(line, &child, &sibling, &err) ||
+          !table.Add(child, sibling, &err)) {
+        return in.ErrorHere(err);
+      }
+    }
+    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
+    NormalizeSceneGraphLine(&line);
+  }
+
+  const int last_top = table.LastTopLevelRow(commands);
+  for (int i = 1; i <= animations; ++i) {
+    AddProgress(20.0 / (animations + 1));
+    for (int j = 1; j <= variants; ++j) {
+      const int copy = (i - 1) * variants + (j - 1);
+      for (int k = 1; k <= commands; ++k) {
+        // Every number here stays below total, which fits.
+        const int16_t g = static_cast<int16_t>(copy * commands + k - 1);
+        int16_t child = 0;
+        int16_t sibling = 0;
+        if (!table.CopyLinks(k, copy, copies, commands, last_top, &child,
+                             &sibling)) {
+          return in.ErrorHere("scene graph entry " + IntText(k - 1) +
+                              " in animation " + IntText(i) + ", variant " +
+                              IntText(j) + " links beyond entry 32767 (child " +
+                              IntText(table.row(k).child) + ", sibling " +
+                              IntText(table.row(k).sibling) + ")");
+        }
+        text = IntText(g);
+        out_.Append("bgl_scene_graph_entry_");
+        out_.Append(text);
+        out_.Append(" label byte");
+        out_.EndLine();
+        out_.Append("BGL_SCENEGRAPH_ENTRY ");
+        out_.Append(text);
+        out_.Append(", ");
+        out_.Append(IntText(child));
+        out_.Append(", ");
+        out_.Append(IntText(sibling));
+        out_.Append(", bgl_animation_command_end_");
+        out_.Append(text);
+        out_.Append(" - bgl_animation_command_start_");
+        out_.Append(text);
+        out_.Append(", bgl_animation_command_start_");
+        out_.Append(text);
+        out_.Append(" - bgl_scene_graph_entry_");
+        out_.Append(text);
+        out_.EndLine();
+      }
+    }
+  }
+  out_.WriteLine(line);
+  return Status::OK();
+}
+
+}  // namespace zum

@@ -1,0 +1,202 @@
+#include "settings/settings_file.h"
+
+#include <cstdlib>
+
+#include "engine/line_io.h"
+#include "engine/number_rules.h"
+
+namespace zum {
+namespace {
+
+// The text field of RECORD that SLOT names; REQUIRES: a kText slot.
+// RECORD may be const or not.
+template <typename Record>
+auto& TextField(Record& record, const SettingsSlot& slot) {
+  switch (slot.field) {
+    case SettingsField::kTxtVar:
+      return record.txt_var[slot.index];
+    case SettingsField::kTxtVarMin:
+      return record.txt_var_min[slot.index];
+    case SettingsField::kTxtVarMax:
+      return record.txt_var_max[slot.index];
+    case SettingsField::kTxtNumSecondanim:
+      return record.txt_num_secondanim;
+    case SettingsField::kTxtFileOut:
+      return record.txt_file_out;
+    case SettingsField::kInputFile:
+      return record.InputFile[slot.index];
+    case SettingsField::kSecondaryMin:
+      return record.SecondaryMin[slot.index];
+    case SettingsField::kSecondaryMax:
+      return record.SecondaryMax[slot.index];
+    case SettingsField::kTxtBoxXmin:
+      return record.txt_box_xmin[slot.index];
+    case SettingsField::kTxtBoxXmax:
+      return record.txt_box_xmax[slot.index];
+    case SettingsField::kTxtBoxYmin:
+      return record.txt_box_ymin[slot.index];
+    case SettingsField::kTxtBoxYmax:
+      return record.txt_box_ymax[slot.index];
+    case SettingsField::kTxtBoxZmin:
+      return record.txt_box_zmin[slot.index];
+    case SettingsField::kTxtBoxZmax:
+      return record.txt_box_zmax[slot.index];
+    default:
+      return record.txt_rot[slot.index];
+  }
+}
+
+char KindChar(ConditionKind kind) {
+  switch (kind) {
+    case ConditionKind::kBetween:
+      return '1';
+    case ConditionKind::kMask:
+      return '2';
+    case ConditionKind::kBoundingBox:
+      break;
+  }
+  return '0';
+}
+
+ConditionKind KindOfLine(const std::string& line) {
+  double value = LeadingNumber(line);
+  if (value == 1) {
+    return ConditionKind::kBetween;
+  }
+  if (value == 2) {
+    return ConditionKind::kMask;
+  }
+  return ConditionKind::kBoundingBox;
+}
+
+// Turns line LINE_NUMBER of the file, TEXT, into *VALUE.
+Status ParseLine(const LineReader& in, int line_number, const std::string& text,
+                 SettingsValue* value) {
+  value->line = line_number;
+  value->slot = SettingsLineSlot(line_number);
+  switch (value->slot.kind) {
+    case SettingsLineKind::kText:
+      value->text = text;
+      return Status::OK();
+    case SettingsLineKind::kKind:
+      value->kind = KindOfLine(text);
+      return Status::OK();
+    case SettingsLineKind::kApplyTo:
+      value->number = LeadingNumber(text) == 1 ? 0 : 1;
+      return Status::OK();
+    case SettingsLineKind::kNumber:
+    case SettingsLineKind::kCheckBox:
+      break;
+  }
+  std::string err;
+  if (!ToInt16(text, &value->number, &err)) {
+    return in.ErrorHere(SettingsLineName(line_number) + ": " + err);
+  }
+  if (value->slot.kind == SettingsLineKind::kCheckBox &&
+      (value->number < 0 || value->number > 2)) {
+    return in.ErrorHere(SettingsLineName(line_number) +
+                        ": expected a check-box value 0, 1 or 2, found " +
+                        IntText(value->number));
+  }
+  return Status::OK();
+}
+
+}  // namespace
+
+Status ReadSettingsFile(const std::string& path,
+                        std::vector<SettingsValue>* values) {
+  LineReader in;
+  ZUM_RETURN_IF_ERROR(in.Open(path));
+  std::string text;
+  for (int line = 1; line <= kSettingsLines; ++line) {
+    if (line == kSettingsLines) {
+      if (!in.Next(&text)) {
+        break;
+      }
+    } else {
+      ZUM_RETURN_IF_ERROR(
+          in.ReadLine(&text, "line " + std::to_string(line) + " of " +
+                                 std::to_string(kSettingsRequiredLines) + " (" +
+                                 SettingsLineName(line) + ")"));
+    }
+    SettingsValue value;
+    ZUM_RETURN_IF_ERROR(ParseLine(in, line, text, &value));
+    values->push_back(std::move(value));
+  }
+  return Status::OK();
+}
+
+void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record) {
+  const SettingsSlot& slot = value.slot;
+  switch (slot.kind) {
+    case SettingsLineKind::kCheckBox:
+      record->chk_cond[slot.index] = value.number;
+      return;
+    case SettingsLineKind::kNumber:
+      record->FileRowBase = value.number;
+      return;
+    case SettingsLineKind::kKind:
+      record->opt_kind[slot.index] = value.kind;
+      return;
+    case SettingsLineKind::kApplyTo:
+      record->opt_condapply0 = value.number == 0;
+      return;
+    case SettingsLineKind::kText:
+      TextField(*record, slot) = value.text;
+      return;
+  }
+}
+
+Status LoadSettingsFile(const std::string& path, SettingsRecord* record) {
+  std::vector<SettingsValue> values;
+  Status status = ReadSettingsFile(path, &values);
+  for (const SettingsValue& value : values) {
+    ApplySettingsValue(value, record);
+  }
+  return status;
+}
+
+std::string NumberLineText(int16_t value) {
+  std::string text = value < 0 ? "" : " ";
+  text += IntText(value);
+  text += ' ';
+  return text;
+}
+
+std::string SettingsLineText(const SettingsRecord& record, int line) {
+  SettingsSlot slot = SettingsLineSlot(line);
+  switch (slot.kind) {
+    case SettingsLineKind::kCheckBox:
+      return NumberLineText(record.chk_cond[slot.index]);
+    case SettingsLineKind::kNumber:
+      return NumberLineText(record.FileRowBase);
+    case SettingsLineKind::kKind:
+      return std::string(1, KindChar(record.opt_kind[slot.index]));
+    case SettingsLineKind::kApplyTo:
+      return NumberLineText(record.opt_condapply0.value_or(true) ? 1 : 0);
+    case SettingsLineKind::kText:
+      break;
+  }
+  return TextField(record, slot);
+}
+
+std::string SettingsFileText(const SettingsRecord& record) {
+  std::string text;
+  for (int line = 1; line <= kSettingsLines; ++line) {
+    text += SettingsLineText(record, line);
+    text += "\r\n";
+  }
+  return text;
+}
+
+Status WriteSettingsFile(const std::string& path,
+                         const SettingsRecord& record) {
+  LineWriter out;
+  ZUM_RETURN_IF_ERROR(out.Open(path));
+  for (int line = 1; line <= kSettingsLines; ++line) {
+    out.WriteLine(SettingsLineText(record, line));
+  }
+  return out.Close();
+}
+
+}  // namespace zum
