@@ -202,6 +202,9 @@ Status GenerationRun::DispatchLine() {
   if (Contains(line, "'S','C','E','N'")) {
     return WriteSceneGraphEntries();
   }
+  if (Contains(line, "'B','G','L',' '")) {
+    return WriteBglCode();
+  }
   return Status::OK();
 }
 

@@ -1,0 +1,363 @@
+; gate_0.asm: model data of the scenery object gate
+
+gate_riff_start label byte
+    db 'R','I','F','F'
+    dd gate_riff_end - $ - 4
+    db 'M','D','L','9'
+
+model_header_riff_start label byte
+    db 'M','D','L','H'
+    dd model_header_riff_end - $ - 4
+    dd 36
+    dd 0, 0, 0, 0
+model_header_riff_end label byte
+
+animation_parameters_riff_start label byte
+    db 'A','N','I','P'
+    dd animation_parameters_riff_end - $ - 4
+
+gate_local_varbase_1 label word
+dw 0
+dw 0
+dw 0
+dw 0
+dw 0
+
+gate_1_tick18_mod_1 label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4 0.0, 0.0
+   real4 65535.0, 65535.0
+gate_1_tick18_mod_2 label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4 0.0, 0.0
+   real4 101.0, 101.0
+gate_1_float_convert_hi label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4 0.0, 0.0
+   real4 100.0, 17096.0
+gate_trans_1_1_a label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4  0.0,  0.0,  0.0,  0.0
+   real4  100.0,  0.0,  0.0,  0.0
+gate_trans_1_1_b label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    3
+   real4  0.0,  0.0,  0.0,  0.0
+   real4  50.0,  0.0,  1.5, 0.25
+   real4  100.0,  0.0,  3.0, -0.5
+gate_trans_1_1_c label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    3
+   real4  0.0,  0.0,  3.0, -0.5
+   real4  50.0,  0.0,  1.5, 0.25
+   real4  100.0,  0.0,  0.0,  0.0
+gate_trans_1_1_d label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4  0.0,  0.0,  3.0, -0.5
+   real4  100.0,  0.0,  3.0, -0.5
+gate_quat_1_1_a label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4  0.0,  0.0,  0.0,  0.0,  1.0
+   real4  100.0,  0.0,  0.0,  0.0,  1.0
+gate_quat_1_1_b label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    3
+   real4  0.0,  0.0,  0.0,  0.0,  1.0
+   real4  50.0,  0.0, 0.383,  0.0, 0.924
+   real4  100.0,  0.0, 0.707,  0.0, 0.707
+gate_quat_1_1_c label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    3
+   real4  0.0,  0.0, 0.707,  0.0, 0.707
+   real4  50.0,  0.0, 0.383,  0.0, 0.924
+   real4  100.0,  0.0,  0.0,  0.0,  1.0
+gate_quat_1_1_d label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4  0.0,  0.0, 0.707,  0.0, 0.707
+   real4  100.0,  0.0, 0.707,  0.0, 0.707
+
+gate_local_varbase_2 label word
+dw 0
+dw 0
+dw 0
+dw 0
+dw 0
+
+gate_2_tick18_mod_1 label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4 0.0, 0.0
+   real4 65535.0, 65535.0
+gate_2_tick18_mod_2 label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4 0.0, 0.0
+   real4 101.0, 101.0
+gate_2_float_convert_hi label word
+   dw    1
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4 0.0, 0.0
+   real4 100.0, 17096.0
+gate_quat_2_1_a label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4  0.0,  0.0,  0.0,  0.0,  1.0
+   real4  100.0,  0.0,  0.0,  0.0,  1.0
+gate_quat_2_1_b label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    5
+   real4  0.0,  0.0,  0.0,  0.0,  1.0
+   real4  25.0, 0.383,  0.0,  0.0, 0.924
+   real4  50.0, 0.707,  0.0,  0.0, 0.707
+   real4  75.0, 0.924,  0.0,  0.0, 0.383
+   real4  100.0,  1.0,  0.0,  0.0,  0.0
+gate_quat_2_1_c label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    5
+   real4  0.0,  1.0,  0.0,  0.0,  0.0
+   real4  25.0, 0.924,  0.0,  0.0, 0.383
+   real4  50.0, 0.707,  0.0,  0.0, 0.707
+   real4  75.0, 0.383,  0.0,  0.0, 0.924
+   real4  100.0,  0.0,  0.0,  0.0,  1.0
+gate_quat_2_1_d label word
+   dw    3
+   real4 -1.0
+   real4 16 dup (0.0)
+   dw    2
+   real4  0.0,  1.0,  0.0,  0.0,  0.0
+   real4  100.0,  1.0,  0.0,  0.0,  0.0
+animation_parameters_riff_end label byte
+
+animation_commands_riff_start label byte
+    db 'A','N','I','C'
+    dd animation_commands_riff_end - $ - 4
+
+bgl_animation_command_start_0 label word
+
+BGL_TRANSFORM_INDIRECT 2, 0
+
+bgl_animation_command_end_0 label word
+
+bgl_animation_command_start_4 label word
+
+BGL_TRANSFORM_INDIRECT 2, 4
+
+bgl_animation_command_end_4 label word
+
+bgl_animation_command_start_1 label word
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_1 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_2 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,4h,\
+VAR_BASE_LOCAL, (offset gate_1_float_convert_hi - offset gate_local_varbase_1)
+SETWRD 2h, 0
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset gate_trans_1_1_a - offset gate_local_varbase_1),1
+
+bgl_animation_command_end_1 label word
+
+bgl_animation_command_start_5 label word
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_1 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_2 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,4h,\
+VAR_BASE_LOCAL, (offset gate_1_float_convert_hi - offset gate_local_varbase_1)
+SETWRD 2h, 0
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset gate_trans_1_1_b - offset gate_local_varbase_1),5
+
+bgl_animation_command_end_5 label word
+
+bgl_animation_command_start_2 label word
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_1 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_2 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,4h,\
+VAR_BASE_LOCAL, (offset gate_1_float_convert_hi - offset gate_local_varbase_1)
+SETWRD 2h, 0
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset gate_quat_1_1_a - offset gate_local_varbase_1), 0,2
+
+bgl_animation_command_end_2 label word
+
+bgl_animation_command_start_6 label word
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_1 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_1_tick18_mod_2 - offset gate_local_varbase_1)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,4h,\
+VAR_BASE_LOCAL, (offset gate_1_float_convert_hi - offset gate_local_varbase_1)
+SETWRD 2h, 0
+
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset gate_quat_1_1_b - offset gate_local_varbase_1), 0,6
+
+bgl_animation_command_end_6 label word
+
+bgl_animation_command_start_3 label word
+
+LOCAL_BASE_32 gate_local_varbase_2
+BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_2_tick18_mod_1 - offset gate_local_varbase_2)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_2_tick18_mod_2 - offset gate_local_varbase_2)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,4h,\
+VAR_BASE_LOCAL, (offset gate_2_float_convert_hi - offset gate_local_varbase_2)
+SETWRD 2h, 0
+
+LOCAL_BASE_32 gate_local_varbase_2
+BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset gate_quat_2_1_a - offset gate_local_varbase_2),3
+
+bgl_animation_command_end_3 label word
+
+bgl_animation_command_start_7 label word
+
+LOCAL_BASE_32 gate_local_varbase_2
+BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_2_tick18_mod_1 - offset gate_local_varbase_2)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL, (offset gate_2_tick18_mod_2 - offset gate_local_varbase_2)
+BGL_INTERPOLATE VAR_BASE_LOCAL,0h,\
+VAR_BASE_LOCAL,4h,\
+VAR_BASE_LOCAL, (offset gate_2_float_convert_hi - offset gate_local_varbase_2)
+SETWRD 2h, 0
+
+LOCAL_BASE_32 gate_local_varbase_2
+BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset gate_quat_2_1_b - offset gate_local_varbase_2),7
+
+bgl_animation_command_end_7 label word
+
+animation_commands_riff_end label byte
+
+scene_graph_riff_start label byte
+    db 'S','C','E','N'
+    dd scene_graph_riff_end - $ - 4
+
+dw 8
+bgl_scene_graph_entry_0 label byte
+BGL_SCENEGRAPH_ENTRY 0, -1, 1, bgl_animation_command_end_0 - bgl_animation_command_start_0, bgl_animation_command_start_0 - bgl_scene_graph_entry_0
+bgl_scene_graph_entry_1 label byte
+BGL_SCENEGRAPH_ENTRY 1, 2, 3, bgl_animation_command_end_1 - bgl_animation_command_start_1, bgl_animation_command_start_1 - bgl_scene_graph_entry_1
+bgl_scene_graph_entry_2 label byte
+BGL_SCENEGRAPH_ENTRY 2, -1, -1, bgl_animation_command_end_2 - bgl_animation_command_start_2, bgl_animation_command_start_2 - bgl_scene_graph_entry_2
+bgl_scene_graph_entry_3 label byte
+BGL_SCENEGRAPH_ENTRY 3, -1, 4, bgl_animation_command_end_3 - bgl_animation_command_start_3, bgl_animation_command_start_3 - bgl_scene_graph_entry_3
+bgl_scene_graph_entry_4 label byte
+BGL_SCENEGRAPH_ENTRY 4, -1, 5, bgl_animation_command_end_4 - bgl_animation_command_start_4, bgl_animation_command_start_4 - bgl_scene_graph_entry_4
+bgl_scene_graph_entry_5 label byte
+BGL_SCENEGRAPH_ENTRY 5, 6, 7, bgl_animation_command_end_5 - bgl_animation_command_start_5, bgl_animation_command_start_5 - bgl_scene_graph_entry_5
+bgl_scene_graph_entry_6 label byte
+BGL_SCENEGRAPH_ENTRY 6, -1, -1, bgl_animation_command_end_6 - bgl_animation_command_start_6, bgl_animation_command_start_6 - bgl_scene_graph_entry_6
+bgl_scene_graph_entry_7 label byte
+BGL_SCENEGRAPH_ENTRY 7, -1, -1, bgl_animation_command_end_7 - bgl_animation_command_start_7, bgl_animation_command_start_7 - bgl_scene_graph_entry_7
+scene_graph_riff_end label byte
+
+bgl_riff_start label byte
+    db 'B','G','L',' '
+    dd bgl_riff_end - $ - 4
+gate_MasterScale_1 label BGLCODE
+
+    BGL_BEGIN 0800h
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_SET_MATRIX_INDIRECT 4
+BGL_JUMP_32 gate_0_cont
+gate_0_cont label word
+
+    BGL_MATERIAL 0, 0
+    BGL_DRAW_TRILIST 0, 24, 36
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_SET_MATRIX_INDIRECT 5
+BGL_JUMP_32 gate_1_cont
+gate_1_cont label word
+
+    BGL_DRAW_TRILIST 24, 8, 12
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_SET_MATRIX_INDIRECT 6
+BGL_JUMP_32 gate_2_cont
+gate_2_cont label word
+
+    BGL_DRAW_TRILIST 32, 16, 24
+LOCAL_BASE_32 gate_local_varbase_1
+BGL_SET_MATRIX_INDIRECT 7
+BGL_JUMP_32 gate_3_cont
+gate_3_cont label word
+
+    BGL_MATERIAL 0, 1
+    BGL_DRAW_TRILIST 48, 4, 6
+    BGL_END
+    BGL_RETURN
+bgl_riff_end label byte
+
+gate_riff_end label byte

@@ -1,0 +1,86 @@
+// Whole-program runs of zum-batch over saved settings, compared byte for
+// byte with reviewed outputs kept in data/golden/CASE/. Set ZUM_UPDATE_GOLDEN=1
+// to rewrite the expected files after a deliberate change, then review the
+// difference line by line before committing it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/batch_run.h"
+#include "engine/testing.h"
+
+namespace zum {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+const fs::path kSource = ZUM_SOURCE_DIR;
+
+// Copies every .asm file of FOLDER into TARGET.
+void CopyInputs(const fs::path& folder, const fs::path& target) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().extension() == ".asm") {
+      fs::copy_file(entry.path(), target / entry.path().filename(),
+                    fs::copy_options::overwrite_existing);
+    }
+  }
+}
+
+class GoldenTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
+  const fs::path golden = kSource / "tests/data/golden" / GetParam();
+  TempDir dir;
+  CopyInputs(kSource / "examples", dir.path());
+  CopyInputs(kSource / "tests/data/inputs", dir.path());
+  fs::copy_file(golden / "job.cfg", dir.path() / "job.cfg");
+
+  const fs::path previous = fs::current_path();
+  fs::current_path(dir.path());
+  std::ostringstream out, err;
+  int status = RunBatch({"--quiet", "job.cfg"}, out, err, false);
+  fs::current_path(previous);
+  ASSERT_EQ(status, 0) << err.str();
+
+  const bool update = std::getenv("ZUM_UPDATE_GOLDEN") != nullptr;
+  for (const char* name : {"out.asm", "out_0.asm"}) {
+    const std::string actual = ReadFile(dir.File(name));
+    const std::string expected_path =
+        (golden / (std::string("expected_") + name)).string();
+    if (update) {
+      WriteFile(expected_path, actual);
+    }
+    const std::string expected = ReadFile(expected_path);
+    ASSERT_FALSE(expected.empty()) << expected_path << " is missing";
+    if (actual != expected) {
+      // Name the first line that differs rather than dumping megabytes.
+      std::vector<std::string> a = testing::SplitCrLf(actual);
+      std::vector<std::string> e = testing::SplitCrLf(expected);
+      size_t line = 0;
+      while (line < a.size() && line < e.size() && a[line] == e[line]) {
+        ++line;
+      }
+      FAIL() << name << " differs from " << expected_path << " at line "
+             << line + 1 << ":\n  actual:   "
+             << (line < a.size() ? a[line] : "<end>")
+             << "\n  expected: " << (line < e.size() ? e[line] : "<end>");
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Jobs, GoldenTest,
+    ::testing::Values("trigger_off", "conditions_on_trigger",
+                      "conditions_on_animation", "bounding_boxes", "masks",
+                      "masks_on_trigger", "secondary_three_animations",
+                      "frames_300", "frames_600"));
+
+}  // namespace
+}  // namespace zum
