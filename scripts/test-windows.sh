@@ -28,7 +28,13 @@ wait_for_apt
 cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Debug
-cmake --build "$build" -j "$jobs"
+# Keep going past a failed target so that one run shows every failure; the
+# tests of what did build still run.
+# A test binary left from an earlier build must not stand in for one that
+# fails to build now.
+find "$build" -name '*_tests.exe' -delete
+build_status=0
+cmake --build "$build" -j "$jobs" -- -k 0 || build_status=$?
 
 # A private, quiet wine: its own prefix under the build dir, no debug
 # output, no window, no offer to install Mono or Gecko.
@@ -48,4 +54,16 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$wineserver" -w
 
 # Each test binary is one CTest test, run through wine (see the toolchain).
-ctest --test-dir "$build" --output-on-failure --no-tests=error
+test_status=0
+ctest --test-dir "$build" --output-on-failure --no-tests=error ||
+  test_status=$?
+
+if ((build_status != 0)); then
+  echo "test-windows: the Windows build failed (see above)" >&2
+  exit 1
+fi
+if ((test_status != 0)); then
+  echo "test-windows: Windows tests failed (see above)" >&2
+  exit 1
+fi
+echo "test-windows: all Windows tests passed"
