@@ -26,6 +26,7 @@ Status LineReader::Open(const std::string& path) {
   line_number_ = 0;
   buffer_.clear();
   pos_ = 0;
+  next_lf_ = kNoLf;
   eof_ = false;
   read_error_ = false;
   errno = 0;
@@ -56,6 +57,7 @@ bool LineReader::Fill() {
   size_t n = std::fread(buffer_.data(), 1, kBufferSize, file_);
   buffer_.resize(n);
   pos_ = 0;
+  next_lf_ = kNoLf;
   if (n == 0) {
     eof_ = true;
     read_error_ = std::ferror(file_) != 0;
@@ -77,9 +79,22 @@ bool LineReader::Next(std::string* line) {
   for (;;) {
     const char* begin = buffer_.data() + pos_;
     const char* end = buffer_.data() + buffer_.size();
-    const char* stop = begin;
-    while (stop != end && *stop != '\n' && *stop != '\r') {
-      ++stop;
+    // The line ends at the first LF or CR, whichever comes first. The next
+    // LF is remembered, so that a file of lone CRs is not searched again and
+    // again for an LF it lacks.
+    if (next_lf_ < pos_ || next_lf_ > buffer_.size()) {
+      const void* lf =
+          std::memchr(begin, '\n', static_cast<size_t>(end - begin));
+      next_lf_ = lf == nullptr
+                     ? buffer_.size()
+                     : static_cast<size_t>(static_cast<const char*>(lf) -
+                                           buffer_.data());
+    }
+    const char* stop = buffer_.data() + next_lf_;
+    const char* cr = static_cast<const char*>(
+        std::memchr(begin, '\r', static_cast<size_t>(stop - begin)));
+    if (cr != nullptr) {
+      stop = cr;
     }
     line->append(begin, stop);
     pos_ += static_cast<size_t>(stop - begin);

@@ -51,8 +51,11 @@ class LineReader {
   std::FILE* file_ = nullptr;
   std::string name_;
   long line_number_ = 0;
+  static constexpr size_t kNoLf = static_cast<size_t>(-1);
+
   std::string buffer_;
   size_t pos_ = 0;
+  size_t next_lf_ = kNoLf;  // index of the next LF in buffer_, or its size
   bool eof_ = false;
   bool read_error_ = false;
 };

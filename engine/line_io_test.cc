@@ -49,6 +49,20 @@ TEST(LineReaderTest, BytesPassUntouchedAcrossBufferBoundaries) {
   EXPECT_EQ(lines[2], "");
 }
 
+TEST(LineReaderTest, ManyLinesWithEveryKindOfEnd) {
+  TempDir dir;
+  std::string path = dir.File("many.asm");
+  std::string content;
+  std::vector<std::string> expected;
+  const char* ends[] = {"\r", "\n", "\r\n"};
+  for (int i = 0; i < 30000; ++i) {
+    expected.push_back("line " + std::to_string(i));
+    content += expected.back() + ends[(i / 7000) % 3];
+  }
+  WriteFile(path, content);
+  EXPECT_EQ(ReadAll(path), expected);
+}
+
 TEST(LineReaderTest, EndOfFileNamesFileLineAndWhatWasExpected) {
   TempDir dir;
   std::string path = dir.File("short_0.asm");

@@ -24,12 +24,19 @@ SlotNames FreeSlots() {
 }
 
 TEST(SettingsStoreTest, FileNamesInTheFolder) {
-  SettingsStore store("/opt/zum");
-  EXPECT_EQ(store.SlotNamesFile(), "/opt/zum/zum.cfg");
-  EXPECT_EQ(store.SlotFile(0), "/opt/zum/zum0.cfg");
-  EXPECT_EQ(store.SlotFile(3), "/opt/zum/zum3.cfg");
-  EXPECT_EQ(store.SlotFile(9), "/opt/zum/zum9.cfg");
-  EXPECT_EQ(store.SlotFile(kLastSaveSlot), "/opt/zum/zuma.cfg");
+#ifdef _WIN32
+  const std::string folder = "C:\\Program Files\\ZUM";
+  const std::string in = folder + "\\";
+#else
+  const std::string folder = "/opt/zum";
+  const std::string in = folder + "/";
+#endif
+  SettingsStore store(folder);
+  EXPECT_EQ(store.SlotNamesFile(), in + "zum.cfg");
+  EXPECT_EQ(store.SlotFile(0), in + "zum0.cfg");
+  EXPECT_EQ(store.SlotFile(3), in + "zum3.cfg");
+  EXPECT_EQ(store.SlotFile(9), in + "zum9.cfg");
+  EXPECT_EQ(store.SlotFile(kLastSaveSlot), in + "zuma.cfg");
 }
 
 TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
