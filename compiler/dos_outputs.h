@@ -6,12 +6,9 @@
 #include <string>
 #include <utility>
 
-namespace zum {
+#include "engine/message_icon.h"
 
-// The icon a runner message is shown with.
-enum class MessageIcon {
-  kCritical,  // critical error
-};
+namespace zum {
 
 // Shows the runner's messages. The window shows each as a modal message box
 // with the icon, an OK button and the application's default title; tests

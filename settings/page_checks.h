@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/job.h"
+#include "engine/message_icon.h"
 #include "engine/status.h"
 
 // The checks that Next runs before it leaves a page, over the values of a
@@ -24,8 +25,6 @@ inline constexpr int16_t kCheckOutputFile = 6;
 inline constexpr int16_t kCheckSecondaryRanges = 7;
 inline constexpr int16_t kCheckShapes = 8;
 inline constexpr int16_t kCheckBoundingBox = 9;
-
-enum class MessageIcon { kNone, kCritical };
 
 // The message box shown for a check code.
 struct CheckMessage {
