@@ -1,8 +1,12 @@
 // zum: the wizard window.
 //
-// `zum --screenshot-state NAME` is for scripts/screenshots.sh only: it opens
-// the window in one prepared state (a page, a condition editor mode) so that
-// each can be photographed; see wizard/screenshot_states.h.
+// For scripts/screenshots.sh only: `zum --screenshot-state NAME` opens the
+// window in one prepared state (a page, a condition editor mode) so that
+// each can be photographed, and `zum --list-screenshot-states` prints the
+// names; see wizard/screenshot_states.h.
+
+#include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QStringList>
@@ -12,6 +16,12 @@
 #include "wizard/screenshot_states.h"
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--list-screenshot-states") == 0) {
+    for (const QString& state : zum::TEST_ScreenshotStates()) {
+      std::printf("%s\n", state.toUtf8().constData());
+    }
+    return 0;
+  }
   QApplication app(argc, argv);
   zum::QtDialogs dialogs;
   zum::Form1 window(&dialogs, QCoreApplication::applicationDirPath());

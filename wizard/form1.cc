@@ -121,7 +121,7 @@ void Form1::Form_Load() {
 
   ReadSlotNames();
   pages_->setCurrentIndex(kWelcomePage);
-  resize(860, 600);
+  resize(860, 560);
 }
 
 void Form1::ReadSlotNames() {

@@ -16,6 +16,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -115,7 +116,7 @@ class Form1 : public QMainWindow {
   QWidget* BuildSourceFilePage();
   QWidget* BuildFinishPage();
   QWidget* BuildKindButtons(int index);
-  QWidget* BuildBoxFields(int index);
+  void AddBoxFields(int index, QGridLayout* grid, int first_row);
   void AddPageButtons(int page, QWidget* frame, class QVBoxLayout* layout);
   void ConnectHandlers();
 

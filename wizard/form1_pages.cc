@@ -1,5 +1,8 @@
 // Building the window: menus, the six pages and their controls.
 
+#include <algorithm>
+#include <initializer_list>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -74,6 +77,15 @@ QComboBox* NewVariableList(int index) {
   list->setInsertPolicy(QComboBox::NoInsert);
   list->setMinimumWidth(200);
   return list;
+}
+
+// The width of a grid column holding LABELS, whichever of them are shown.
+int LabelColumnWidth(std::initializer_list<QLabel*> labels) {
+  int width = 0;
+  for (QLabel* label : labels) {
+    width = std::max(width, label->sizeHint().width());
+  }
+  return width + 8;
 }
 
 }  // namespace
@@ -171,10 +183,7 @@ QWidget* Form1::BuildKindButtons(int index) {
   return box;
 }
 
-QWidget* Form1::BuildBoxFields(int index) {
-  auto* box = Named(new QWidget, "box", index);
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(0, 0, 0, 0);
+void Form1::AddBoxFields(int index, QGridLayout* grid, int first_row) {
   Label4[index] = NewLabel(tr("Min"), "Label4", index);
   Label27[index] = NewLabel(tr("Max"), "Label27", index);
   Label28[index] = NewLabel(tr("<- width ->"), "Label28", index);
@@ -188,24 +197,24 @@ QWidget* Form1::BuildBoxFields(int index) {
   txt_box_zmin[index] = NewField("txt_box_zmin", index);
   txt_box_zmax[index] = NewField("txt_box_zmax", index);
   txt_rot[index] = NewField("txt_rot", index);
-  grid->addWidget(Label4[index], 0, 1, Qt::AlignHCenter);
-  grid->addWidget(Label27[index], 0, 2, Qt::AlignHCenter);
+  // Minimum in the variable box's column, maximum in the list's, so that
+  // the box lines up with the fields of the other modes.
+  grid->addWidget(Label4[index], first_row, 1, Qt::AlignHCenter);
+  grid->addWidget(Label27[index], first_row, 3, Qt::AlignHCenter);
   QLabel* axes[] = {Label28[index], Label29[index], Label30[index]};
   QLineEdit* mins[] = {txt_box_xmin[index], txt_box_ymin[index],
                        txt_box_zmin[index]};
   QLineEdit* maxs[] = {txt_box_xmax[index], txt_box_ymax[index],
                        txt_box_zmax[index]};
   for (int r = 0; r < 3; ++r) {
-    grid->addWidget(axes[r], r + 1, 0);
-    grid->addWidget(mins[r], r + 1, 1);
-    grid->addWidget(maxs[r], r + 1, 2);
+    grid->addWidget(axes[r], first_row + 1 + r, 0);
+    grid->addWidget(mins[r], first_row + 1 + r, 1);
+    grid->addWidget(maxs[r], first_row + 1 + r, 3);
     axes[r]->setBuddy(mins[r]);
   }
-  grid->addWidget(Label31[index], 4, 0);
-  grid->addWidget(txt_rot[index], 4, 1);
+  grid->addWidget(Label31[index], first_row + 4, 0);
+  grid->addWidget(txt_rot[index], first_row + 4, 1);
   Label31[index]->setBuddy(txt_rot[index]);
-  grid->setColumnStretch(3, 1);
-  return box;
 }
 
 QWidget* Form1::BuildConditionPage() {
@@ -254,7 +263,8 @@ QWidget* Form1::BuildConditionPage() {
   grid->addWidget(txt_var[0], 2, 1);
   grid->addWidget(cmd_copyvar[0], 2, 2);
   grid->addWidget(cmb_var[0], 2, 3);
-  grid->addWidget(cmd_copyvar[3], 2, 4, Qt::AlignLeft);
+  // ">" sits against the box it fills, as "<" does.
+  grid->addWidget(cmd_copyvar[3], 2, 4, Qt::AlignRight);
   grid->addWidget(txt_var[3], 2, 5);
   grid->addWidget(Label7, 3, 0);
   grid->addWidget(txt_var_min[0], 3, 1);
@@ -264,7 +274,11 @@ QWidget* Form1::BuildConditionPage() {
   grid->addWidget(txt_var_max[0], 4, 1);
   grid->addWidget(Label23, 4, 4);
   grid->addWidget(txt_var_max[2], 4, 5);
-  grid->addWidget(BuildBoxFields(0), 5, 0, 1, 4);
+  AddBoxFields(0, grid, 5);
+  // Columns keep their widths when the kind buttons hide labels.
+  grid->setColumnMinimumWidth(
+      0, LabelColumnWidth({Label6, Label7, Label8, Label28[0], Label30[0]}));
+  grid->setColumnMinimumWidth(4, LabelColumnWidth({Label24, Label23}));
   grid->setColumnStretch(6, 1);
   layout->addLayout(grid);
 
@@ -321,7 +335,9 @@ QWidget* Form1::BuildTriggerPage() {
   grid->addWidget(txt_var_min[1], 3, 1);
   grid->addWidget(Label10, 4, 0);
   grid->addWidget(txt_var_max[1], 4, 1);
-  grid->addWidget(BuildBoxFields(1), 5, 0, 1, 4);
+  AddBoxFields(1, grid, 5);
+  grid->setColumnMinimumWidth(
+      0, LabelColumnWidth({Label12, Label11, Label10, Label28[1], Label30[1]}));
   grid->setColumnStretch(4, 1);
   layout->addLayout(grid);
   AddPageButtons(kTriggerPage, frame, layout);
@@ -411,8 +427,9 @@ QWidget* Form1::BuildSourceFilePage() {
   cmd_file_down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
   cmd_file_up->setToolTip(tr("Show the previous animation"));
   cmd_file_down->setToolTip(tr("Show the next animation"));
+  // As high as the rows' boxes, so that rows 0 and 3 keep the spacing.
   for (QPushButton* button : {cmd_file_up, cmd_file_down}) {
-    button->setFixedWidth(kCopyButtonWidth);
+    button->setFixedSize(kCopyButtonWidth, txt_file_in[0]->sizeHint().height());
   }
   grid->addWidget(cmd_file_up, 2, 5);
   grid->addWidget(cmd_file_down, 5, 5);
@@ -470,7 +487,7 @@ QWidget* Form1::BuildFinishPage() {
   txt_compile_log = Named(new QPlainTextEdit, "txt_compile_log");
   txt_compile_log->setReadOnly(true);
   txt_compile_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  layout->addWidget(txt_compile_log, 1);
+  layout->addWidget(txt_compile_log, 4);
   AddPageButtons(kFinishPage, frame, layout);
   cmd_next[kFinishPage]->setText(tr("&Restart ZUM"));
   return frame;
