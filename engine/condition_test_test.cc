@@ -1,13 +1,9 @@
 #include "engine/condition_test.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <array>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "engine/testing.h"
 #include "gtest/gtest.h"
 
 namespace zum {
@@ -144,26 +140,16 @@ TEST(RotatedBoxExtentsTest, AnimationConditionYExtentsMayExceedFloatRange) {
 class WriteConditionTestTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/zum_condition_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    path_ = folder_ + "/out.asm";
+    path_ = dir_.File("out.asm");
     ASSERT_TRUE(out_.Open(path_).ok());
-  }
-  void TearDown() override {
-    unlink(path_.c_str());
-    rmdir(folder_.c_str());
   }
 
   std::string Written() {
     EXPECT_TRUE(out_.Close().ok());
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return testing::ReadFile(path_);
   }
 
-  std::string folder_;
+  testing::TempDir dir_;
   std::string path_;
   LineWriter out_;
 };

@@ -12,9 +12,6 @@
 namespace zum {
 namespace {
 
-// Suffix of the temporary files that become the outputs once complete.
-constexpr const char* kPartialSuffix = ".zum-partial";
-
 bool Contains(const std::string& line, std::string_view text) {
   return line.find(text) != std::string::npos;
 }
@@ -33,18 +30,6 @@ bool SamePath(const std::string& a, const std::string& b) {
   fs::path pa = fs::absolute(a, ec).lexically_normal();
   fs::path pb = fs::absolute(b, ec).lexically_normal();
   return pa == pb;
-}
-
-// Replaces TARGET with the complete file PARTIAL.
-Status CommitFile(const std::string& partial, const std::string& target) {
-  std::error_code ec;
-  std::filesystem::rename(partial, target, ec);
-  if (ec) {
-    std::filesystem::remove(partial, ec);
-    return Status::InFile(target,
-                          "cannot replace the file (" + ec.message() + ")");
-  }
-  return Status::OK();
 }
 
 }  // namespace
@@ -66,11 +51,7 @@ void GenerationRun::CloseAllFiles() {
   for (LineReader& reader : inputs_) {
     reader.Close();
   }
-  if (out_.is_open()) {
-    out_.Close().ok();  // the run already failed; its error is reported
-    std::error_code ec;
-    std::filesystem::remove(out_.name(), ec);
-  }
+  out_.Abandon();
 }
 
 Status GenerationRun::CheckOutputNames() const {
@@ -144,14 +125,7 @@ Status GenerationRun::RunGeneration() {
   for (LineReader& reader : inputs_) {
     reader.Close();
   }
-  std::string partial = out_.name();
-  status = out_.Close();
-  if (!status.ok()) {
-    std::error_code ec;
-    std::filesystem::remove(partial, ec);
-    return status;
-  }
-  return CommitFile(partial, companion_output_);
+  return out_.Commit();
 }
 
 Status GenerationRun::WriteMainFile() {
@@ -161,22 +135,15 @@ Status GenerationRun::WriteMainFile() {
 
   LineReader main_input;
   ZUM_RETURN_IF_ERROR(main_input.Open(job_.InputFile[1]));
-  const std::string partial = job_.OutputFile + kPartialSuffix;
-  ZUM_RETURN_IF_ERROR(out_.Open(partial));
+  ZUM_RETURN_IF_ERROR(out_.OpenReplacing(job_.OutputFile));
   std::string line;
   while (main_input.Next(&line)) {
     out_.WriteLine(Contains(line, "include") ? include_line : line);
   }
   main_input.Close();
-  Status status = out_.Close();
-  if (!status.ok()) {
-    std::error_code ec;
-    std::filesystem::remove(partial, ec);
-    return status;
-  }
-  ZUM_RETURN_IF_ERROR(CommitFile(partial, job_.OutputFile));
+  ZUM_RETURN_IF_ERROR(out_.Commit());
 
-  ZUM_RETURN_IF_ERROR(out_.Open(companion_output_ + kPartialSuffix));
+  ZUM_RETURN_IF_ERROR(out_.OpenReplacing(companion_output_));
   std::string companion;
   IncludedFileName(job_.InputFile[1], &companion, &err);
   ZUM_RETURN_IF_ERROR(Main().Open(companion));

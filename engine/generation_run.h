@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/job.h"
 #include "engine/line_io.h"
@@ -28,8 +29,7 @@ using ProgressFn = std::function<void(double share)>;
 // Outputs that would overwrite an input are refused before anything is
 // opened. On any error every file is closed and the companion output is
 // removed, so no half-written companion file is passed off as a result; the
-// main output, written first, stays complete. The object is large (it holds
-// 102 keyframe tables); allocate it on the heap.
+// main output, written first, stays complete.
 class GenerationRun {
  public:
   // JOB must outlive the run. PROGRESS may be empty.
@@ -85,8 +85,12 @@ class GenerationRun {
   // on both.
   bool has_local_area_part1_ = false;
   bool has_tick_block_part1_ = false;
-  std::array<KeyframeTable, kMaxAnimations + 1> translation_tables_;
-  std::array<KeyframeTable, kMaxAnimations + 1> rotation_tables_;
+  // The current part's tables of animations 1..N, on the heap: together
+  // they take two megabytes.
+  std::vector<KeyframeTable> translation_tables_ =
+      std::vector<KeyframeTable>(kMaxAnimations + 1);
+  std::vector<KeyframeTable> rotation_tables_ =
+      std::vector<KeyframeTable>(kMaxAnimations + 1);
 
   std::string companion_output_;
   LineWriter out_;                                     // file 1

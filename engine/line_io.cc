@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace zum {
 namespace {
@@ -24,6 +26,7 @@ Status LineReader::Open(const std::string& path) {
   line_number_ = 0;
   buffer_.clear();
   pos_ = 0;
+  next_lf_ = kNoLf;
   eof_ = false;
   read_error_ = false;
   errno = 0;
@@ -54,6 +57,7 @@ bool LineReader::Fill() {
   size_t n = std::fread(buffer_.data(), 1, kBufferSize, file_);
   buffer_.resize(n);
   pos_ = 0;
+  next_lf_ = kNoLf;
   if (n == 0) {
     eof_ = true;
     read_error_ = std::ferror(file_) != 0;
@@ -75,9 +79,22 @@ bool LineReader::Next(std::string* line) {
   for (;;) {
     const char* begin = buffer_.data() + pos_;
     const char* end = buffer_.data() + buffer_.size();
-    const char* stop = begin;
-    while (stop != end && *stop != '\n' && *stop != '\r') {
-      ++stop;
+    // The line ends at the first LF or CR, whichever comes first. The next
+    // LF is remembered, so that a file of lone CRs is not searched again and
+    // again for an LF it lacks.
+    if (next_lf_ < pos_ || next_lf_ > buffer_.size()) {
+      const void* lf =
+          std::memchr(begin, '\n', static_cast<size_t>(end - begin));
+      next_lf_ = lf == nullptr
+                     ? buffer_.size()
+                     : static_cast<size_t>(static_cast<const char*>(lf) -
+                                           buffer_.data());
+    }
+    const char* stop = buffer_.data() + next_lf_;
+    const char* cr = static_cast<const char*>(
+        std::memchr(begin, '\r', static_cast<size_t>(stop - begin)));
+    if (cr != nullptr) {
+      stop = cr;
     }
     line->append(begin, stop);
     pos_ += static_cast<size_t>(stop - begin);
@@ -108,8 +125,49 @@ Status LineReader::ReadLine(std::string* line, std::string_view expected) {
 }
 
 LineWriter::~LineWriter() {
-  if (file_ != nullptr) {
+  if (!target_.empty()) {
+    Abandon();
+  } else if (file_ != nullptr) {
     std::fclose(file_);
+  }
+}
+
+Status LineWriter::OpenReplacing(const std::string& path) {
+  Status status = Open(path + kPartialSuffix);
+  if (!status.ok()) {
+    return Status::InFile(
+        path, "cannot create the file (" + Reason(error_number_) + ")");
+  }
+  target_ = path;
+  return Status::OK();
+}
+
+Status LineWriter::Commit() {
+  std::string target = std::move(target_);
+  target_.clear();
+  Status status = Close();
+  std::error_code ec;
+  if (status.ok()) {
+    std::filesystem::rename(name_, target, ec);
+    if (!ec) {
+      return Status::OK();
+    }
+    status = Status::InFile(target,
+                            "cannot replace the file (" + ec.message() + ")");
+  } else {
+    status = Status::InFile(
+        target, "cannot write the file (" + Reason(error_number_) + ")");
+  }
+  std::filesystem::remove(name_, ec);
+  return status;
+}
+
+void LineWriter::Abandon() {
+  Close().ok();  // the partial file goes whatever its state
+  if (!target_.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(name_, ec);
+    target_.clear();
   }
 }
 
@@ -117,6 +175,7 @@ Status LineWriter::Open(const std::string& path) {
   if (file_ != nullptr) {
     std::fclose(file_);
   }
+  target_.clear();
   name_ = path;
   pending_.clear();
   buffer_.clear();
@@ -126,8 +185,9 @@ Status LineWriter::Open(const std::string& path) {
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) {
-    return Status::InFile(path,
-                          "cannot create the file (" + Reason(errno) + ")");
+    error_number_ = errno;
+    return Status::InFile(
+        path, "cannot create the file (" + Reason(error_number_) + ")");
   }
   return Status::OK();
 }

@@ -51,16 +51,26 @@ class LineReader {
   std::FILE* file_ = nullptr;
   std::string name_;
   long line_number_ = 0;
+  static constexpr size_t kNoLf = static_cast<size_t>(-1);
+
   std::string buffer_;
   size_t pos_ = 0;
+  size_t next_lf_ = kNoLf;  // index of the next LF in buffer_, or its size
   bool eof_ = false;
   bool read_error_ = false;
 };
 
 // Writes a text file line by line; every line gets CR LF. Output is
 // buffered; Close() reports any write failure.
+//
+// Opened with OpenReplacing(), the writer writes beside the target, into
+// TARGET + kPartialSuffix, and Commit() puts the complete file in the
+// target's place; until then an existing target is untouched, and a writer
+// destroyed or abandoned before its commit removes the partial file.
 class LineWriter {
  public:
+  static constexpr const char* kPartialSuffix = ".zum-partial";
+
   LineWriter() = default;
   ~LineWriter();
   LineWriter(const LineWriter&) = delete;
@@ -71,6 +81,15 @@ class LineWriter {
   // Flushes and closes; returns the first write error, if any.
   Status Close();
   bool is_open() const { return file_ != nullptr; }
+
+  // Starts a file that replaces PATH only when committed. Errors name PATH.
+  Status OpenReplacing(const std::string& path);
+  // Closes the partial file and renames it onto the target. On any failure
+  // the partial file is removed, the target left as it was, and the error
+  // names the target.
+  Status Commit();
+  // Closes and removes the partial file; the target stays as it was.
+  void Abandon();
 
   void WriteLine(std::string_view line);
   void WriteEmptyLine() { WriteLine({}); }
@@ -86,6 +105,7 @@ class LineWriter {
 
   std::FILE* file_ = nullptr;
   std::string name_;
+  std::string target_;  // set by OpenReplacing until committed or abandoned
   std::string pending_;
   std::string buffer_;
   bool write_error_ = false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,20 @@ TEST(LineReaderTest, BytesPassUntouchedAcrossBufferBoundaries) {
   EXPECT_EQ(lines[0], long_line);
   EXPECT_EQ(lines[1], "tab\there");
   EXPECT_EQ(lines[2], "");
+}
+
+TEST(LineReaderTest, ManyLinesWithEveryKindOfEnd) {
+  TempDir dir;
+  std::string path = dir.File("many.asm");
+  std::string content;
+  std::vector<std::string> expected;
+  const char* ends[] = {"\r", "\n", "\r\n"};
+  for (int i = 0; i < 30000; ++i) {
+    expected.push_back("line " + std::to_string(i));
+    content += expected.back() + ends[(i / 7000) % 3];
+  }
+  WriteFile(path, content);
+  EXPECT_EQ(ReadAll(path), expected);
 }
 
 TEST(LineReaderTest, EndOfFileNamesFileLineAndWhatWasExpected) {
@@ -95,6 +110,51 @@ TEST(LineWriterTest, UncreatableFileIsAnError) {
   ASSERT_FALSE(s.ok());
   EXPECT_NE(s.message().find("out.asm: cannot create the file"),
             std::string::npos);
+}
+
+TEST(LineWriterTest, ReplacingWriterLeavesTheTargetUntilCommit) {
+  TempDir dir;
+  std::string path = dir.File("slot.cfg");
+  WriteFile(path, "old\r\n");
+  {
+    LineWriter out;
+    ASSERT_TRUE(out.OpenReplacing(path).ok());
+    out.WriteLine("new");
+    EXPECT_EQ(ReadFile(path), "old\r\n");
+    // Destroyed without a commit: the partial file goes, the target stays.
+  }
+  EXPECT_EQ(ReadFile(path), "old\r\n");
+  EXPECT_FALSE(std::filesystem::exists(path + LineWriter::kPartialSuffix));
+
+  LineWriter out;
+  ASSERT_TRUE(out.OpenReplacing(path).ok());
+  out.WriteLine("new");
+  ASSERT_TRUE(out.Commit().ok());
+  EXPECT_EQ(ReadFile(path), "new\r\n");
+  EXPECT_FALSE(std::filesystem::exists(path + LineWriter::kPartialSuffix));
+}
+
+TEST(LineWriterTest, FailedCommitKeepsTheTargetAndNamesIt) {
+  TempDir dir;
+  // A folder cannot be replaced by a file.
+  std::string path = dir.File("taken");
+  std::filesystem::create_directory(path);
+  std::filesystem::create_directory(path + "/inside");
+  LineWriter out;
+  ASSERT_TRUE(out.OpenReplacing(path).ok());
+  out.WriteLine("x");
+  Status s = out.Commit();
+  ASSERT_FALSE(s.ok());
+  EXPECT_EQ(s.message().rfind(path + ": cannot replace the file (", 0), 0u)
+      << s.message();
+  EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
+  EXPECT_FALSE(std::filesystem::exists(path + LineWriter::kPartialSuffix));
+
+  s = out.OpenReplacing(dir.File("missing/file.cfg"));
+  EXPECT_EQ(s.message().rfind(
+                dir.File("missing/file.cfg") + ": cannot create the file (", 0),
+            0u)
+      << s.message();
 }
 
 }  // namespace

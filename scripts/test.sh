@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds ZUM and runs every test. Installs what is missing first.
+# Builds ZUM and runs every test: the Linux build, then the Windows build of
+# the Qt-free parts under wine (ZUM_SKIP_WINDOWS=1 leaves that out). Installs
+# what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,3 +9,7 @@ scripts/ensure-packages.sh cmake g++ make libgtest-dev qt6-base-dev
 cmake --preset default
 cmake --build --preset default -j "$(nproc)"
 ctest --preset default -j "$(nproc)"
+
+if [ "${ZUM_SKIP_WINDOWS:-0}" != 1 ]; then
+  scripts/test-windows.sh
+fi

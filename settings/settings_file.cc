@@ -192,11 +192,11 @@ std::string SettingsFileText(const SettingsRecord& record) {
 Status WriteSettingsFile(const std::string& path,
                          const SettingsRecord& record) {
   LineWriter out;
-  ZUM_RETURN_IF_ERROR(out.Open(path));
+  ZUM_RETURN_IF_ERROR(out.OpenReplacing(path));
   for (int line = 1; line <= kSettingsLines; ++line) {
     out.WriteLine(SettingsLineText(record, line));
   }
-  return out.Close();
+  return out.Commit();
 }
 
 }  // namespace zum

@@ -57,7 +57,9 @@ std::string SettingsLineText(const SettingsRecord& record, int line);
 // The whole file of RECORD: 184 lines, each ended by CR LF.
 std::string SettingsFileText(const SettingsRecord& record);
 
-// Creates or replaces PATH with SettingsFileText(RECORD). Errors name PATH.
+// Creates or replaces PATH with SettingsFileText(RECORD). The file is
+// written beside PATH and takes its place only when complete, so a failed
+// save leaves an earlier file as it was. Errors name PATH and the reason.
 Status WriteSettingsFile(const std::string& path, const SettingsRecord& record);
 
 }  // namespace zum

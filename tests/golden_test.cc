@@ -49,11 +49,19 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
   fs::current_path(previous);
   ASSERT_EQ(status, 0) << err.str();
 
+  // The outputs are named by the settings file's output line.
+  std::vector<std::string> settings =
+      testing::SplitCrLf(ReadFile(dir.File("job.cfg")));
+  ASSERT_GE(settings.size(), 16u);
+  const std::string output = settings[15];
+  const std::string companion =
+      output.substr(0, output.size() - 4) + "_0.asm";
+
   const bool update = std::getenv("ZUM_UPDATE_GOLDEN") != nullptr;
-  for (const char* name : {"out.asm", "out_0.asm"}) {
+  for (const std::string& name : {output, companion}) {
     const std::string actual = ReadFile(dir.File(name));
     const std::string expected_path =
-        (golden / (std::string("expected_") + name)).string();
+        (golden / ("expected_" + name)).string();
     if (update) {
       WriteFile(expected_path, actual);
     }
@@ -68,8 +76,8 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
         ++line;
       }
       FAIL() << name << " differs from " << expected_path << " at line "
-             << line + 1 << ":\n  actual:   "
-             << (line < a.size() ? a[line] : "<end>")
+             << line + 1
+             << ":\n  actual:   " << (line < a.size() ? a[line] : "<end>")
              << "\n  expected: " << (line < e.size() ? e[line] : "<end>");
     }
   }
@@ -80,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values("trigger_off", "conditions_on_trigger",
                       "conditions_on_animation", "bounding_boxes", "masks",
                       "masks_on_trigger", "secondary_three_animations",
-                      "frames_300", "frames_600"));
+                      "frames_300", "frames_600", "example_gate",
+                      "example_gate_secondary"));
 
 }  // namespace
 }  // namespace zum

@@ -1,0 +1,71 @@
+#ifndef ZUM_COMPILER_COMPILE_STEP_H_
+#define ZUM_COMPILER_COMPILE_STEP_H_
+
+#include <string>
+
+#include "compiler/dos_outputs.h"
+
+namespace zum {
+
+// The BGL compiler, looked for in the program's own folder.
+inline constexpr char kCompilerFileName[] = "bglc_9.exe";
+
+// Joins the program's folder and the compiler's file name: a backslash on
+// Windows, a slash elsewhere. The folder is taken as it is (it is expected
+// without a trailing separator, as a program's folder path is given).
+#ifdef _WIN32
+inline constexpr char kFolderSeparator = '\\';
+#else
+inline constexpr char kFolderSeparator = '/';
+#endif
+
+// The log's text when a compilation starts, and what is appended when it
+// ends.
+inline constexpr char kCompileStartText[] = "Starting compilation...\r\n\r\n";
+inline constexpr char kCompileReadyText[] = "\r\nCompilation ready!";
+
+// The compile command line: the compiler in `program_folder` and the output
+// file, each in double quotes, with " -mdl " between them. For C:\Tools and
+// C:\Scenery\gate.asm: "C:\Tools\bglc_9.exe" -mdl "C:\Scenery\gate.asm".
+std::string CompileCommandLine(const std::string& program_folder,
+                               const std::string& output_file);
+
+// The compile log box as the compile step sees it.
+class CompileLog {
+ public:
+  virtual ~CompileLog() = default;
+  // Replaces the whole text of the log.
+  virtual void SetLogText(const std::string& text) = 0;
+  // Appends `text` to the end of the log.
+  virtual void AppendToLog(const std::string& text) = 0;
+};
+
+// A compile log that keeps its text in memory.
+class TextCompileLog : public CompileLog {
+ public:
+  void SetLogText(const std::string& text) override { text_ = text; }
+  void AppendToLog(const std::string& text) override { text_ += text; }
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// Makes `runner`'s ReceiveOutputs append each piece of output to `log`.
+// `log` must outlive the connection (until `runner` gets another handler).
+void ConnectCompileLog(DOSOutputs* runner, CompileLog* log);
+
+// The compile step: sets the log to kCompileStartText, stores the compile
+// command line as the runner's CommandLine, runs it with an empty argument
+// (the pieces reach the log through the runner's ReceiveOutputs, see
+// ConnectCompileLog) and appends kCompileReadyText. Neither the compiler nor
+// the output file is checked beforehand, and the runner's result is not
+// used; a compiler that cannot be started is reported by the runner's
+// message and the log still ends with kCompileReadyText.
+void RunCompileStep(const std::string& program_folder,
+                    const std::string& output_file, DOSOutputs* runner,
+                    CompileLog* log);
+
+}  // namespace zum
+
+#endif  // ZUM_COMPILER_COMPILE_STEP_H_

@@ -1,0 +1,80 @@
+#ifndef ZUM_COMPILER_CONSOLE_CHILD_H_
+#define ZUM_COMPILER_CONSOLE_CHILD_H_
+
+#include <cstddef>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
+
+namespace zum {
+
+// How an attempt to start a console child ended.
+enum class ChildStart {
+  kStarted,
+  kPipeFailed,  // the output pipe could not be created
+  kNotFound,    // the program could not be started
+};
+
+struct ChildStartResult {
+  ChildStart outcome = ChildStart::kStarted;
+  // The system's error code when the pipe could not be created.
+  unsigned long error_code = 0;
+  // Why the program could not be started, when there is more to say than
+  // that it was not found; else empty.
+  std::string note;
+};
+
+// One console child process whose standard output and standard error both go
+// into one anonymous pipe that this object reads. The child's standard input
+// is empty and, on Windows, its window is hidden. The platform backend is
+// chosen at compile time (console_child_posix.cc, console_child_win32.cc).
+//
+// Not copyable; one Start per object. Used on one thread.
+class ConsoleChild {
+ public:
+  ConsoleChild() = default;
+  ConsoleChild(const ConsoleChild&) = delete;
+  ConsoleChild& operator=(const ConsoleChild&) = delete;
+  // Closes what Close has not closed yet.
+  ~ConsoleChild();
+
+  // Creates the pipe, then starts the command line with the pipe's write end
+  // as standard output and standard error, and closes this process's copy of
+  // the write end so that the pipe breaks when the child and its heirs have
+  // closed theirs. On failure nothing stays open.
+  //
+  // Windows hands the command line to CreateProcessA as it is. POSIX splits
+  // it with SplitCommandLine and starts the program with posix_spawn, without
+  // a shell: a program name without '/' is looked up in the folders of the
+  // PATH, as posix_spawnp would (an empty entry is the current folder; with
+  // no PATH nothing is found), taking the first executable regular file; a
+  // file starting with "MZ" (a Windows program) is run as
+  // `wine PROGRAM ARGS...` when wine is on the PATH.
+  ChildStartResult Start(const std::string& command_line);
+
+  // Reads at most `size` bytes of the child's output into `buffer`, blocking
+  // until some arrive. Returns true and sets *count to the number read while
+  // the pipe delivers; returns false with *count = 0 once the pipe is broken
+  // (or reading fails otherwise).
+  bool Read(char* buffer, std::size_t size, std::size_t* count);
+
+  // Closes the pipe and releases the child. POSIX also reaps the child,
+  // waiting for it to end if it is still running.
+  void Close();
+
+ private:
+#ifdef _WIN32
+  void* read_handle_ = nullptr;
+  void* process_handle_ = nullptr;
+  void* thread_handle_ = nullptr;
+#else
+  int read_fd_ = -1;
+  pid_t pid_ = -1;
+#endif
+};
+
+}  // namespace zum
+
+#endif  // ZUM_COMPILER_CONSOLE_CHILD_H_

@@ -1,0 +1,82 @@
+#ifndef ZUM_COMPILER_DOS_OUTPUTS_H_
+#define ZUM_COMPILER_DOS_OUTPUTS_H_
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <utility>
+
+namespace zum {
+
+// The icon a runner message is shown with.
+enum class MessageIcon {
+  kCritical,  // critical error
+};
+
+// Shows the runner's messages. The window shows each as a modal message box
+// with the icon, an OK button and the application's default title; tests
+// record them.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  virtual void ShowMessage(MessageIcon icon, const std::string& text) = 0;
+};
+
+// Runs one console command line as a hidden child process and collects what
+// the child writes to its standard output and standard error, through one
+// anonymous pipe, in reading order. Each piece is handed to the
+// ReceiveOutputs handler as soon as it has been read.
+//
+// ExecuteCommand blocks the calling thread until the child's output ends (the
+// pipe breaks) and raises ReceiveOutputs synchronously on that thread. The
+// child's exit code is not looked at.
+class DOSOutputs {
+ public:
+  // Receives one piece of output (`CommandOutputs`): at most kReadSize bytes
+  // as read, or an empty text once the output has ended.
+  using ReceiveOutputsHandler = std::function<void(const std::string&)>;
+
+  // The most bytes one read takes from the pipe.
+  static constexpr std::size_t kReadSize = 256;
+
+  // `messages` must outlive this object.
+  explicit DOSOutputs(MessageSink* messages) : messages_(messages) {}
+
+  const std::string& CommandLine() const { return command_line_; }
+  void SetCommandLine(const std::string& dos_command) {
+    command_line_ = dos_command;
+  }
+
+  // Everything read during the last run that started a child.
+  const std::string& Outputs() const { return outputs_; }
+
+  // Sets the handler of the ReceiveOutputs event; an empty one ignores it.
+  void SetReceiveOutputs(ReceiveOutputsHandler handler) {
+    receive_outputs_ = std::move(handler);
+  }
+
+  // Runs the command and returns its collected output. A non-empty
+  // `command_line` first replaces the stored command line, for this run and
+  // later ones. ReceiveOutputs is raised once per read with the piece read
+  // and once more with an empty piece when the pipe breaks.
+  //
+  // Failures show one critical-error message and return an empty text,
+  // leaving Outputs() as it was: "Command Line empty" when there is no
+  // command line, "CreatePipe failed. Error: " + the system's error code when
+  // the pipe cannot be created, "File or command not found" when the program
+  // cannot be started (on POSIX followed by a line saying that wine is needed
+  // when the program is a Windows program and wine is not on the PATH).
+  std::string ExecuteCommand(const std::string& command_line = std::string());
+
+ private:
+  void ShowCritical(const std::string& text);
+
+  MessageSink* messages_;
+  ReceiveOutputsHandler receive_outputs_;
+  std::string command_line_;
+  std::string outputs_;
+};
+
+}  // namespace zum
+
+#endif  // ZUM_COMPILER_DOS_OUTPUTS_H_

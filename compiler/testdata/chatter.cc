@@ -1,0 +1,69 @@
+// A console program with known output, for the runner's tests.
+//
+//   chatter               writes nothing
+//   chatter out N         writes N bytes to standard output
+//   chatter err N         writes N bytes to standard error
+//   chatter both N M      writes N bytes to standard output, then M bytes to
+//                         standard error
+//   chatter stdin         reads standard input to its end and writes
+//                         "stdin N\n", N being the number of bytes read
+//   chatter ARG...        (anything else) writes each argument as "[ARG]\n"
+//
+// The bytes are those of ChatterText; no line-end translation is done.
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "compiler/testdata/chatter_text.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+void Write(FILE* stream, const std::string& text) {
+  fwrite(text.data(), 1, text.size(), stream);
+  fflush(stream);
+}
+
+std::size_t Size(const char* text) {
+  return static_cast<std::size_t>(strtoul(text, nullptr, 10));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+#endif
+  using zum::testing::ChatterText;
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (argc == 1) {
+    return 0;
+  }
+  if (mode == "out" && argc == 3) {
+    Write(stdout, ChatterText("out", Size(argv[2])));
+  } else if (mode == "err" && argc == 3) {
+    Write(stderr, ChatterText("err", Size(argv[2])));
+  } else if (mode == "both" && argc == 4) {
+    Write(stdout, ChatterText("out", Size(argv[2])));
+    Write(stderr, ChatterText("err", Size(argv[3])));
+  } else if (mode == "stdin" && argc == 2) {
+    std::size_t total = 0;
+    char buffer[512];
+    std::size_t got;
+    while ((got = fread(buffer, 1, sizeof(buffer), stdin)) > 0) {
+      total += got;
+    }
+    Write(stdout, "stdin " + std::to_string(total) + "\n");
+  } else {
+    for (int i = 1; i < argc; ++i) {
+      Write(stdout, std::string("[") + argv[i] + "]\n");
+    }
+  }
+  return 0;
+}

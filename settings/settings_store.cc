@@ -1,0 +1,58 @@
+#include "settings/settings_store.h"
+
+#include <filesystem>
+#include <string>
+
+#include "engine/line_io.h"
+
+namespace zum {
+namespace {
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  return (std::filesystem::path(folder) / name).string();
+}
+
+}  // namespace
+
+std::string SettingsStore::SlotNamesFile() const {
+  return InFolder(folder_, "zum.cfg");
+}
+
+std::string SettingsStore::SlotFile(int slot) const {
+  return InFolder(folder_, slot == kLastSaveSlot
+                               ? std::string("zuma.cfg")
+                               : "zum" + std::to_string(slot) + ".cfg");
+}
+
+Status SettingsStore::ReadSlotNames(SlotNames* names) const {
+  std::error_code ec;
+  if (!std::filesystem::exists(SlotNamesFile(), ec)) {
+    return Status::OK();
+  }
+  LineReader in;
+  ZUM_RETURN_IF_ERROR(in.Open(SlotNamesFile()));
+  std::string line;
+  for (int slot = 0; slot < kSlotCount && in.Next(&line); ++slot) {
+    (*names)[slot] = line;
+  }
+  return Status::OK();
+}
+
+Status SettingsStore::WriteSlotNames(const SlotNames& names) const {
+  LineWriter out;
+  ZUM_RETURN_IF_ERROR(out.OpenReplacing(SlotNamesFile()));
+  for (const std::string& name : names) {
+    out.WriteLine(name);
+  }
+  return out.Commit();
+}
+
+Status SettingsStore::Save(int slot, const SettingsRecord& record) const {
+  return WriteSettingsFile(SlotFile(slot), record);
+}
+
+Status SettingsStore::Load(int slot, std::vector<SettingsValue>* values) const {
+  return ReadSettingsFile(SlotFile(slot), values);
+}
+
+}  // namespace zum

@@ -1,0 +1,53 @@
+#ifndef ZUM_SETTINGS_SETTINGS_STORE_H_
+#define ZUM_SETTINGS_SETTINGS_STORE_H_
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/status.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+
+namespace zum {
+
+inline constexpr int kSlotCount = 10;
+// The eleventh slot, "Last save on exit", saved when the program closes.
+inline constexpr int kLastSaveSlot = 10;
+// The caption of a slot that holds no saved settings.
+inline constexpr const char* kFreeSlot = "Free";
+
+using SlotNames = std::array<std::string, kSlotCount>;
+
+// The settings files in one folder (the program's own): "zum.cfg" with the
+// ten slot names, "zum0.cfg" .. "zum9.cfg" with the slots' settings and
+// "zuma.cfg" with the settings saved at exit.
+class SettingsStore {
+ public:
+  explicit SettingsStore(std::string folder) : folder_(std::move(folder)) {}
+
+  const std::string& folder() const { return folder_; }
+  std::string SlotNamesFile() const;
+  // SLOT 0..9, or kLastSaveSlot.
+  std::string SlotFile(int slot) const;
+
+  // Reads the slot names into *NAMES, line k + 1 naming slot k. A missing
+  // file is no error and changes nothing; a file with fewer than ten lines
+  // sets the slots it names and leaves the others as they were.
+  Status ReadSlotNames(SlotNames* names) const;
+  // Writes the ten names, replacing the file only once it is complete.
+  Status WriteSlotNames(const SlotNames& names) const;
+
+  // Saves RECORD into SLOT; a failed save leaves the slot's earlier file as
+  // it was. Errors name the file and the reason.
+  Status Save(int slot, const SettingsRecord& record) const;
+  // Reads SLOT's values in file order (see ReadSettingsFile).
+  Status Load(int slot, std::vector<SettingsValue>* values) const;
+
+ private:
+  std::string folder_;
+};
+
+}  // namespace zum
+
+#endif  // ZUM_SETTINGS_SETTINGS_STORE_H_
