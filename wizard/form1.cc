@@ -11,9 +11,12 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
-#include "engine/line_io.h"
+#include "compiler/compile_step.h"
+#include "compiler/dos_outputs.h"
 #include "settings/job_builder.h"
+#include "settings/settings_store.h"
 #include "wizard/dialogs.h"
+#include "wizard/runner_messages.h"
 #include "wizard/text_bytes.h"
 
 namespace zum {
@@ -116,8 +119,10 @@ void Form1::Form_Load() {
   cmd_prev[kWelcomePage]->setVisible(false);
   cmd_prev[kFinishPage]->setVisible(false);
 
-  // TODO: create the console command runner objDOS (DOSOutputs) here once
-  // the compiler library provides it; its output feeds txt_compile_log.
+  runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
+  compile_log_ = std::make_unique<CompileLogBox>(txt_compile_log);
+  objDOS = std::make_unique<DOSOutputs>(runner_messages_.get());
+  ConnectCompileLog(objDOS.get(), compile_log_.get());
 
   ReadSlotNames();
   pages_->setCurrentIndex(kWelcomePage);
@@ -126,16 +131,17 @@ void Form1::Form_Load() {
 
 void Form1::ReadSlotNames() {
   // A missing file leaves the captions "Free"; a shorter one keeps "Free"
-  // for the slots it does not name.
-  LineReader reader;
-  std::string path = Bytes(QDir(program_folder_).filePath("zum.cfg"));
-  if (!reader.Open(path).ok()) {
-    return;
+  // for the slots it does not name. An unreadable file is no reason to
+  // refuse to start: the slots stay "Free" too.
+  SlotNames names;
+  names.fill(kFreeSlot);
+  SettingsStore store(Bytes(program_folder_));
+  if (!store.ReadSlotNames(&names).ok()) {
+    names.fill(kFreeSlot);
   }
-  std::string line;
-  for (int k = 0; k < 10 && reader.Next(&line); ++k) {
-    mdata[k]->setText(FromBytes(line));
-    mdata2[k]->setText(FromBytes(line));
+  for (int k = 0; k < kSlotCount; ++k) {
+    mdata[k]->setText(FromBytes(names[k]));
+    mdata2[k]->setText(FromBytes(names[k]));
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -29,7 +30,10 @@ class QStackedWidget;
 
 namespace zum {
 
+class CompileLogBox;
 class Dialogs;
+class DialogsMessageSink;
+class DOSOutputs;
 
 // The wizard window: six pages in a stacked widget, each with its own Next
 // and Previous buttons, walked in order (welcome, conditions, trigger,
@@ -83,6 +87,9 @@ class Form1 : public QMainWindow {
   // Selects kind button KIND of editor INDEX (0 or 1) and runs its handler,
   // also when the button was already selected.
   void SelectKind(int index, ConditionKind kind);
+
+  // Used by tests only: the console command runner created at start-up.
+  DOSOutputs* TEST_objDOS() { return objDOS.get(); }
 
   // Used by tests and by the screenshot mode only: shows PAGE as Next or
   // Previous would, without any check, run or page entry step.
@@ -149,6 +156,10 @@ class Form1 : public QMainWindow {
 
   Dialogs* dialogs_;
   QString program_folder_;
+  // The console command runner, its message boxes and the log it feeds.
+  std::unique_ptr<DialogsMessageSink> runner_messages_;
+  std::unique_ptr<CompileLogBox> compile_log_;
+  std::unique_ptr<DOSOutputs> objDOS;
   VariableTable variable_table_;
 
   // Per-animation entries of the source file page, [1..50]; the rows show

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "compiler/dos_outputs.h"
 #include "wizard/testing.h"
 
 namespace zum::testing {
@@ -182,6 +184,26 @@ TEST_F(StartupTest, ShortSlotNameFileKeepsTheOtherSlotsFree) {
   EXPECT_EQ(Find<QAction>("mdata_1")->text(), "door");
   EXPECT_EQ(Find<QAction>("mdata_2")->text(), "Free");
   EXPECT_EQ(Find<QAction>("mdata2_9")->text(), "Free");
+}
+
+TEST_F(StartupTest, RunnerShowsItsMessagesThroughTheDialogs) {
+  DOSOutputs* runner = form_->TEST_objDOS();
+  ASSERT_NE(runner, nullptr);
+  EXPECT_EQ(runner->ExecuteCommand(), "");
+  ASSERT_EQ(dialogs_.shown.size(), 1u);
+  EXPECT_EQ(dialogs_.shown[0].text, "Command Line empty");
+  EXPECT_EQ(dialogs_.shown[0].title, "ZUM");
+  EXPECT_EQ(dialogs_.shown[0].icon, Dialogs::Icon::kCritical);
+  EXPECT_EQ(dialogs_.shown[0].buttons, Dialogs::Buttons::kOk);
+}
+
+TEST_F(StartupTest, RunnerOutputFeedsTheCompileLog) {
+  auto* log = Find<QPlainTextEdit>("txt_compile_log");
+  log->setPlainText("before ");
+  form_->TEST_objDOS()->ExecuteCommand("echo compiled");
+  EXPECT_EQ(log->toPlainText(), "before compiled\n");
+  EXPECT_EQ(log->textCursor().position(), log->toPlainText().size());
+  EXPECT_TRUE(dialogs_.shown.empty());
 }
 
 }  // namespace
