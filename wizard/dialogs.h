@@ -19,8 +19,8 @@ class Dialogs {
 
   // A modal message box; returns the button pressed (kNo when a yes/no box
   // is closed otherwise).
-  virtual Answer MessageBox(const QString& text, const QString& title,
-                            Icon icon, Buttons buttons) = 0;
+  virtual Answer ShowMessageBox(const QString& text, const QString& title,
+                                Icon icon, Buttons buttons) = 0;
 
   // An input box with a prompt, a title and a default answer. Returns the
   // text entered; empty when the box is cancelled.
@@ -35,7 +35,7 @@ class Dialogs {
 
   // A question with the exclamation icon and Yes and No; true on Yes.
   bool AskYesNo(const QString& text, const QString& title) {
-    return MessageBox(text, title, Icon::kExclamation, Buttons::kYesNo) ==
+    return ShowMessageBox(text, title, Icon::kExclamation, Buttons::kYesNo) ==
            Answer::kYes;
   }
 };

@@ -29,8 +29,8 @@ void Form1::SwitchPage(int from, int to) {
 }
 
 void Form1::ShowCritical(const QString& text, const QString& title) {
-  dialogs_->MessageBox(text, title, Dialogs::Icon::kCritical,
-                       Dialogs::Buttons::kOk);
+  dialogs_->ShowMessageBox(text, title, Dialogs::Icon::kCritical,
+                           Dialogs::Buttons::kOk);
 }
 
 bool Form1::ValidatePage(int page) {

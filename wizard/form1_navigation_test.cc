@@ -2,7 +2,6 @@
 // the run with its progress and errors, restart, and a whole walk over the
 // example object compared with zum-batch.
 
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -106,10 +105,8 @@ TEST_F(NavigationTest, ClearEmptiesOnlyTheAnimationsShown) {
 class ExampleWalkTest : public WizardTest {
  protected:
   void SetUp() override {
-    const char* examples = std::getenv("ZUM_EXAMPLES");
-    if (examples == nullptr || !fs::exists(fs::path(examples) / "gate.asm")) {
-      GTEST_SKIP() << "the example object is not there";
-    }
+    fs::path examples = ZUM_EXAMPLES_DIR;
+    ASSERT_TRUE(fs::exists(examples / "gate.asm")) << examples;
     fs::copy(examples, objects_.path(), fs::copy_options::recursive);
   }
   QString Object(const std::string& name) {

@@ -6,8 +6,9 @@
 
 namespace zum {
 
-Dialogs::Answer QtDialogs::MessageBox(const QString& text, const QString& title,
-                                      Icon icon, Buttons buttons) {
+Dialogs::Answer QtDialogs::ShowMessageBox(const QString& text,
+                                          const QString& title, Icon icon,
+                                          Buttons buttons) {
   QMessageBox::Icon qt_icon = QMessageBox::NoIcon;
   switch (icon) {
     case Icon::kNone:

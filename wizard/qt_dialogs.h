@@ -17,8 +17,8 @@ class QtDialogs : public Dialogs {
   // later call.
   void set_parent(QWidget* parent) { parent_ = parent; }
 
-  Answer MessageBox(const QString& text, const QString& title, Icon icon,
-                    Buttons buttons) override;
+  Answer ShowMessageBox(const QString& text, const QString& title, Icon icon,
+                        Buttons buttons) override;
   QString InputBox(const QString& prompt, const QString& title,
                    const QString& default_text) override;
   QString OpenFile(const QString& title, const QStringList& filters) override;

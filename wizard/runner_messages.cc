@@ -24,8 +24,8 @@ void DialogsMessageSink::ShowMessage(MessageIcon icon,
   Dialogs::Icon shown = icon == MessageIcon::kCritical
                             ? Dialogs::Icon::kCritical
                             : Dialogs::Icon::kNone;
-  dialogs_->MessageBox(FromBytes(text), QStringLiteral("ZUM"), shown,
-                       Dialogs::Buttons::kOk);
+  dialogs_->ShowMessageBox(FromBytes(text), QStringLiteral("ZUM"), shown,
+                           Dialogs::Buttons::kOk);
 }
 
 void CompileLogBox::SetLogText(const std::string& text) {

@@ -10,9 +10,9 @@
 
 namespace zum::testing {
 
-Dialogs::Answer ScriptedDialogs::MessageBox(const QString& text,
-                                            const QString& title, Icon icon,
-                                            Buttons buttons) {
+Dialogs::Answer ScriptedDialogs::ShowMessageBox(const QString& text,
+                                                const QString& title, Icon icon,
+                                                Buttons buttons) {
   shown.push_back(
       {ShownDialog::Kind::kMessage, text, title, icon, buttons, {}});
   if (buttons == Buttons::kOk) {

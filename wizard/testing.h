@@ -43,8 +43,8 @@ struct ShownDialog {
 // Cancel.
 class ScriptedDialogs : public Dialogs {
  public:
-  Answer MessageBox(const QString& text, const QString& title, Icon icon,
-                    Buttons buttons) override;
+  Answer ShowMessageBox(const QString& text, const QString& title, Icon icon,
+                        Buttons buttons) override;
   QString InputBox(const QString& prompt, const QString& title,
                    const QString& default_text) override;
   QString OpenFile(const QString& title, const QStringList& filters) override;
