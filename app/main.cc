@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
   zum::Form1 window(&dialogs, QCoreApplication::applicationDirPath());
   dialogs.set_parent(&window);
 
+  window.show();
   QStringList args = QCoreApplication::arguments();
   int flag = args.indexOf(QStringLiteral("--screenshot-state"));
   if (flag > 0 && flag + 1 < args.size()) {
@@ -34,6 +35,5 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  window.show();
   return app.exec();
 }

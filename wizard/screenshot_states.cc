@@ -82,6 +82,7 @@ QStringList TEST_ScreenshotStates() {
          << "files-single"
          << "files-seven"
          << "files-seven-scrolled"
+         << "files-refused"
          << "finish";
   return states;
 }
@@ -124,7 +125,7 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     return true;
   }
   if (parts[0] == "files") {
-    if (name != "files-single") {
+    if (name != "files-single" && name != "files-refused") {
       SetChecked(window, "chk_cond_2", true);
       SetText(window, "txt_var_2", "0312h");
       SetText(window, "txt_num_secondanim", "7");
@@ -132,7 +133,7 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     WalkTo(window, Form1::kSourceFilePage);
     SetText(window, "txt_file_in_0", "/home/author/scenery/gate.asm");
     SetText(window, "txt_file_out", "/home/author/scenery/gate_zum.asm");
-    if (name != "files-single") {
+    if (name != "files-single" && name != "files-refused") {
       for (int k = 0; k < 4; ++k) {
         QString row = QString::number(k);
         if (k > 0) {
@@ -142,6 +143,12 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
         SetText(window, "txt_secondcond_min_" + row, QString::number(k + 1));
         SetText(window, "txt_secondcond_max_" + row, QString::number(k + 1));
       }
+    }
+    if (name == "files-refused") {
+      // Next with an empty output file: the page check's message box, which
+      // stays open until the script ends the program.
+      SetText(window, "txt_file_out", "");
+      Click(window, "cmd_next_4");
     }
     if (name == "files-seven-scrolled") {
       for (int step = 0; step < 3; ++step) {

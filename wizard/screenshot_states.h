@@ -12,8 +12,9 @@ class Form1;
 // the named states of the window that the screenshots show.
 QStringList TEST_ScreenshotStates();
 
-// Puts *WINDOW into state NAME by setting its controls as a user would and
-// showing the page. Returns false for an unknown name.
+// Puts the shown *WINDOW into state NAME by setting its controls as a user
+// would and showing the page. A state with a message box returns only once
+// the box is closed. Returns false for an unknown name.
 bool TEST_ApplyScreenshotState(Form1* window, const QString& name);
 
 }  // namespace zum
