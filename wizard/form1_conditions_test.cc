@@ -208,6 +208,14 @@ TEST_F(ConditionEditorTest, PageOneAdditionalProblemReplacesTheFirst) {
             "ZUM error|Please enter a valid minimum/maximum value");
 }
 
+TEST_F(ConditionEditorTest, AdditionalConditionIsCheckedAlone) {
+  WalkTo(Form1::kConditionPage);
+  Check("chk_cond_3")->setChecked(true);
+  Type("txt_var_3", "0280h");
+  EXPECT_EQ(NextRefused(),
+            "ZUM error|Please enter a valid minimum/maximum value");
+}
+
 TEST_F(ConditionEditorTest, MaskModeNeedsNoMaximum) {
   WalkTo(Form1::kConditionPage);
   Check("chk_cond_0")->setChecked(true);
