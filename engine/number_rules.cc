@@ -163,6 +163,41 @@ void AppendDigits(uint64_t value, std::string* out) {
   }
 }
 
+// Appends Q / 10^SCALE (Q > 0) in the keyframe form: the sign (blank or
+// "-"), the whole part ("0" when below 1) and, unless Q is whole, the point
+// and the fraction without trailing zeros; ".0" for a whole number.
+void AppendScaled(uint64_t q, int scale, bool negative, std::string* out) {
+  uint64_t whole = q / kPow10[scale];
+  uint64_t fraction = q - whole * kPow10[scale];
+  if (whole == 0 && !negative) {
+    out->push_back('0');  // " .5" reads "0.5"
+  } else {
+    out->push_back(negative ? '-' : ' ');
+    if (whole == 0) {
+      out->push_back('0');  // "-.5" reads "-0.5"
+    }
+  }
+  if (whole != 0) {
+    AppendDigits(whole, out);
+  }
+  if (fraction == 0) {
+    out->append(".0");
+    return;
+  }
+  int width = scale;
+  while (fraction % 10 == 0) {
+    fraction /= 10;
+    --width;
+  }
+  out->push_back('.');
+  char buffer[16];
+  for (int i = width - 1; i >= 0; --i) {
+    buffer[i] = static_cast<char>('0' + fraction % 10);
+    fraction /= 10;
+  }
+  out->append(buffer, width);
+}
+
 // Numbers of 10 000 000 or more keep 7 significant digits in exponent form.
 void AppendLargeNumber(float value, std::string* out) {
   char text[32];
@@ -291,6 +326,15 @@ void AppendKeyframeNumber(float value, int decimals, std::string* out) {
     out->append(" 0.0");
     return;
   }
+  if (q < 1000000) {
+    // Six digits or fewer: storing q / 10^DECIMALS as a float moves it by
+    // less than half a unit of the seventh significant digit (at most half
+    // a float ulp, and 2^e / 10^E stays below 8.39 for every power of two
+    // 2^e in the decade [10^E, 10^(E+1)) that such numbers reach), so the
+    // seven-digit form of the stored float is q / 10^DECIMALS itself.
+    AppendScaled(q, decimals, negative, out);
+    return;
+  }
   // The rounded number is stored as a float, then written with at most 7
   // significant digits, again rounding the exact float value.
   float stored = static_cast<float>(static_cast<double>(q) /
@@ -300,51 +344,14 @@ void AppendKeyframeNumber(float value, int decimals, std::string* out) {
     AppendLargeNumber(negative ? -stored : stored, out);
     return;
   }
-  // Choose the scale that leaves 7 significant digits.
-  int integer_digits = 1;  // digits in front of the point, at least 1
+  // Here the stored number is 100 or more: keep 7 significant digits.
+  int integer_digits = 1;
   while (integer_digits < 7 &&
          magnitude >= static_cast<double>(kPow10[integer_digits])) {
     ++integer_digits;
   }
-  int scale = 7 - integer_digits;
-  if (magnitude < 1.0) {
-    // Leading zeros after the point do not count as significant digits.
-    scale = 7;
-    while (scale < 10 &&
-           magnitude * static_cast<double>(kPow10[scale - 6]) < 1.0) {
-      ++scale;
-    }
-  }
-  uint64_t digits = RoundScaled(stored, scale);
-  uint64_t whole = digits / kPow10[scale];
-  uint64_t fraction = digits % kPow10[scale];
-  out->push_back(negative ? '-' : ' ');
-  if (whole != 0) {
-    AppendDigits(whole, out);
-  } else if (fraction != 0) {
-    // " .5" becomes "0.5" and "-.5" becomes "-0.5".
-    if (!negative) {
-      out->back() = '0';
-    } else {
-      out->push_back('0');
-    }
-  }
-  if (fraction == 0) {
-    out->append(whole == 0 ? "0.0" : ".0");
-    return;
-  }
-  int width = scale;
-  while (fraction % 10 == 0) {
-    fraction /= 10;
-    --width;
-  }
-  out->push_back('.');
-  char buffer[16];
-  for (int i = width - 1; i >= 0; --i) {
-    buffer[i] = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
-  }
-  out->append(buffer, width);
+  const int scale = 7 - integer_digits;
+  AppendScaled(RoundScaled(stored, scale), scale, negative, out);
 }
 
 std::string KeyframeNumber(float value, int decimals) {

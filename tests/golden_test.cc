@@ -54,14 +54,12 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
       testing::SplitCrLf(ReadFile(dir.File("job.cfg")));
   ASSERT_GE(settings.size(), 16u);
   const std::string output = settings[15];
-  const std::string companion =
-      output.substr(0, output.size() - 4) + "_0.asm";
+  const std::string companion = output.substr(0, output.size() - 4) + "_0.asm";
 
   const bool update = std::getenv("ZUM_UPDATE_GOLDEN") != nullptr;
   for (const std::string& name : {output, companion}) {
     const std::string actual = ReadFile(dir.File(name));
-    const std::string expected_path =
-        (golden / ("expected_" + name)).string();
+    const std::string expected_path = (golden / ("expected_" + name)).string();
     if (update) {
       WriteFile(expected_path, actual);
     }
