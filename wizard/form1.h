@@ -27,6 +27,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace zum {
 
@@ -124,7 +125,7 @@ class Form1 : public QMainWindow {
   QWidget* BuildFinishPage();
   QWidget* BuildKindButtons(int index);
   void AddBoxFields(int index, QGridLayout* grid, int first_row);
-  void AddPageButtons(int page, QWidget* frame, class QVBoxLayout* layout);
+  void AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout);
   void ConnectHandlers();
 
   // Start-up.
