@@ -155,6 +155,56 @@ TEST_F(StartupTest, CaptionsOfEveryPage) {
   }
 }
 
+TEST_F(StartupTest, EveryControlArrayHasItsIndexes) {
+  const std::pair<const char*, int> arrays[] = {
+      {"Frame1", 6},
+      {"cmd_next", 6},
+      {"cmd_prev", 6},
+      {"chk_cond", 4},
+      {"txt_var", 4},
+      {"cmb_var", 3},
+      {"cmd_copyvar", 4},
+      {"opt_con", 2},
+      {"opt_mask", 2},
+      {"opt_box", 2},
+      {"txt_var_min", 3},
+      {"txt_var_max", 3},
+      {"txt_box_xmin", 2},
+      {"txt_box_xmax", 2},
+      {"txt_box_ymin", 2},
+      {"txt_box_ymax", 2},
+      {"txt_box_zmin", 2},
+      {"txt_box_zmax", 2},
+      {"txt_rot", 2},
+      {"Label4", 2},
+      {"Label27", 2},
+      {"Label28", 2},
+      {"Label29", 2},
+      {"Label30", 2},
+      {"Label31", 2},
+      {"opt_condapply", 2},
+      {"lbl_file_count", 4},
+      {"txt_file_in", 4},
+      {"cmd_file", 4},
+      {"txt_secondcond_min", 4},
+      {"txt_secondcond_max", 4},
+  };
+  for (const auto& [name, count] : arrays) {
+    for (int i = 0; i < count; ++i) {
+      EXPECT_NE(Find<QWidget>(QString("%1_%2").arg(name).arg(i)), nullptr);
+    }
+    EXPECT_EQ(form_->findChild<QWidget*>(QString("%1_%2").arg(name).arg(count)),
+              nullptr)
+        << name;
+  }
+  for (const char* name :
+       {"Frame2", "txt_num_secondanim", "cmd_file_up", "cmd_file_down",
+        "txt_file_out", "cmd_file_out", "pbar", "cmd_clear", "cmd_compile",
+        "txt_compile_log", "Label3", "Label6", "Label14", "Label19"}) {
+    EXPECT_NE(Find<QWidget>(name), nullptr);
+  }
+}
+
 TEST_F(StartupTest, SettingsMenusWithFreeSlots) {
   EXPECT_EQ(Find<QMenu>("mSave")->title(), "&Save settings");
   EXPECT_EQ(Find<QMenu>("mLoad")->title(), "&Load settings");
