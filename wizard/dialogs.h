@@ -1,0 +1,45 @@
+#ifndef ZUM_WIZARD_DIALOGS_H_
+#define ZUM_WIZARD_DIALOGS_H_
+
+#include <QString>
+#include <QStringList>
+
+namespace zum {
+
+// Every modal interaction of the window. The real implementation
+// (QtDialogs) shows Qt dialogs; tests pass a scripted one that records what
+// was shown and answers from a queue, so that no test blocks on a dialog.
+class Dialogs {
+ public:
+  enum class Icon { kNone, kInformation, kExclamation, kCritical };
+  enum class Buttons { kOk, kYesNo };
+  enum class Answer { kOk, kYes, kNo };
+
+  virtual ~Dialogs() = default;
+
+  // A modal message box; returns the button pressed (kNo when a yes/no box
+  // is closed otherwise).
+  virtual Answer ShowMessageBox(const QString& text, const QString& title,
+                                Icon icon, Buttons buttons) = 0;
+
+  // An input box with a prompt, a title and a default answer. Returns the
+  // text entered; empty when the box is cancelled.
+  virtual QString InputBox(const QString& prompt, const QString& title,
+                           const QString& default_text) = 0;
+
+  // The common open-file dialog with TITLE and FILTERS such as "ASM file
+  // (*.asm)", the first filter selected. Returns the chosen full path, or an
+  // empty text when the user cancels.
+  virtual QString OpenFile(const QString& title,
+                           const QStringList& filters) = 0;
+
+  // A question with the exclamation icon and Yes and No; true on Yes.
+  bool AskYesNo(const QString& text, const QString& title) {
+    return ShowMessageBox(text, title, Icon::kExclamation, Buttons::kYesNo) ==
+           Answer::kYes;
+  }
+};
+
+}  // namespace zum
+
+#endif  // ZUM_WIZARD_DIALOGS_H_

@@ -1,0 +1,218 @@
+#include "wizard/form1.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+
+#include "compiler/compile_step.h"
+#include "compiler/dos_outputs.h"
+#include "settings/job_builder.h"
+#include "settings/settings_store.h"
+#include "wizard/dialogs.h"
+#include "wizard/runner_messages.h"
+#include "wizard/text_bytes.h"
+
+namespace zum {
+
+Form1::Form1(Dialogs* dialogs, const QString& program_folder, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), program_folder_(program_folder) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(tr("ZUM"));
+  BuildMenus();
+  pages_ = new QStackedWidget;
+  pages_->addWidget(BuildWelcomePage());
+  pages_->addWidget(BuildConditionPage());
+  pages_->addWidget(BuildTriggerPage());
+  pages_->addWidget(BuildSecondaryPage());
+  pages_->addWidget(BuildSourceFilePage());
+  pages_->addWidget(BuildFinishPage());
+  setCentralWidget(pages_);
+  ConnectHandlers();
+  Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::ConnectHandlers() {
+  for (int i = 0; i < kPageCount; ++i) {
+    connect(cmd_next[i], &QPushButton::clicked, this,
+            [this, i] { cmd_next_Click(i); });
+    connect(cmd_prev[i], &QPushButton::clicked, this,
+            [this, i] { cmd_prev_Click(i); });
+  }
+  for (int i = 0; i < 4; ++i) {
+    connect(chk_cond[i], &QCheckBox::toggled, this,
+            [this, i] { chk_cond_Click(i); });
+    connect(txt_var[i], &QLineEdit::textChanged, this,
+            [this, i] { txt_var_Change(i); });
+    connect(cmd_copyvar[i], &QPushButton::clicked, this,
+            [this, i] { cmd_copyvar_Click(i); });
+  }
+  for (int i = 0; i < 2; ++i) {
+    connect(opt_con[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) {
+        opt_con_Click(i);
+      }
+    });
+    connect(opt_mask[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) {
+        opt_mask_Click(i);
+      }
+    });
+    connect(opt_box[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) {
+        opt_box_Click(i);
+      }
+    });
+  }
+  for (int k = 0; k < 4; ++k) {
+    connect(cmd_file[k], &QPushButton::clicked, this,
+            [this, k] { cmd_file_Click(k); });
+    connect(txt_file_in[k], &QLineEdit::textChanged, this,
+            [this, k] { txt_file_in_Change(k); });
+    connect(txt_secondcond_min[k], &QLineEdit::textChanged, this,
+            [this, k] { txt_secondcond_min_Change(k); });
+    connect(txt_secondcond_max[k], &QLineEdit::textChanged, this,
+            [this, k] { txt_secondcond_max_Change(k); });
+  }
+  connect(cmd_file_out, &QPushButton::clicked, this,
+          &Form1::cmd_file_out_Click);
+  connect(cmd_file_up, &QPushButton::clicked, this, &Form1::cmd_file_up_Click);
+  connect(cmd_file_down, &QPushButton::clicked, this,
+          &Form1::cmd_file_down_Click);
+  connect(cmd_clear, &QPushButton::clicked, this, &Form1::cmd_clear_Click);
+}
+
+void Form1::Form_Load() {
+  Label3->setText(QStringLiteral("ZUM v%1.%2.%3")
+                      .arg(ZUM_VERSION_MAJOR)
+                      .arg(ZUM_VERSION_MINOR)
+                      .arg(ZUM_VERSION_PATCH));
+
+  variable_table_.AddBuiltInVariables();
+  for (QComboBox* list : cmb_var) {
+    for (int row = 1; row <= variable_table_.VariableCount(); ++row) {
+      list->addItem(FromBytes(variable_table_.DisplayName(row)));
+    }
+    list->setCurrentIndex(-1);
+    list->setEditText(tr("Select variable"));
+  }
+
+  // The design state of the editors, set through their own handlers.
+  for (int i = 0; i < 4; ++i) {
+    chk_cond_Click(i);
+  }
+  opt_con_Click(0);
+  opt_con_Click(1);
+
+  for (int page = 1; page < kPageCount; ++page) {
+    cmd_next[page]->setEnabled(false);
+    cmd_prev[page]->setEnabled(false);
+  }
+  cmd_prev[kWelcomePage]->setVisible(false);
+  cmd_prev[kFinishPage]->setVisible(false);
+
+  runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
+  compile_log_ = std::make_unique<CompileLogBox>(txt_compile_log);
+  objDOS = std::make_unique<DOSOutputs>(runner_messages_.get());
+  ConnectCompileLog(objDOS.get(), compile_log_.get());
+
+  ReadSlotNames();
+  pages_->setCurrentIndex(kWelcomePage);
+  resize(860, 560);
+}
+
+void Form1::ReadSlotNames() {
+  // A missing file leaves the captions "Free"; a shorter one keeps "Free"
+  // for the slots it does not name. An unreadable file is no reason to
+  // refuse to start: the slots stay "Free" too.
+  SlotNames names;
+  names.fill(kFreeSlot);
+  SettingsStore store(Bytes(program_folder_));
+  if (!store.ReadSlotNames(&names).ok()) {
+    names.fill(kFreeSlot);
+  }
+  for (int k = 0; k < kSlotCount; ++k) {
+    mdata[k]->setText(FromBytes(names[k]));
+    mdata2[k]->setText(FromBytes(names[k]));
+  }
+}
+
+ConditionKind Form1::KindOf(int index) const {
+  if (opt_con[index]->isChecked()) {
+    return ConditionKind::kBetween;
+  }
+  if (opt_mask[index]->isChecked()) {
+    return ConditionKind::kMask;
+  }
+  return ConditionKind::kBoundingBox;
+}
+
+SettingsRecord Form1::CurrentSettings() const {
+  SettingsRecord record;
+  for (int i = 0; i < 4; ++i) {
+    record.chk_cond[i] = chk_cond[i]->isChecked() ? 1 : 0;
+    record.txt_var[i] = Bytes(txt_var[i]->text());
+  }
+  for (int i = 0; i < 3; ++i) {
+    record.txt_var_min[i] = Bytes(txt_var_min[i]->text());
+    record.txt_var_max[i] = Bytes(txt_var_max[i]->text());
+  }
+  record.txt_num_secondanim = Bytes(txt_num_secondanim->text());
+  record.txt_file_out = Bytes(txt_file_out->text());
+  record.FileRowBase = file_row_base_;
+  record.InputFile = input_file_;
+  record.SecondaryMin = secondary_min_;
+  record.SecondaryMax = secondary_max_;
+  for (int i = 0; i < 2; ++i) {
+    record.opt_kind[i] = KindOf(i);
+    record.txt_box_xmin[i] = Bytes(txt_box_xmin[i]->text());
+    record.txt_box_xmax[i] = Bytes(txt_box_xmax[i]->text());
+    record.txt_box_ymin[i] = Bytes(txt_box_ymin[i]->text());
+    record.txt_box_ymax[i] = Bytes(txt_box_ymax[i]->text());
+    record.txt_box_zmin[i] = Bytes(txt_box_zmin[i]->text());
+    record.txt_box_zmax[i] = Bytes(txt_box_zmax[i]->text());
+    record.txt_rot[i] = Bytes(txt_rot[i]->text());
+  }
+  record.opt_condapply0 = opt_condapply[0]->isChecked();
+  return record;
+}
+
+JobSettings Form1::CurrentJob() const {
+  return BuildJobSettings(CurrentSettings());
+}
+
+int Form1::CurrentPage() const {
+  return pages_->currentIndex();
+}
+
+void Form1::SelectKind(int index, ConditionKind kind) {
+  QRadioButton* button = kind == ConditionKind::kBetween ? opt_con[index]
+                         : kind == ConditionKind::kMask  ? opt_mask[index]
+                                                         : opt_box[index];
+  if (button->isChecked()) {
+    // Qt emits nothing for a button that is already selected.
+    if (kind == ConditionKind::kBetween) {
+      opt_con_Click(index);
+    } else if (kind == ConditionKind::kMask) {
+      opt_mask_Click(index);
+    } else {
+      opt_box_Click(index);
+    }
+    return;
+  }
+  button->setChecked(true);
+}
+
+void Form1::TEST_ShowPage(int page) {
+  SwitchPage(CurrentPage(), page);
+}
+
+}  // namespace zum

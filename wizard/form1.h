@@ -1,0 +1,262 @@
+#ifndef ZUM_WIZARD_FORM1_H_
+#define ZUM_WIZARD_FORM1_H_
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+#include <QString>
+
+#include "engine/job.h"
+#include "settings/settings_record.h"
+#include "wizard/variable_table.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace zum {
+
+class CompileLogBox;
+class Dialogs;
+class DialogsMessageSink;
+class DOSOutputs;
+
+// The wizard window: six pages in a stacked widget, each with its own Next
+// and Previous buttons, walked in order (welcome, conditions, trigger,
+// secondary condition, source files, finish). Next on the source file page
+// runs the generation. Controls keep the system's names: the member
+// txt_file_in[3] is the widget with object name "txt_file_in_3", and its
+// change handler is txt_file_in_Change(3).
+//
+// Every handler runs whether the user or the program changed the control:
+// the widgets' toggled/textChanged signals call them, and where Qt stays
+// silent (selecting a kind button that is already selected) SelectKind()
+// calls the handler itself.
+//
+// All modal interaction goes through the Dialogs passed in.
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The page numbers.
+  enum Page {
+    kWelcomePage = 0,
+    kConditionPage = 1,
+    kTriggerPage = 2,
+    kSecondaryPage = 3,
+    kSourceFilePage = 4,
+    kFinishPage = 5,
+  };
+  static constexpr int kPageCount = 6;
+
+  // DIALOGS must outlive the window. PROGRAM_FOLDER holds the slot-name file
+  // "zum.cfg" (and the settings files). The window is set up as at start-up
+  // (Form_Load) and shows the welcome page.
+  Form1(Dialogs* dialogs, const QString& program_folder,
+        QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // The 184 values of the settings file, taken from the controls and the
+  // per-animation lists as they stand now.
+  SettingsRecord CurrentSettings() const;
+
+  // The job that a run started now would get.
+  JobSettings CurrentJob() const;
+
+  int CurrentPage() const;
+  const VariableTable& variables() const { return variable_table_; }
+  int16_t FileRowBase() const { return file_row_base_; }
+  const SourceScan& PreScan(int animation) const {
+    return pre_scan_[animation];
+  }
+
+  // Selects kind button KIND of editor INDEX (0 or 1) and runs its handler,
+  // also when the button was already selected.
+  void SelectKind(int index, ConditionKind kind);
+
+  // Used by tests only: the console command runner created at start-up.
+  DOSOutputs* TEST_objDOS() { return objDOS.get(); }
+
+  // Used by tests and by the screenshot mode only: shows PAGE as Next or
+  // Previous would, without any check, run or page entry step.
+  void TEST_ShowPage(int page);
+
+  // Handlers, named control + event with the control-array index.
+  void cmd_next_Click(int index);
+  void cmd_prev_Click(int index);
+  void chk_cond_Click(int index);
+  void opt_con_Click(int index);
+  void opt_mask_Click(int index);
+  void opt_box_Click(int index);
+  void cmd_copyvar_Click(int index);
+  void txt_var_Change(int index);
+  void cmd_file_Click(int index);
+  void cmd_file_out_Click();
+  void txt_file_in_Change(int index);
+  void txt_secondcond_min_Change(int index);
+  void txt_secondcond_max_Change(int index);
+  void cmd_file_up_Click();
+  void cmd_file_down_Click();
+  void cmd_clear_Click();
+
+ private:
+  // Building the window (form1_pages.cc).
+  void BuildMenus();
+  QWidget* BuildWelcomePage();
+  QWidget* BuildConditionPage();
+  QWidget* BuildTriggerPage();
+  QWidget* BuildSecondaryPage();
+  QWidget* BuildSourceFilePage();
+  QWidget* BuildFinishPage();
+  QWidget* BuildKindButtons(int index);
+  void AddBoxFields(int index, QGridLayout* grid, int first_row);
+  void AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout);
+  void ConnectHandlers();
+
+  // Start-up.
+  void Form_Load();
+  void ReadSlotNames();
+
+  // Navigation.
+  void SwitchPage(int from, int to);
+  bool ValidatePage(int page);
+  void RunGenerationOfPage();
+  void EnterSourceFilePage();
+  void Restart();
+  void ShowCritical(const QString& text, const QString& title);
+
+  // Source file page.
+  void ArrangeFilePage();
+  void ShowScanTooltip(int animation, int row);
+  void ScrollFileRows(int step);
+  void ShowFileRows();
+  void PreScanChosenFile(int animation, const QString& file);
+  int AnimationsOnFilePage() const;
+
+  // Condition editors.
+  QComboBox* ListOf(int index) const;
+  void SetBoxFieldsEnabled(int index, bool on);
+  void SetBoxFieldsShown(int index, bool shown);
+
+  ConditionKind KindOf(int index) const;
+
+  Dialogs* dialogs_;
+  QString program_folder_;
+  // The console command runner, its message boxes and the log it feeds.
+  std::unique_ptr<DialogsMessageSink> runner_messages_;
+  std::unique_ptr<CompileLogBox> compile_log_;
+  std::unique_ptr<DOSOutputs> objDOS;
+  VariableTable variable_table_;
+
+  // Per-animation entries of the source file page, [1..50]; the rows show
+  // four of them.
+  int16_t file_row_base_ = 2;
+  std::array<std::string, kMaxAnimations + 1> input_file_;
+  std::array<std::string, kMaxAnimations + 1> secondary_min_;
+  std::array<std::string, kMaxAnimations + 1> secondary_max_;
+  std::array<SourceScan, kMaxAnimations + 1> pre_scan_;
+
+  // While true, row text changes are not stored (the rows are being filled
+  // from the lists by scrolling).
+  bool filling_rows_ = false;
+
+  QStackedWidget* pages_ = nullptr;
+
+  // Settings menus and their slots. Their actions arrive with the settings
+  // slots.
+  QMenu* mSave = nullptr;
+  QMenu* mLoad = nullptr;
+  std::array<QAction*, 10> mdata{};
+  std::array<QAction*, 11> mdata2{};
+
+  // Pages and page buttons.
+  std::array<QWidget*, kPageCount> Frame1{};
+  std::array<QPushButton*, kPageCount> cmd_next{};
+  std::array<QPushButton*, kPageCount> cmd_prev{};
+
+  // Welcome page.
+  QLabel* Label1 = nullptr;  // "Welcome to"
+  QLabel* Label2 = nullptr;  // "ZUM"
+  QLabel* Label3 = nullptr;  // version
+  QLabel* Label5 = nullptr;  // "for Fs2004"
+  QLabel* Label9 = nullptr;  // "Please click next to continue."
+  QLabel* Image1 = nullptr;  // picture
+
+  // Condition editors: index roles as in the window's control table.
+  std::array<QCheckBox*, 4> chk_cond{};
+  std::array<QLineEdit*, 4> txt_var{};
+  std::array<QComboBox*, 3> cmb_var{};
+  std::array<QPushButton*, 4> cmd_copyvar{};
+  std::array<QRadioButton*, 2> opt_con{};
+  std::array<QRadioButton*, 2> opt_mask{};
+  std::array<QRadioButton*, 2> opt_box{};
+  std::array<QButtonGroup*, 2> kind_group_{};
+  std::array<QLineEdit*, 3> txt_var_min{};
+  std::array<QLineEdit*, 3> txt_var_max{};
+  std::array<QLineEdit*, 2> txt_box_xmin{}, txt_box_xmax{};
+  std::array<QLineEdit*, 2> txt_box_ymin{}, txt_box_ymax{};
+  std::array<QLineEdit*, 2> txt_box_zmin{}, txt_box_zmax{};
+  std::array<QLineEdit*, 2> txt_rot{};
+  std::array<QLabel*, 2> Label4{}, Label27{}, Label28{}, Label29{}, Label30{},
+      Label31{};
+  QLabel* Label6 = nullptr;   // page 1 "Variable:"
+  QLabel* Label7 = nullptr;   // page 1 minimum
+  QLabel* Label8 = nullptr;   // page 1 maximum
+  QLabel* Label10 = nullptr;  // page 2 maximum
+  QLabel* Label11 = nullptr;  // page 2 minimum
+  QLabel* Label12 = nullptr;  // page 2 "Variable:"
+  QLabel* Label13 = nullptr;  // page 1 text
+  QLabel* Label15 = nullptr;  // page 2 text
+  QLabel* Label16 = nullptr;  // page 3 text
+  QLabel* Label23 = nullptr;  // additional condition maximum
+  QLabel* Label24 = nullptr;  // additional condition minimum
+  QLabel* Label25 = nullptr;  // page 3 "Variable:"
+  QLabel* Label26 = nullptr;  // page 3 number of animations
+  QGroupBox* Frame2 = nullptr;
+  std::array<QRadioButton*, 2> opt_condapply{};
+  QLineEdit* txt_num_secondanim = nullptr;
+
+  // Source file page.
+  QLabel* Label20 = nullptr;  // page 4 text
+  QLabel* Label14 = nullptr;  // "Input file:"
+  QLabel* Label17 = nullptr;  // "minimum"
+  QLabel* Label18 = nullptr;  // "maximum"
+  QLabel* Label19 = nullptr;  // "Secondairy condition"
+  QLabel* Label32 = nullptr;  // "Output file:"
+  std::array<QLabel*, 4> lbl_file_count{};
+  std::array<QLineEdit*, 4> txt_file_in{};
+  std::array<QPushButton*, 4> cmd_file{};
+  std::array<QLineEdit*, 4> txt_secondcond_min{};
+  std::array<QLineEdit*, 4> txt_secondcond_max{};
+  QPushButton* cmd_file_up = nullptr;
+  QPushButton* cmd_file_down = nullptr;
+  QLineEdit* txt_file_out = nullptr;
+  QPushButton* cmd_file_out = nullptr;
+  QProgressBar* pbar = nullptr;
+  QPushButton* cmd_clear = nullptr;
+
+  // Finish page.
+  QLabel* Label21 = nullptr;  // "Your animation has been processed..."
+  QLabel* Label22 = nullptr;  // thank-you note
+  QPushButton* cmd_compile = nullptr;
+  QPlainTextEdit* txt_compile_log = nullptr;
+};
+
+}  // namespace zum
+
+#endif  // ZUM_WIZARD_FORM1_H_

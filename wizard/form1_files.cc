@@ -1,0 +1,193 @@
+// The source file page: four rows over the list of up to 50 animations,
+// the browse buttons with their pre-scan, and the output file.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "engine/number_rules.h"
+#include "settings/pre_scan.h"
+#include "wizard/dialogs.h"
+#include "wizard/form1.h"
+#include "wizard/text_bytes.h"
+
+namespace zum {
+
+namespace {
+
+const QStringList& AsmFilters() {
+  static const QStringList filters = {QStringLiteral("ASM file (*.asm)"),
+                                      QStringLiteral("All files (*.*)")};
+  return filters;
+}
+
+}  // namespace
+
+int Form1::AnimationsOnFilePage() const {
+  // Page 3's check has accepted the text as a number not above 50.
+  int16_t n = 1;
+  std::string err;
+  if (!ToInt16(Bytes(txt_num_secondanim->text()), &n, &err)) {
+    return 1;
+  }
+  return n;
+}
+
+void Form1::txt_file_in_Change(int index) {
+  if (!filling_rows_) {
+    input_file_[file_row_base_ + index - 1] = Bytes(txt_file_in[index]->text());
+  }
+}
+
+void Form1::txt_secondcond_min_Change(int index) {
+  if (!filling_rows_) {
+    secondary_min_[file_row_base_ + index - 1] =
+        Bytes(txt_secondcond_min[index]->text());
+  }
+}
+
+void Form1::txt_secondcond_max_Change(int index) {
+  if (!filling_rows_) {
+    secondary_max_[file_row_base_ + index - 1] =
+        Bytes(txt_secondcond_max[index]->text());
+  }
+}
+
+void Form1::ShowScanTooltip(int animation, int row) {
+  txt_file_in[row]->setToolTip(
+      FromBytes(ScanTooltipText(pre_scan_[animation])));
+}
+
+void Form1::PreScanChosenFile(int animation, const QString& file) {
+  pre_scan_[animation] = SourceScan();
+  Status status = PreScanInputFile(Bytes(file), &pre_scan_[animation]);
+  if (status.ok()) {
+    return;
+  }
+  QString text = tr("The file %1 cannot be used as animation %2: its "
+                    "animation tables cannot be read.\n\n%3")
+                     .arg(file)
+                     .arg(animation)
+                     .arg(FromBytes(status.message()));
+  if (file.endsWith(QLatin1String("_0.asm"), Qt::CaseInsensitive)) {
+    text +=
+        tr("\n\nThis looks like a companion _0.asm file: choose the main "
+           ".asm file instead.");
+  }
+  ShowCritical(text, tr("ZUM error"));
+}
+
+void Form1::cmd_file_Click(int index) {
+  QString chosen = dialogs_->OpenFile(tr("Select ASM file"), AsmFilters());
+  if (chosen.isEmpty()) {
+    return;
+  }
+  txt_file_in[index]->setText(chosen);
+  int animation = file_row_base_ - 1 + index;
+  PreScanChosenFile(animation, chosen);
+  ShowScanTooltip(animation, index);
+  if (index == 0) {
+    QString output = chosen;
+    output.replace(QLatin1String(".asm"), QLatin1String("_zum.asm"),
+                   Qt::CaseSensitive);
+    txt_file_out->setText(output);
+  }
+}
+
+void Form1::cmd_file_out_Click() {
+  txt_file_out->setText(
+      dialogs_->OpenFile(tr("Select ASM file"), AsmFilters()));
+}
+
+void Form1::ShowFileRows() {
+  filling_rows_ = true;
+  for (int k = 0; k < 4; ++k) {
+    int a = file_row_base_ + k - 1;
+    txt_file_in[k]->setText(FromBytes(input_file_[a]));
+    txt_secondcond_min[k]->setText(FromBytes(secondary_min_[a]));
+    txt_secondcond_max[k]->setText(FromBytes(secondary_max_[a]));
+    lbl_file_count[k]->setText(QString::number(a));
+    ShowScanTooltip(a, k);
+  }
+  filling_rows_ = false;
+}
+
+void Form1::ScrollFileRows(int step) {
+  int new_base = file_row_base_ + step;
+  // The buttons are disabled at the ends; this guards calls by code.
+  if (new_base < 2 || new_base - 1 + 3 > kMaxAnimations) {
+    return;
+  }
+  for (int k = 0; k < 4; ++k) {
+    int a = file_row_base_ + k - 1;
+    input_file_[a] = Bytes(txt_file_in[k]->text());
+    secondary_min_[a] = Bytes(txt_secondcond_min[k]->text());
+    secondary_max_[a] = Bytes(txt_secondcond_max[k]->text());
+  }
+  file_row_base_ = static_cast<int16_t>(new_base);
+  ShowFileRows();
+  ArrangeFilePage();
+}
+
+void Form1::cmd_file_up_Click() {
+  ScrollFileRows(-1);
+}
+
+void Form1::cmd_file_down_Click() {
+  ScrollFileRows(1);
+}
+
+void Form1::ArrangeFilePage() {
+  if (!chk_cond[2]->isChecked()) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             txt_secondcond_min[0], txt_secondcond_max[0], cmd_file_up,
+             cmd_file_down, lbl_file_count[0], Label17, Label18, Label19}) {
+      w->setVisible(false);
+    }
+    for (int k = 1; k < 4; ++k) {
+      for (QWidget* w : std::initializer_list<QWidget*>{
+               txt_secondcond_min[k], txt_secondcond_max[k], txt_file_in[k],
+               cmd_file[k], lbl_file_count[k]}) {
+        w->setVisible(false);
+      }
+    }
+    Label14->setText(tr("Select input file:"));
+  } else {
+    const int n = AnimationsOnFilePage();
+    Label14->setText(tr("Select input files:"));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Label17, Label18, Label19, lbl_file_count[0],
+             txt_secondcond_min[0], txt_secondcond_max[0]}) {
+      w->setVisible(true);
+    }
+    cmd_file_up->setVisible(n >= 5);
+    cmd_file_down->setVisible(n >= 5);
+    for (int k = 1; k < 4; ++k) {
+      bool shown = n >= 5 || n >= k + 1;
+      for (QWidget* w : std::initializer_list<QWidget*>{
+               txt_secondcond_min[k], txt_secondcond_max[k], txt_file_in[k],
+               cmd_file[k], lbl_file_count[k]}) {
+        w->setVisible(shown);
+      }
+    }
+    cmd_file_up->setEnabled(file_row_base_ != 2);
+    // Disabled from n - 2 on, not only at it, so that the rows never pass
+    // animation n whatever the row base was.
+    cmd_file_down->setEnabled(file_row_base_ < n - 2);
+  }
+  txt_file_in[0]->setVisible(true);
+  cmd_file[0]->setVisible(true);
+  cmd_compile->setText(tr("Compile MDL"));
+}
+
+void Form1::cmd_clear_Click() {
+  for (int k = 0; k < 4; ++k) {
+    txt_file_in[k]->clear();
+    txt_secondcond_min[k]->clear();
+    txt_secondcond_max[k]->clear();
+  }
+  txt_file_out->clear();
+}
+
+}  // namespace zum

@@ -1,0 +1,122 @@
+// Walking the pages: Next with its page check, Previous, entering the
+// source file page, the generation run and the restart.
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "engine/generation_run.h"
+#include "settings/page_checks.h"
+#include "wizard/dialogs.h"
+#include "wizard/form1.h"
+#include "wizard/text_bytes.h"
+
+namespace zum {
+
+void Form1::SwitchPage(int from, int to) {
+  pages_->setCurrentIndex(to);
+  cmd_next[from]->setEnabled(false);
+  cmd_prev[from]->setEnabled(false);
+  cmd_next[to]->setEnabled(true);
+  cmd_prev[to]->setEnabled(true);
+}
+
+void Form1::ShowCritical(const QString& text, const QString& title) {
+  dialogs_->ShowMessageBox(text, title, Dialogs::Icon::kCritical,
+                           Dialogs::Buttons::kOk);
+}
+
+bool Form1::ValidatePage(int page) {
+  int16_t code = kCheckPassed;
+  QString detail;
+  if (page >= kConditionPage && page <= kSecondaryPage) {
+    code = CheckConditionPage(CurrentJob(), page - 1);
+  } else if (page == kSourceFilePage) {
+    SourceFileCheck check = CheckSourceFiles(CurrentJob());
+    code = check.code;
+    for (int a = 1; a <= check.scanned; ++a) {
+      pre_scan_[a] = check.pre_scan[a];
+    }
+    for (int k = 0; k < 4; ++k) {
+      ShowScanTooltip(file_row_base_ + k - 1, k);
+    }
+    if (check.failed_animation != 0) {
+      detail = FromBytes(check.scan_error.message());
+    }
+  }
+  if (code == kCheckPassed) {
+    return true;
+  }
+  CheckMessage message = CheckCodeMessage(code);
+  QString text = QString::fromUtf8(
+      message.message.data(), static_cast<qsizetype>(message.message.size()));
+  if (!detail.isEmpty()) {
+    text += QStringLiteral("\n\n") + detail;
+  }
+  ShowCritical(text,
+               QString::fromUtf8(message.title.data(),
+                                 static_cast<qsizetype>(message.title.size())));
+  return false;
+}
+
+void Form1::RunGenerationOfPage() {
+  JobSettings job = CurrentJob();
+  double total = 0;
+  pbar->setValue(0);
+  // The run holds the thread until it ends: repaint the bar as shares
+  // arrive so that it visibly advances.
+  Status status = RunGeneration(job, [this, &total](double share) {
+    total += share;
+    pbar->setValue(static_cast<int>(std::lround(std::min(total, 100.0))));
+    pbar->repaint();
+  });
+  if (!status.ok()) {
+    ShowCritical(FromBytes(status.message()), tr("ZUM error"));
+  }
+}
+
+void Form1::EnterSourceFilePage() {
+  if (!chk_cond[2]->isChecked()) {
+    txt_num_secondanim->setText(QStringLiteral("1"));
+  }
+  file_row_base_ = 2;
+  ShowFileRows();
+  ArrangeFilePage();
+}
+
+void Form1::Restart() {
+  SwitchPage(kFinishPage, kWelcomePage);
+  txt_compile_log->clear();
+  pbar->setValue(0);
+  // The run keeps no state between runs: each RunGeneration starts afresh.
+}
+
+void Form1::cmd_next_Click(int index) {
+  if (!ValidatePage(index)) {
+    return;
+  }
+  if (index == kFinishPage) {
+    Restart();
+    return;
+  }
+  if (index == kSourceFilePage) {
+    RunGenerationOfPage();
+  }
+  SwitchPage(index, index + 1);
+  if (index == kSecondaryPage) {
+    EnterSourceFilePage();
+  }
+}
+
+void Form1::cmd_prev_Click(int index) {
+  SwitchPage(index, index - 1);
+}
+
+}  // namespace zum

@@ -1,0 +1,496 @@
+// Building the window: menus, the six pages and their controls.
+
+#include <algorithm>
+#include <initializer_list>
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "wizard/form1.h"
+#include "wizard/welcome_picture.h"
+
+namespace zum {
+
+namespace {
+
+constexpr int kCopyButtonWidth = 32;
+constexpr int kFieldWidth = 150;
+
+// Names a control after the system's control name and its array index.
+template <typename W>
+W* Named(W* widget, const QString& name, int index = -1) {
+  widget->setObjectName(
+      index < 0 ? name : name + QLatin1Char('_') + QString::number(index));
+  return widget;
+}
+
+QLabel* NewLabel(const QString& text, const QString& name, int index = -1) {
+  return Named(new QLabel(text), name, index);
+}
+
+QLabel* NewPageText(const QString& text, const QString& name) {
+  QLabel* label = NewLabel(text, name);
+  label->setWordWrap(true);
+  label->setMinimumHeight(label->fontMetrics().lineSpacing() * 3);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QLineEdit* NewField(const QString& name, int index = -1) {
+  QLineEdit* field = Named(new QLineEdit, name, index);
+  field->setMinimumWidth(kFieldWidth);
+  return field;
+}
+
+QPushButton* NewCopyButton(const QString& caption, int index) {
+  QPushButton* button = Named(new QPushButton(caption), "cmd_copyvar", index);
+  button->setFixedWidth(kCopyButtonWidth);
+  button->setToolTip(caption == QLatin1String("<")
+                         ? QObject::tr("Copy the selected variable")
+                         : QObject::tr("Copy the selected variable to the "
+                                       "additional condition"));
+  return button;
+}
+
+QComboBox* NewVariableList(int index) {
+  QComboBox* list = Named(new QComboBox, "cmb_var", index);
+  list->setEditable(true);
+  // Typed text is not used: only a picked entry counts.
+  list->setInsertPolicy(QComboBox::NoInsert);
+  list->setMinimumWidth(200);
+  return list;
+}
+
+// The width of a grid column holding LABELS, whichever of them are shown.
+int LabelColumnWidth(std::initializer_list<QLabel*> labels) {
+  int width = 0;
+  for (QLabel* label : labels) {
+    width = std::max(width, label->sizeHint().width());
+  }
+  return width + 8;
+}
+
+}  // namespace
+
+void Form1::BuildMenus() {
+  mSave = Named(menuBar()->addMenu(tr("&Save settings")), "mSave");
+  for (int k = 0; k < 10; ++k) {
+    mdata[k] = Named(mSave->addAction(tr("Free")), "mdata", k);
+  }
+  mLoad = Named(menuBar()->addMenu(tr("&Load settings")), "mLoad");
+  for (int k = 0; k < 10; ++k) {
+    mdata2[k] = Named(mLoad->addAction(tr("Free")), "mdata2", k);
+  }
+  mLoad->addSeparator();
+  mdata2[10] = Named(mLoad->addAction(tr("Last save on exit")), "mdata2", 10);
+  // TODO: mdata_Click / mdata2_Click (save and load a slot) and the closing
+  // questions come with the settings slots; until then the entries do
+  // nothing.
+}
+
+void Form1::AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout) {
+  cmd_prev[page] = Named(new QPushButton(tr("<- &Previous")), "cmd_prev", page);
+  cmd_next[page] = Named(new QPushButton(tr("&Next ->")), "cmd_next", page);
+  for (QPushButton* button : {cmd_prev[page], cmd_next[page]}) {
+    button->setMinimumWidth(110);
+    button->setAutoDefault(false);
+  }
+  layout->addStretch(1);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(cmd_prev[page]);
+  row->addWidget(cmd_next[page]);
+  layout->addLayout(row);
+  Frame1[page] = Named(frame, "Frame1", page);
+}
+
+QWidget* Form1::BuildWelcomePage() {
+  auto* frame = new QWidget;
+  auto* layout = new QVBoxLayout(frame);
+  auto* body = new QHBoxLayout;
+  Image1 = NewLabel(QString(), "Image1");
+  Image1->setPixmap(DrawWelcomePicture(300, 300));
+  body->addWidget(Image1, 0, Qt::AlignTop);
+  body->addSpacing(24);
+
+  auto* texts = new QVBoxLayout;
+  Label1 = NewLabel(tr("Welcome to"), "Label1");
+  Label2 = NewLabel(tr("ZUM"), "Label2");
+  Label3 = NewLabel(tr("ZUM v1.02"), "Label3");
+  Label5 = NewLabel(tr("for Fs2004"), "Label5");
+  Label9 = NewLabel(tr("Please click next to continue."), "Label9");
+  QFont welcome = Label1->font();
+  welcome.setPointSizeF(welcome.pointSizeF() * 1.6);
+  Label1->setFont(welcome);
+  QFont title = Label2->font();
+  title.setPointSizeF(title.pointSizeF() * 4.5);
+  title.setBold(true);
+  Label2->setFont(title);
+  QFont fs = Label5->font();
+  fs.setPointSizeF(fs.pointSizeF() * 1.3);
+  fs.setItalic(true);
+  Label5->setFont(fs);
+  texts->addSpacing(20);
+  texts->addWidget(Label1);
+  texts->addWidget(Label2);
+  texts->addWidget(Label5);
+  texts->addSpacing(12);
+  texts->addWidget(Label3);
+  texts->addStretch(1);
+  texts->addWidget(Label9);
+  body->addLayout(texts, 1);
+  layout->addLayout(body);
+  AddPageButtons(kWelcomePage, frame, layout);
+  return frame;
+}
+
+QWidget* Form1::BuildKindButtons(int index) {
+  auto* box = Named(new QWidget, "kind", index);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  opt_con[index] =
+      Named(new QRadioButton(tr("Condition (between)")), "opt_con", index);
+  opt_mask[index] =
+      Named(new QRadioButton(tr("Condition (mask)")), "opt_mask", index);
+  opt_box[index] =
+      Named(new QRadioButton(tr("Bounding box")), "opt_box", index);
+  kind_group_[index] = new QButtonGroup(this);
+  for (QRadioButton* button :
+       {opt_con[index], opt_mask[index], opt_box[index]}) {
+    kind_group_[index]->addButton(button);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  opt_con[index]->setChecked(true);
+  return box;
+}
+
+void Form1::AddBoxFields(int index, QGridLayout* grid, int first_row) {
+  Label4[index] = NewLabel(tr("Min"), "Label4", index);
+  Label27[index] = NewLabel(tr("Max"), "Label27", index);
+  Label28[index] = NewLabel(tr("<- width ->"), "Label28", index);
+  Label29[index] = NewLabel(tr("<- height ->"), "Label29", index);
+  Label30[index] = NewLabel(tr("<- length ->"), "Label30", index);
+  Label31[index] = NewLabel(tr("Rotation"), "Label31", index);
+  txt_box_xmin[index] = NewField("txt_box_xmin", index);
+  txt_box_xmax[index] = NewField("txt_box_xmax", index);
+  txt_box_ymin[index] = NewField("txt_box_ymin", index);
+  txt_box_ymax[index] = NewField("txt_box_ymax", index);
+  txt_box_zmin[index] = NewField("txt_box_zmin", index);
+  txt_box_zmax[index] = NewField("txt_box_zmax", index);
+  txt_rot[index] = NewField("txt_rot", index);
+  // Minimum in the variable box's column, maximum in the list's, so that
+  // the box lines up with the fields of the other modes.
+  grid->addWidget(Label4[index], first_row, 1, Qt::AlignHCenter);
+  grid->addWidget(Label27[index], first_row, 3, Qt::AlignHCenter);
+  QLabel* axes[] = {Label28[index], Label29[index], Label30[index]};
+  QLineEdit* mins[] = {txt_box_xmin[index], txt_box_ymin[index],
+                       txt_box_zmin[index]};
+  QLineEdit* maxs[] = {txt_box_xmax[index], txt_box_ymax[index],
+                       txt_box_zmax[index]};
+  for (int r = 0; r < 3; ++r) {
+    grid->addWidget(axes[r], first_row + 1 + r, 0);
+    grid->addWidget(mins[r], first_row + 1 + r, 1);
+    grid->addWidget(maxs[r], first_row + 1 + r, 3);
+    axes[r]->setBuddy(mins[r]);
+  }
+  grid->addWidget(Label31[index], first_row + 4, 0);
+  grid->addWidget(txt_rot[index], first_row + 4, 1);
+  Label31[index]->setBuddy(txt_rot[index]);
+}
+
+QWidget* Form1::BuildConditionPage() {
+  auto* frame = new QWidget;
+  auto* layout = new QVBoxLayout(frame);
+  Label13 = NewPageText(
+      tr("With the animation condition you can set a condition on the total "
+         "animation. This can for example be used to only show the animation "
+         "when you are closer than a certain distance."),
+      "Label13");
+  layout->addWidget(Label13);
+
+  chk_cond[0] =
+      Named(new QCheckBox(tr("Enable &animation condition")), "chk_cond", 0);
+  chk_cond[3] =
+      Named(new QCheckBox(tr("Enable a&dditional animation condition")),
+            "chk_cond", 3);
+  txt_var[0] = NewField("txt_var", 0);
+  txt_var[3] = NewField("txt_var", 3);
+  cmd_copyvar[0] = NewCopyButton(tr("<"), 0);
+  cmd_copyvar[3] = NewCopyButton(tr(">"), 3);
+  cmb_var[0] = NewVariableList(0);
+  txt_var_min[0] = NewField("txt_var_min", 0);
+  txt_var_max[0] = NewField("txt_var_max", 0);
+  txt_var_min[2] = NewField("txt_var_min", 2);
+  txt_var_max[2] = NewField("txt_var_max", 2);
+  Label6 = NewLabel(tr("Variable:"), "Label6");
+  Label7 = NewLabel(tr("Minimum value:"), "Label7");
+  Label8 = NewLabel(tr("Maximum value:"), "Label8");
+  Label24 = NewLabel(tr("Minimum value:"), "Label24");
+  Label23 = NewLabel(tr("Maximum value:"), "Label23");
+  Label6->setBuddy(txt_var[0]);
+  Label7->setBuddy(txt_var_min[0]);
+  Label8->setBuddy(txt_var_max[0]);
+  Label24->setBuddy(txt_var_min[2]);
+  Label23->setBuddy(txt_var_max[2]);
+
+  // The shared list sits between the two variable boxes: "<" copies into
+  // the animation condition, ">" into the additional one.
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->addWidget(chk_cond[0], 0, 0, 1, 4);
+  grid->addWidget(chk_cond[3], 0, 4, 1, 2);
+  grid->addWidget(BuildKindButtons(0), 1, 0, 1, 4);
+  grid->addWidget(Label6, 2, 0);
+  grid->addWidget(txt_var[0], 2, 1);
+  grid->addWidget(cmd_copyvar[0], 2, 2);
+  grid->addWidget(cmb_var[0], 2, 3);
+  // ">" sits against the box it fills, as "<" does.
+  grid->addWidget(cmd_copyvar[3], 2, 4, Qt::AlignRight);
+  grid->addWidget(txt_var[3], 2, 5);
+  grid->addWidget(Label7, 3, 0);
+  grid->addWidget(txt_var_min[0], 3, 1);
+  grid->addWidget(Label24, 3, 4);
+  grid->addWidget(txt_var_min[2], 3, 5);
+  grid->addWidget(Label8, 4, 0);
+  grid->addWidget(txt_var_max[0], 4, 1);
+  grid->addWidget(Label23, 4, 4);
+  grid->addWidget(txt_var_max[2], 4, 5);
+  AddBoxFields(0, grid, 5);
+  // Columns keep their widths when the kind buttons hide labels.
+  grid->setColumnMinimumWidth(
+      0, LabelColumnWidth({Label6, Label7, Label8, Label28[0], Label30[0]}));
+  grid->setColumnMinimumWidth(4, LabelColumnWidth({Label24, Label23}));
+  grid->setColumnStretch(6, 1);
+  layout->addLayout(grid);
+
+  Frame2 = Named(new QGroupBox, "Frame2");
+  auto* apply = new QHBoxLayout(Frame2);
+  opt_condapply[0] = Named(new QRadioButton(tr("Apply to animation trigger")),
+                           "opt_condapply", 0);
+  opt_condapply[1] =
+      Named(new QRadioButton(tr("Apply to animation")), "opt_condapply", 1);
+  apply->addWidget(opt_condapply[0]);
+  apply->addSpacing(24);
+  apply->addWidget(opt_condapply[1]);
+  apply->addStretch(1);
+  opt_condapply[0]->setChecked(true);
+  layout->addSpacing(8);
+  layout->addWidget(Frame2);
+  AddPageButtons(kConditionPage, frame, layout);
+  return frame;
+}
+
+QWidget* Form1::BuildTriggerPage() {
+  auto* frame = new QWidget;
+  auto* layout = new QVBoxLayout(frame);
+  Label15 = NewPageText(
+      tr("The animation trigger is the condition that will start the "
+         "animation. When this condition is no longer valid the reverse "
+         "animation will be started."),
+      "Label15");
+  layout->addWidget(Label15);
+  chk_cond[1] =
+      Named(new QCheckBox(tr("Enable animation &trigger")), "chk_cond", 1);
+  chk_cond[1]->setChecked(true);
+  txt_var[1] = NewField("txt_var", 1);
+  cmd_copyvar[1] = NewCopyButton(tr("<"), 1);
+  cmb_var[1] = NewVariableList(1);
+  txt_var_min[1] = NewField("txt_var_min", 1);
+  txt_var_max[1] = NewField("txt_var_max", 1);
+  Label12 = NewLabel(tr("Variable:"), "Label12");
+  Label11 = NewLabel(tr("Minimum value:"), "Label11");
+  Label10 = NewLabel(tr("Maximum value:"), "Label10");
+  Label12->setBuddy(txt_var[1]);
+  Label11->setBuddy(txt_var_min[1]);
+  Label10->setBuddy(txt_var_max[1]);
+
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->addWidget(chk_cond[1], 0, 0, 1, 4);
+  grid->addWidget(BuildKindButtons(1), 1, 0, 1, 4);
+  grid->addWidget(Label12, 2, 0);
+  grid->addWidget(txt_var[1], 2, 1);
+  grid->addWidget(cmd_copyvar[1], 2, 2);
+  grid->addWidget(cmb_var[1], 2, 3);
+  grid->addWidget(Label11, 3, 0);
+  grid->addWidget(txt_var_min[1], 3, 1);
+  grid->addWidget(Label10, 4, 0);
+  grid->addWidget(txt_var_max[1], 4, 1);
+  AddBoxFields(1, grid, 5);
+  grid->setColumnMinimumWidth(
+      0, LabelColumnWidth({Label12, Label11, Label10, Label28[1], Label30[1]}));
+  grid->setColumnStretch(4, 1);
+  layout->addLayout(grid);
+  AddPageButtons(kTriggerPage, frame, layout);
+  return frame;
+}
+
+QWidget* Form1::BuildSecondaryPage() {
+  auto* frame = new QWidget;
+  auto* layout = new QVBoxLayout(frame);
+  Label16 = NewPageText(
+      tr("The secondary condition can be used to select a different "
+         "animation depending on the value of the variable. This can for "
+         "example be used to get different gate animations for different "
+         "aircraft types."),
+      "Label16");
+  layout->addWidget(Label16);
+  chk_cond[2] =
+      Named(new QCheckBox(tr("Enable &secondary condition")), "chk_cond", 2);
+  txt_var[2] = NewField("txt_var", 2);
+  cmd_copyvar[2] = NewCopyButton(tr("<"), 2);
+  cmb_var[2] = NewVariableList(2);
+  txt_num_secondanim = NewField("txt_num_secondanim");
+  txt_num_secondanim->setMaximumWidth(80);
+  txt_num_secondanim->setMinimumWidth(80);
+  Label25 = NewLabel(tr("Variable:"), "Label25");
+  Label26 = NewLabel(tr("Number ofanimations (max 50):"), "Label26");
+  Label25->setBuddy(txt_var[2]);
+  Label26->setBuddy(txt_num_secondanim);
+
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->addWidget(chk_cond[2], 0, 0, 1, 4);
+  grid->addWidget(Label25, 1, 0);
+  grid->addWidget(txt_var[2], 1, 1);
+  grid->addWidget(cmd_copyvar[2], 1, 2);
+  grid->addWidget(cmb_var[2], 1, 3);
+  grid->addWidget(Label26, 2, 0);
+  grid->addWidget(txt_num_secondanim, 2, 1);
+  grid->setColumnStretch(4, 1);
+  layout->addLayout(grid);
+  AddPageButtons(kSecondaryPage, frame, layout);
+  return frame;
+}
+
+QWidget* Form1::BuildSourceFilePage() {
+  auto* frame = new QWidget;
+  auto* layout = new QVBoxLayout(frame);
+  Label20 = NewPageText(
+      tr("Select the source files to be processed by ZUM and the output file "
+         "to save the result in. Never select the _0.asm files!"),
+      "Label20");
+  layout->addWidget(Label20);
+
+  Label14 = NewLabel(tr("Input file:"), "Label14");
+  Label17 = NewLabel(tr("minimum"), "Label17");
+  Label18 = NewLabel(tr("maximum"), "Label18");
+  Label19 = NewLabel(tr("Secondairy condition"), "Label19");
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  grid->addWidget(Label14, 0, 1);
+  grid->addWidget(Label19, 0, 3, 1, 2, Qt::AlignHCenter);
+  grid->addWidget(Label17, 1, 3, Qt::AlignHCenter);
+  grid->addWidget(Label18, 1, 4, Qt::AlignHCenter);
+  for (int k = 0; k < 4; ++k) {
+    lbl_file_count[k] = NewLabel(QString::number(k + 1), "lbl_file_count", k);
+    lbl_file_count[k]->setMinimumWidth(24);
+    lbl_file_count[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txt_file_in[k] = NewField("txt_file_in", k);
+    txt_file_in[k]->setMinimumWidth(360);
+    cmd_file[k] = Named(new QPushButton(tr("...")), "cmd_file", k);
+    cmd_file[k]->setFixedWidth(kCopyButtonWidth);
+    txt_secondcond_min[k] = NewField("txt_secondcond_min", k);
+    txt_secondcond_max[k] = NewField("txt_secondcond_max", k);
+    txt_secondcond_min[k]->setMinimumWidth(90);
+    txt_secondcond_max[k]->setMinimumWidth(90);
+    txt_secondcond_min[k]->setMaximumWidth(110);
+    txt_secondcond_max[k]->setMaximumWidth(110);
+    grid->addWidget(lbl_file_count[k], k + 2, 0);
+    grid->addWidget(txt_file_in[k], k + 2, 1);
+    grid->addWidget(cmd_file[k], k + 2, 2);
+    grid->addWidget(txt_secondcond_min[k], k + 2, 3);
+    grid->addWidget(txt_secondcond_max[k], k + 2, 4);
+  }
+  cmd_file_up = Named(new QPushButton, "cmd_file_up");
+  cmd_file_down = Named(new QPushButton, "cmd_file_down");
+  cmd_file_up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+  cmd_file_down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+  cmd_file_up->setToolTip(tr("Show the previous animation"));
+  cmd_file_down->setToolTip(tr("Show the next animation"));
+  // As high as the rows' boxes, so that rows 0 and 3 keep the spacing.
+  for (QPushButton* button : {cmd_file_up, cmd_file_down}) {
+    button->setFixedSize(kCopyButtonWidth, txt_file_in[0]->sizeHint().height());
+  }
+  grid->addWidget(cmd_file_up, 2, 5);
+  grid->addWidget(cmd_file_down, 5, 5);
+
+  Label32 = NewLabel(tr("Output file:"), "Label32");
+  txt_file_out = NewField("txt_file_out");
+  cmd_file_out = Named(new QPushButton(tr("...")), "cmd_file_out");
+  cmd_file_out->setFixedWidth(kCopyButtonWidth);
+  Label32->setBuddy(txt_file_out);
+  grid->setRowMinimumHeight(6, 12);
+  grid->addWidget(Label32, 7, 1);
+  grid->addWidget(txt_file_out, 8, 1);
+  grid->addWidget(cmd_file_out, 8, 2);
+  grid->setColumnStretch(1, 1);
+  layout->addLayout(grid);
+
+  pbar = Named(new QProgressBar, "pbar");
+  pbar->setRange(0, 100);
+  pbar->setValue(0);
+  cmd_clear = Named(new QPushButton(tr("&Clear all fields")), "cmd_clear");
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(pbar, 1);
+  bottom->addSpacing(12);
+  bottom->addWidget(cmd_clear);
+  layout->addSpacing(12);
+  layout->addLayout(bottom);
+  AddPageButtons(kSourceFilePage, frame, layout);
+  return frame;
+}
+
+QWidget* Form1::BuildFinishPage() {
+  auto* frame = new QWidget;
+  auto* layout = new QVBoxLayout(frame);
+  Label21 = NewPageText(
+      tr("Your animation has been processed and the source files have been "
+         "saved on the indicated location."),
+      "Label21");
+  Label21->setMinimumHeight(Label21->fontMetrics().lineSpacing() * 2);
+  Label22 = NewLabel(
+      tr("Thank you for using ZUM. You can compile the result with the BGL "
+         "compiler of the SDK below, or restart to process another object."),
+      "Label22");
+  Label22->setWordWrap(true);
+  layout->addWidget(Label21);
+  layout->addWidget(Label22);
+  cmd_compile = Named(new QPushButton(tr("Compile to &BGL")), "cmd_compile");
+  cmd_compile->setMinimumWidth(140);
+  // TODO: cmd_compile_Click (run bglc_9.exe through objDOS into the log)
+  // comes with the compile step.
+  auto* row = new QHBoxLayout;
+  row->addWidget(cmd_compile);
+  row->addStretch(1);
+  layout->addSpacing(8);
+  layout->addLayout(row);
+  txt_compile_log = Named(new QPlainTextEdit, "txt_compile_log");
+  txt_compile_log->setReadOnly(true);
+  txt_compile_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  layout->addWidget(txt_compile_log, 4);
+  AddPageButtons(kFinishPage, frame, layout);
+  cmd_next[kFinishPage]->setText(tr("&Restart ZUM"));
+  return frame;
+}
+
+}  // namespace zum

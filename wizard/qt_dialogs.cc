@@ -1,0 +1,52 @@
+#include "wizard/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace zum {
+
+Dialogs::Answer QtDialogs::ShowMessageBox(const QString& text,
+                                          const QString& title, Icon icon,
+                                          Buttons buttons) {
+  QMessageBox::Icon qt_icon = QMessageBox::NoIcon;
+  switch (icon) {
+    case Icon::kNone:
+      break;
+    case Icon::kInformation:
+      qt_icon = QMessageBox::Information;
+      break;
+    case Icon::kExclamation:
+      qt_icon = QMessageBox::Warning;
+      break;
+    case Icon::kCritical:
+      qt_icon = QMessageBox::Critical;
+      break;
+  }
+  QMessageBox::StandardButtons qt_buttons =
+      buttons == Buttons::kYesNo
+          ? (QMessageBox::Yes | QMessageBox::No)
+          : QMessageBox::StandardButtons(QMessageBox::Ok);
+  QMessageBox box(qt_icon, title, text, qt_buttons, parent_);
+  int pressed = box.exec();
+  if (buttons == Buttons::kOk) {
+    return Answer::kOk;
+  }
+  return pressed == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+}
+
+QString QtDialogs::InputBox(const QString& prompt, const QString& title,
+                            const QString& default_text) {
+  bool ok = false;
+  QString text = QInputDialog::getText(parent_, title, prompt,
+                                       QLineEdit::Normal, default_text, &ok);
+  return ok ? text : QString();
+}
+
+QString QtDialogs::OpenFile(const QString& title, const QStringList& filters) {
+  QString selected = filters.isEmpty() ? QString() : filters.first();
+  return QFileDialog::getOpenFileName(
+      parent_, title, QString(), filters.join(QStringLiteral(";;")), &selected);
+}
+
+}  // namespace zum

@@ -1,0 +1,166 @@
+#include "wizard/screenshot_states.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "wizard/form1.h"
+
+namespace zum {
+
+namespace {
+
+template <typename W>
+W* Find(Form1* window, const QString& name) {
+  return window->findChild<W*>(name);
+}
+
+void SetText(Form1* window, const QString& name, const QString& text) {
+  if (auto* edit = Find<QLineEdit>(window, name)) {
+    edit->setText(text);
+  }
+}
+
+void Click(Form1* window, const QString& name) {
+  if (auto* button = Find<QAbstractButton>(window, name)) {
+    button->click();
+  }
+}
+
+void SetChecked(Form1* window, const QString& name, bool on) {
+  if (auto* button = Find<QAbstractButton>(window, name)) {
+    button->setChecked(on);
+  }
+}
+
+// Fills condition editor INDEX (0 animation condition, 1 trigger) with
+// sample values in every field, so that each mode shows filled boxes.
+void FillEditor(Form1* window, int index) {
+  QString i = QString::number(index);
+  SetText(window, "txt_var_" + i, index == 0 ? "033Bh" : "0282h");
+  SetText(window, "txt_var_min_" + i, index == 0 ? "0" : "1");
+  SetText(window, "txt_var_max_" + i, index == 0 ? "250" : "1");
+  const char* box[] = {"txt_box_xmin_", "txt_box_xmax_", "txt_box_ymin_",
+                       "txt_box_ymax_", "txt_box_zmin_", "txt_box_zmax_"};
+  const char* values[] = {"-40", "40", "0", "20", "-60", "60"};
+  for (int b = 0; b < 6; ++b) {
+    SetText(window, box[b] + i, values[b]);
+  }
+  SetText(window, "txt_rot_" + i, "30");
+}
+
+// Valid values on pages 1 to 3 so that Next passes their checks.
+void FillPagesForNext(Form1* window) {
+  FillEditor(window, 1);
+}
+
+void WalkTo(Form1* window, int page) {
+  while (window->CurrentPage() < page) {
+    int before = window->CurrentPage();
+    Click(window, "cmd_next_" + QString::number(before));
+    if (window->CurrentPage() == before) {
+      return;  // a check refused the page
+    }
+  }
+}
+
+const char* const kModes[] = {"between", "mask", "box"};
+
+}  // namespace
+
+QStringList TEST_ScreenshotStates() {
+  QStringList states = {"welcome"};
+  for (const char* page : {"conditions", "trigger"}) {
+    for (const char* mode : kModes) {
+      for (const char* check : {"checked", "unchecked"}) {
+        states << QStringLiteral("%1-%2-%3").arg(page, mode, check);
+      }
+    }
+  }
+  states << "secondary-unchecked"
+         << "secondary-checked"
+         << "files-single"
+         << "files-seven"
+         << "files-seven-scrolled"
+         << "files-refused"
+         << "finish";
+  return states;
+}
+
+bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
+  if (!TEST_ScreenshotStates().contains(name)) {
+    return false;
+  }
+  if (name == "welcome") {
+    return true;
+  }
+  QStringList parts = name.split('-');
+  if (parts[0] == "conditions" || parts[0] == "trigger") {
+    int index = parts[0] == "conditions" ? 0 : 1;
+    QString i = QString::number(index);
+    FillEditor(window, index);
+    if (index == 0) {
+      SetChecked(window, "chk_cond_3", true);
+      SetText(window, "txt_var_3", "0280h");
+      SetText(window, "txt_var_min_2", "0");
+      SetText(window, "txt_var_max_2", "3000");
+    }
+    SetChecked(window, "chk_cond_" + i, parts[2] == "checked");
+    QString mode = parts[1] == "between" ? "opt_con_"
+                   : parts[1] == "mask"  ? "opt_mask_"
+                                         : "opt_box_";
+    SetChecked(window, mode + i, true);
+    window->TEST_ShowPage(index == 0 ? Form1::kConditionPage
+                                     : Form1::kTriggerPage);
+    return true;
+  }
+  FillPagesForNext(window);
+  if (parts[0] == "secondary") {
+    if (parts[1] == "checked") {
+      SetChecked(window, "chk_cond_2", true);
+      SetText(window, "txt_var_2", "0312h");
+      SetText(window, "txt_num_secondanim", "7");
+    }
+    WalkTo(window, Form1::kSecondaryPage);
+    return true;
+  }
+  if (parts[0] == "files") {
+    if (name != "files-single" && name != "files-refused") {
+      SetChecked(window, "chk_cond_2", true);
+      SetText(window, "txt_var_2", "0312h");
+      SetText(window, "txt_num_secondanim", "7");
+    }
+    WalkTo(window, Form1::kSourceFilePage);
+    SetText(window, "txt_file_in_0", "/home/author/scenery/gate.asm");
+    SetText(window, "txt_file_out", "/home/author/scenery/gate_zum.asm");
+    if (name != "files-single" && name != "files-refused") {
+      for (int k = 0; k < 4; ++k) {
+        QString row = QString::number(k);
+        if (k > 0) {
+          SetText(window, "txt_file_in_" + row,
+                  QStringLiteral("/home/author/scenery/gate%1.asm").arg(k + 1));
+        }
+        SetText(window, "txt_secondcond_min_" + row, QString::number(k + 1));
+        SetText(window, "txt_secondcond_max_" + row, QString::number(k + 1));
+      }
+    }
+    if (name == "files-refused") {
+      // Next with an empty output file: the page check's message box, which
+      // stays open until the script ends the program.
+      SetText(window, "txt_file_out", "");
+      Click(window, "cmd_next_4");
+    }
+    if (name == "files-seven-scrolled") {
+      for (int step = 0; step < 3; ++step) {
+        Click(window, "cmd_file_down");
+      }
+    }
+    return true;
+  }
+  // finish
+  WalkTo(window, Form1::kSourceFilePage);
+  window->TEST_ShowPage(Form1::kFinishPage);
+  return true;
+}
+
+}  // namespace zum

@@ -1,0 +1,22 @@
+#ifndef ZUM_WIZARD_SCREENSHOT_STATES_H_
+#define ZUM_WIZARD_SCREENSHOT_STATES_H_
+
+#include <QString>
+#include <QStringList>
+
+namespace zum {
+
+class Form1;
+
+// Used by scripts/screenshots.sh only (through `zum --screenshot-state`):
+// the named states of the window that the screenshots show.
+QStringList TEST_ScreenshotStates();
+
+// Puts the shown *WINDOW into state NAME by setting its controls as a user
+// would and showing the page. A state with a message box returns only once
+// the box is closed. Returns false for an unknown name.
+bool TEST_ApplyScreenshotState(Form1* window, const QString& name);
+
+}  // namespace zum
+
+#endif  // ZUM_WIZARD_SCREENSHOT_STATES_H_
