@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -88,6 +89,10 @@ void Form1::ConnectHandlers() {
   connect(cmd_file_down, &QPushButton::clicked, this,
           &Form1::cmd_file_down_Click);
   connect(cmd_clear, &QPushButton::clicked, this, &Form1::cmd_clear_Click);
+  connect(cmd_compile, &QPushButton::clicked, this, &Form1::cmd_compile_Click);
+  connect(txt_compile_log, &QPlainTextEdit::textChanged, this,
+          &Form1::txt_compile_log_Change);
+  ConnectSettingsMenus();
 }
 
 void Form1::Form_Load() {
@@ -122,7 +127,9 @@ void Form1::Form_Load() {
   runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
   compile_log_ = std::make_unique<CompileLogBox>(txt_compile_log);
   objDOS = std::make_unique<DOSOutputs>(runner_messages_.get());
-  ConnectCompileLog(objDOS.get(), compile_log_.get());
+  objDOS->SetReceiveOutputs([this](const std::string& CommandOutputs) {
+    objDOS_ReceiveOutputs(CommandOutputs);
+  });
 
   ReadSlotNames();
   pages_->setCurrentIndex(kWelcomePage);

@@ -10,11 +10,14 @@
 #include <QString>
 
 #include "engine/job.h"
+#include "engine/status.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "wizard/variable_table.h"
 
 class QAction;
 class QButtonGroup;
+class QCloseEvent;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -49,6 +52,10 @@ class DOSOutputs;
 // calls the handler itself.
 //
 // All modal interaction goes through the Dialogs passed in.
+//
+// The program's folder holds the settings files (the slot names "zum.cfg",
+// the slots "zum0.cfg" .. "zum9.cfg" and "zuma.cfg", the settings saved on
+// exit) and the BGL compiler bglc_9.exe that the finish page runs.
 class Form1 : public QMainWindow {
   Q_OBJECT
 
@@ -64,9 +71,11 @@ class Form1 : public QMainWindow {
   };
   static constexpr int kPageCount = 6;
 
-  // DIALOGS must outlive the window. PROGRAM_FOLDER holds the slot-name file
-  // "zum.cfg" (and the settings files). The window is set up as at start-up
-  // (Form_Load) and shows the welcome page.
+  // DIALOGS must outlive the window. PROGRAM_FOLDER is the program's own
+  // folder (the program passes QCoreApplication::applicationDirPath(); tests
+  // pass a temporary folder): it holds the settings files and the compiler.
+  // The window is set up as at start-up (Form_Load) and shows the welcome
+  // page.
   Form1(Dialogs* dialogs, const QString& program_folder,
         QWidget* parent = nullptr);
   ~Form1() override;
@@ -114,6 +123,21 @@ class Form1 : public QMainWindow {
   void cmd_file_down_Click();
   void cmd_clear_Click();
 
+  // Finish page: the compile step and its log.
+  void cmd_compile_Click();
+  void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
+  void txt_compile_log_Change();
+
+  // Settings menus: save into slot INDEX (0..9), load slot INDEX (0..9, or
+  // 10 for "Last save on exit").
+  void mdata_Click(int index);
+  void mdata2_Click(int index);
+
+ protected:
+  // Form_Unload: offers to save the settings into "Last save on exit" and
+  // writes the slot names.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   // Building the window (form1_pages.cc).
   void BuildMenus();
@@ -139,6 +163,15 @@ class Form1 : public QMainWindow {
   void EnterSourceFilePage();
   void Restart();
   void ShowCritical(const QString& text, const QString& title);
+
+  // Settings slots (form1_settings.cc).
+  void Form_Unload();
+  void ConnectSettingsMenus();
+  bool SaveConfiguration(int slot);
+  bool LoadConfiguration(int slot);
+  void AssignSettingsValue(const SettingsValue& value);
+  void SetSlotCaption(int slot, const QString& caption);
+  void ShowSaveError(const Status& status);
 
   // Source file page.
   void ArrangeFilePage();
@@ -177,8 +210,7 @@ class Form1 : public QMainWindow {
 
   QStackedWidget* pages_ = nullptr;
 
-  // Settings menus and their slots. Their actions arrive with the settings
-  // slots.
+  // Settings menus and their slots.
   QMenu* mSave = nullptr;
   QMenu* mLoad = nullptr;
   std::array<QAction*, 10> mdata{};

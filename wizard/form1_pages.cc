@@ -101,9 +101,6 @@ void Form1::BuildMenus() {
   }
   mLoad->addSeparator();
   mdata2[10] = Named(mLoad->addAction(tr("Last save on exit")), "mdata2", 10);
-  // TODO: mdata_Click / mdata2_Click (save and load a slot) and the closing
-  // questions come with the settings slots; until then the entries do
-  // nothing.
 }
 
 void Form1::AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout) {
@@ -477,8 +474,6 @@ QWidget* Form1::BuildFinishPage() {
   layout->addWidget(Label22);
   cmd_compile = Named(new QPushButton(tr("Compile to &BGL")), "cmd_compile");
   cmd_compile->setMinimumWidth(140);
-  // TODO: cmd_compile_Click (run bglc_9.exe through objDOS into the log)
-  // comes with the compile step.
   auto* row = new QHBoxLayout;
   row->addWidget(cmd_compile);
   row->addStretch(1);

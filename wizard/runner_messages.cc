@@ -8,17 +8,6 @@
 
 namespace zum {
 
-namespace {
-
-// The runner and the compile step write CR LF; the box shows line breaks.
-QString LogText(const std::string& bytes) {
-  QString text = FromBytes(bytes);
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  return text;
-}
-
-}  // namespace
-
 void DialogsMessageSink::ShowMessage(MessageIcon icon,
                                      const std::string& text) {
   Dialogs::Icon shown = icon == MessageIcon::kCritical
@@ -28,25 +17,42 @@ void DialogsMessageSink::ShowMessage(MessageIcon icon,
                            Dialogs::Buttons::kOk);
 }
 
+QString CompileLogBox::Shown(const std::string& text) {
+  std::string bytes = pending_cr_ ? "\r" + text : text;
+  pending_cr_ = !bytes.empty() && bytes.back() == '\r';
+  if (pending_cr_) {
+    bytes.pop_back();
+  }
+  QString shown = FromBytes(bytes);
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+void CompileLogBox::Insert(const QString& text) {
+  if (text.isEmpty()) {
+    return;
+  }
+  QTextCursor end(box_->document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(text);
+}
+
 void CompileLogBox::SetLogText(const std::string& text) {
-  box_->setPlainText(LogText(text));
-  ShowEnd();
+  pending_cr_ = false;
+  box_->setPlainText(Shown(text));
 }
 
 void CompileLogBox::AppendToLog(const std::string& text) {
   if (text.empty()) {
+    // The output has ended: a held CR was a line break of its own.
+    if (pending_cr_) {
+      pending_cr_ = false;
+      Insert(QStringLiteral("\n"));
+    }
     return;
   }
-  QTextCursor end = box_->textCursor();
-  end.movePosition(QTextCursor::End);
-  end.insertText(LogText(text));
-  ShowEnd();
-}
-
-void CompileLogBox::ShowEnd() {
-  box_->moveCursor(QTextCursor::End);
-  box_->ensureCursorVisible();
-  box_->repaint();
+  Insert(Shown(text));
 }
 
 }  // namespace zum

@@ -1,0 +1,239 @@
+// The settings menus: saving into the ten named slots, loading a slot or
+// "Last save on exit" through the controls' own handlers, and the question
+// when the window closes.
+//
+// A save that fails (the program's folder cannot be written, or something
+// else stands where the file should be) shows a message naming the file and
+// the reason. The file is written beside its place and takes it only when
+// complete, so the slot's earlier file is kept; its captions are put back
+// as they were, so that the menus never name settings that were not
+// written.
+
+#include <algorithm>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "settings/pre_scan.h"
+#include "settings/settings_store.h"
+#include "wizard/dialogs.h"
+#include "wizard/form1.h"
+#include "wizard/text_bytes.h"
+
+namespace zum {
+
+namespace {
+
+// The row bases that keep all four rows on animations 1..kMaxAnimations.
+constexpr int16_t kFirstRowBase = 2;
+constexpr int16_t kLastRowBase = kMaxAnimations - 2;
+
+QString FreeCaption() {
+  return QString::fromLatin1(kFreeSlot);
+}
+
+}  // namespace
+
+void Form1::ConnectSettingsMenus() {
+  for (int k = 0; k < kSlotCount; ++k) {
+    connect(mdata[k], &QAction::triggered, this, [this, k] { mdata_Click(k); });
+  }
+  for (int k = 0; k <= kLastSaveSlot; ++k) {
+    connect(mdata2[k], &QAction::triggered, this,
+            [this, k] { mdata2_Click(k); });
+  }
+}
+
+void Form1::SetSlotCaption(int slot, const QString& caption) {
+  mdata[slot]->setText(caption);
+  mdata2[slot]->setText(caption);
+}
+
+void Form1::ShowSaveError(const Status& status) {
+  dialogs_->ShowMessageBox(
+      tr("Your ZUM configuration could not be saved:\n\n%1\n\nThe settings "
+         "are kept in the program's folder, which must be writable.")
+          .arg(FromBytes(status.message())),
+      tr("ZUM error"), Dialogs::Icon::kCritical, Dialogs::Buttons::kOk);
+}
+
+void Form1::mdata_Click(int index) {
+  if (mdata[index]->text() != FreeCaption() &&
+      !dialogs_->AskYesNo(tr("This will overwrite your previously saved "
+                             "configuration, do you want to continue?"),
+                          tr("ZUM warning"))) {
+    return;
+  }
+  QString name =
+      dialogs_->InputBox(tr("Please enter a name for your ZUM configuration"),
+                         tr("ZUM"), QString());
+  if (name.isEmpty()) {
+    ShowCritical(tr("This is not a valid name"), tr("ZUM error"));
+    return;
+  }
+  const QString before = mdata[index]->text();
+  SetSlotCaption(index, name);
+  if (!SaveConfiguration(index)) {
+    SetSlotCaption(index, before);
+  }
+}
+
+void Form1::mdata2_Click(int index) {
+  if (mdata2[index]->text() == FreeCaption()) {
+    dialogs_->ShowMessageBox(tr("No ZUM configuration is saved in this slot"),
+                             tr("ZUM warning"), Dialogs::Icon::kInformation,
+                             Dialogs::Buttons::kOk);
+    return;
+  }
+  if (dialogs_->AskYesNo(
+          tr("This will restore all last settings, do you want to continue?"),
+          tr("ZUM warning"))) {
+    LoadConfiguration(index);
+  }
+}
+
+bool Form1::SaveConfiguration(int slot) {
+  Status status =
+      SettingsStore(Bytes(program_folder_)).Save(slot, CurrentSettings());
+  if (!status.ok()) {
+    ShowSaveError(status);
+    return false;
+  }
+  return true;
+}
+
+void Form1::AssignSettingsValue(const SettingsValue& value) {
+  const int i = value.slot.index;
+  switch (value.slot.kind) {
+    case SettingsLineKind::kCheckBox:
+      // A greyed box (2) counts as unticked, as everywhere else.
+      chk_cond[i]->setChecked(value.number == 1);
+      return;
+    case SettingsLineKind::kNumber:
+      // Straight to the list's row base, kept where the four rows stay on
+      // animations 1..50.
+      file_row_base_ = std::clamp(value.number, kFirstRowBase, kLastRowBase);
+      return;
+    case SettingsLineKind::kKind:
+      SelectKind(i, value.kind);
+      return;
+    case SettingsLineKind::kApplyTo:
+      opt_condapply[value.number == 0 ? 0 : 1]->setChecked(true);
+      return;
+    case SettingsLineKind::kText:
+      break;
+  }
+  QLineEdit* box = nullptr;
+  switch (value.slot.field) {
+    case SettingsField::kInputFile:
+      input_file_[i] = value.text;
+      return;
+    case SettingsField::kSecondaryMin:
+      secondary_min_[i] = value.text;
+      return;
+    case SettingsField::kSecondaryMax:
+      secondary_max_[i] = value.text;
+      return;
+    case SettingsField::kTxtVar:
+      box = txt_var[i];
+      break;
+    case SettingsField::kTxtVarMin:
+      box = txt_var_min[i];
+      break;
+    case SettingsField::kTxtVarMax:
+      box = txt_var_max[i];
+      break;
+    case SettingsField::kTxtNumSecondanim:
+      box = txt_num_secondanim;
+      break;
+    case SettingsField::kTxtFileOut:
+      box = txt_file_out;
+      break;
+    case SettingsField::kTxtBoxXmin:
+      box = txt_box_xmin[i];
+      break;
+    case SettingsField::kTxtBoxXmax:
+      box = txt_box_xmax[i];
+      break;
+    case SettingsField::kTxtBoxYmin:
+      box = txt_box_ymin[i];
+      break;
+    case SettingsField::kTxtBoxYmax:
+      box = txt_box_ymax[i];
+      break;
+    case SettingsField::kTxtBoxZmin:
+      box = txt_box_zmin[i];
+      break;
+    case SettingsField::kTxtBoxZmax:
+      box = txt_box_zmax[i];
+      break;
+    case SettingsField::kTxtRot:
+      box = txt_rot[i];
+      break;
+    default:
+      return;
+  }
+  box->setText(FromBytes(value.text));
+}
+
+bool Form1::LoadConfiguration(int slot) {
+  std::vector<SettingsValue> values;
+  Status status = SettingsStore(Bytes(program_folder_)).Load(slot, &values);
+  // The values before a bad line are assigned all the same.
+  for (const SettingsValue& value : values) {
+    AssignSettingsValue(value);
+  }
+  if (CurrentPage() == kSourceFilePage) {
+    // The rows show the lists again only when the page is entered; shown
+    // now, they would offer the old entries for editing.
+    ShowFileRows();
+    ArrangeFilePage();
+  }
+  if (!status.ok()) {
+    ShowCritical(tr("An error occured when loading your configuration file"),
+                 tr("ZUM error"));
+    return false;
+  }
+  for (int a = 1; a <= kMaxAnimations; ++a) {
+    if (!input_file_[a].empty()) {
+      // A file that cannot be scanned shows an empty scan; the page check
+      // reports it when the file page is left.
+      pre_scan_[a] = SourceScan();
+      PreScanInputFile(input_file_[a], &pre_scan_[a]);
+    }
+  }
+  for (int r = 1; r <= 4; ++r) {
+    if (!input_file_[r].empty()) {
+      ShowScanTooltip(r, r - 1);
+    }
+  }
+  return true;
+}
+
+void Form1::Form_Unload() {
+  // objDOS lives as long as the window and goes with it.
+  if (dialogs_->AskYesNo(
+          tr("Do you want to save the current settings for later use?"),
+          tr("ZUM warning"))) {
+    SaveConfiguration(kLastSaveSlot);
+  }
+  SlotNames names;
+  for (int k = 0; k < kSlotCount; ++k) {
+    names[k] = Bytes(mdata[k]->text());
+  }
+  Status status = SettingsStore(Bytes(program_folder_)).WriteSlotNames(names);
+  if (!status.ok()) {
+    ShowSaveError(status);
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  Form_Unload();
+  event->accept();
+}
+
+}  // namespace zum
