@@ -3,12 +3,15 @@
 // For scripts/screenshots.sh only: `zum --screenshot-state NAME` opens the
 // window in one prepared state (a page, a condition editor mode) so that
 // each can be photographed, and `zum --list-screenshot-states` prints the
-// names; see wizard/screenshot_states.h.
+// names; see wizard/screenshot_states.h. For scripts/test-install.sh only:
+// `zum --print-program-folder` prints the folder where the window keeps its
+// settings files and looks for the compiler (the program's own folder).
 
 #include <cstdio>
 #include <cstring>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "wizard/form1.h"
@@ -20,6 +23,12 @@ int main(int argc, char** argv) {
     for (const QString& state : zum::TEST_ScreenshotStates()) {
       std::printf("%s\n", state.toUtf8().constData());
     }
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--print-program-folder") == 0) {
+    QCoreApplication core(argc, argv);
+    std::printf("%s\n",
+                QCoreApplication::applicationDirPath().toUtf8().constData());
     return 0;
   }
   QApplication app(argc, argv);

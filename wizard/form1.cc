@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,12 +21,20 @@
 #include "wizard/runner_messages.h"
 #include "wizard/text_bytes.h"
 
+// The application icon (zum.qrc). The resources live in a static library,
+// whose unreferenced objects the linker may drop: registered by hand.
+static void InitZumResources() {
+  Q_INIT_RESOURCE(zum);
+}
+
 namespace zum {
 
 Form1::Form1(Dialogs* dialogs, const QString& program_folder, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), program_folder_(program_folder) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("ZUM"));
+  InitZumResources();
+  setWindowIcon(QIcon(QStringLiteral(":/icons/zum.png")));
   BuildMenus();
   pages_ = new QStackedWidget;
   pages_->addWidget(BuildWelcomePage());

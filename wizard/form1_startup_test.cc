@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -24,6 +26,11 @@ TEST_F(StartupTest, OpensOnTheWelcomePageWithTheVersion) {
   EXPECT_EQ(Label("Label3")->text(), QString("ZUM v") + ZUM_VERSION_TEXT);
   EXPECT_EQ(Label("Label2")->text(), "ZUM");
   EXPECT_FALSE(Label("Image1")->pixmap().isNull());
+}
+
+TEST_F(StartupTest, WindowShowsTheApplicationIcon) {
+  ASSERT_FALSE(form_->windowIcon().isNull());
+  EXPECT_FALSE(form_->windowIcon().pixmap(48, 48).isNull());
 }
 
 TEST_F(StartupTest, OnlyTheWelcomeNextIsEnabled) {
