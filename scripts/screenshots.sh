@@ -7,6 +7,10 @@
 #
 # ZUM_BUILD=DIR uses the zum already built in DIR instead of building the
 # default preset.
+#
+# The window runs from a temporary copy of the program, whose folder holds a
+# stand-in bglc_9.exe (a shell script that prints what a compiler might) for
+# the compiled finish page and a zum.cfg naming some slots for the menus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +23,26 @@ fi
 
 out=${1:-docs/screenshots}
 mkdir -p "$out"
-zum=$ZUM_BUILD/app/zum
+program=$(mktemp -d)
+trap 'rm -rf "$program"' EXIT
+cp "$ZUM_BUILD/app/zum" "$program/zum"
+cat >"$program/bglc_9.exe" <<'COMPILER'
+#!/bin/sh
+echo "BGL compiler stand-in for the screenshots"
+echo "Arguments: $*"
+echo
+echo "Reading $2"
+for part in gate_boom gate_post gate_booth; do
+  echo "  model part $part: 4 copies, 2 keyframe tables each"
+done
+echo "Writing ${2%.asm}.bgl"
+echo "0 error(s), 0 warning(s)"
+COMPILER
+chmod +x "$program/bglc_9.exe"
+printf '%s\r\n' "Gate, one animation" "Gate with three aircraft types" Free \
+  "Hangar door" Free Free Free Free Free Free >"$program/zum.cfg"
+
+zum=$program/zum
 states=$("$zum" --list-screenshot-states)
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '

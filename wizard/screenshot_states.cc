@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 
 #include "wizard/form1.h"
 
@@ -83,7 +86,10 @@ QStringList TEST_ScreenshotStates() {
          << "files-seven"
          << "files-seven-scrolled"
          << "files-refused"
-         << "finish";
+         << "finish"
+         << "finish-compiled"
+         << "menu-save"
+         << "menu-load";
   return states;
 }
 
@@ -92,6 +98,14 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     return false;
   }
   if (name == "welcome") {
+    return true;
+  }
+  if (name.startsWith("menu-")) {
+    // Opened once the event loop runs, as a click on the menu bar would.
+    QMenu* menu = Find<QMenu>(window, name == "menu-save" ? "mSave" : "mLoad");
+    QTimer::singleShot(300, window, [window, menu] {
+      window->menuBar()->setActiveAction(menu->menuAction());
+    });
     return true;
   }
   QStringList parts = name.split('-');
@@ -157,9 +171,15 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     }
     return true;
   }
-  // finish
+  // finish, finish-compiled
   WalkTo(window, Form1::kSourceFilePage);
+  SetText(window, "txt_file_out", "/home/author/scenery/gate_zum.asm");
   window->TEST_ShowPage(Form1::kFinishPage);
+  if (name == "finish-compiled") {
+    // Runs the bglc_9.exe of the program's folder (the script puts a
+    // stand-in there).
+    Click(window, "cmd_compile");
+  }
   return true;
 }
 
