@@ -310,6 +310,22 @@ TEST_F(SettingsMenuTest, LoadingRunsTheEditorsHandlers) {
   EXPECT_EQ(form_->FileRowBase(), kMaxAnimations - 2);
 }
 
+TEST_F(SettingsMenuTest, GreyedCheckBoxValueLoadsUnticked) {
+  SettingsRecord record;
+  record.chk_cond[1] = 2;
+  record.txt_var[1] = "0282h";
+  WriteFile(folder_.File("zum5.cfg"), SettingsFileText(record));
+  WriteFile(folder_.File("zum.cfg"), CrLf({"", "", "", "", "", "greyed"}));
+  Reopen();
+  ASSERT_TRUE(Check("chk_cond_1")->isChecked());
+  dialogs_.answers.push_back(Dialogs::Answer::kYes);
+  LoadSlot(5);
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_FALSE(Check("chk_cond_1")->isChecked());
+  EXPECT_FALSE(Enabled("txt_var_1"));  // its handler ran
+  EXPECT_EQ(Edit("txt_var_1")->text(), "0282h");
+}
+
 // The example object in a temporary folder, for loads that scan inputs.
 class SettingsWithObjectsTest : public SettingsMenuTest {
  protected:
