@@ -89,7 +89,8 @@ QStringList TEST_ScreenshotStates() {
          << "finish"
          << "finish-compiled"
          << "menu-save"
-         << "menu-load";
+         << "menu-load"
+         << "closing-question";
   return states;
 }
 
@@ -98,6 +99,12 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     return false;
   }
   if (name == "welcome") {
+    return true;
+  }
+  if (name == "closing-question") {
+    // The question asked when the window closes; it stays open until the
+    // script ends the program.
+    QTimer::singleShot(300, window, [window] { window->close(); });
     return true;
   }
   if (name.startsWith("menu-")) {
