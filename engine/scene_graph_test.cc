@@ -81,32 +81,6 @@ class SceneGraphTableTest : public ::testing::Test {
   SceneGraphTable table_;
 };
 
-TEST_F(SceneGraphTableTest, TwoEntriesChainTheFirstToTheNextCopy) {
-  Add(1, -1);
-  Add(-1, -1);
-  EXPECT_TRUE(table_.row(1).top_level);
-  EXPECT_FALSE(table_.row(2).top_level);
-  EXPECT_EQ(Links(1, 0, 2, 2), "1/2");
-  EXPECT_EQ(Links(2, 0, 2, 2), "-1/-1");
-  EXPECT_EQ(Links(1, 1, 2, 2), "3/-1");
-  EXPECT_EQ(Links(2, 1, 2, 2), "-1/-1");
-}
-
-TEST_F(SceneGraphTableTest, OnlyTheLastTopLevelEntryIsChained) {
-  Add(-1, 1);
-  Add(-1, 2);
-  Add(-1, -1);
-  EXPECT_TRUE(table_.row(1).top_level);
-  EXPECT_TRUE(table_.row(2).top_level);
-  EXPECT_TRUE(table_.row(3).top_level);
-  EXPECT_EQ(Links(1, 0, 3, 3), "-1/1");
-  EXPECT_EQ(Links(2, 0, 3, 3), "-1/2");
-  EXPECT_EQ(Links(3, 0, 3, 3), "-1/3");
-  EXPECT_EQ(Links(1, 1, 3, 3), "-1/4");
-  EXPECT_EQ(Links(3, 1, 3, 3), "-1/6");
-  EXPECT_EQ(Links(3, 2, 3, 3), "-1/-1");
-}
-
 TEST_F(SceneGraphTableTest, ChildrenAreNotOnTheTopLevelChain) {
   // 0 has child 1 and sibling 2; 1 is a leaf; 2 ends the chain.
   Add(1, 2);
@@ -125,18 +99,6 @@ TEST_F(SceneGraphTableTest, ChildrenAreNotOnTheTopLevelChain) {
 TEST_F(SceneGraphTableTest, MissingRowsLinkToTheCopyBase) {
   Add(-1, -1);
   EXPECT_EQ(Links(2, 1, 2, 2), "2/2");
-}
-
-TEST_F(SceneGraphTableTest, HoldsExactly1024Entries) {
-  for (int k = 1; k <= 1024; ++k) {
-    Add(-1, -1);
-  }
-  EXPECT_EQ(table_.count(), 1024);
-  std::string err;
-  EXPECT_FALSE(table_.Add(-1, -1, &err));
-  EXPECT_EQ(err,
-            "expected at most 1024 scene graph entries, found a 1025th entry "
-            "line");
 }
 
 TEST_F(SceneGraphTableTest, Overflow) {
