@@ -121,8 +121,7 @@ Status GenerationRun::FlushKeyframeTables(bool translation_pending,
     for (int f = 3; f <= animation_count_ + 1; ++f) {
       LineReader& in = Input(f);
       std::string line;
-      constexpr const char* kExpected =
-          "the keyframe tables of the next animated part";
+      constexpr const char* kExpected = "a line of the next animated part";
       ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
       bool seen = false;
       for (;;) {

@@ -147,7 +147,9 @@ Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
       std::string_view token =
           is_plain ? plain.Token(c + 2) : std::string_view(tokens.Token(c + 2));
       if (!StoreFloat32(LeadingNumber(token), &(*columns[c])[r], &err)) {
-        return in.ErrorHere("keyframe table row: " + err);
+        return in.ErrorHere("keyframe table row: the number '" +
+                            std::string(token) +
+                            "' is beyond the range of a 32-bit float");
       }
     }
   }

@@ -112,6 +112,13 @@ double ParseNumber(std::string_view number) {
   return std::strtod(copy.c_str(), nullptr);
 }
 
+// VALUE as short text for a message: "40000", "1e+39".
+std::string NumberText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  return text;
+}
+
 std::string Quote(std::string_view text) {
   return "'" + std::string(text) + "'";
 }
@@ -259,7 +266,7 @@ bool IsNumeric(std::string_view text) {
 bool RoundToInt16(double value, int16_t* result, std::string* err) {
   double rounded = std::nearbyint(value);  // the default mode: ties to even
   if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
-    *err = "number " + std::to_string(value) +
+    *err = "number " + NumberText(value) +
            " is outside the 16-bit range -32768..32767";
     return false;
   }
@@ -287,7 +294,7 @@ bool StoreFloat32(double value, float* result, std::string* err) {
   // becomes infinite.
   float f = static_cast<float>(value);
   if (!std::isfinite(f)) {
-    *err = "number " + std::to_string(value) +
+    *err = "number " + NumberText(value) +
            " is beyond the range of a 32-bit float";
     return false;
   }
@@ -361,7 +368,7 @@ std::string KeyframeNumber(float value, int decimals) {
 }
 
 std::string IntText(long value) {
-  return std::to_string(value);
+  return NumberText(value);
 }
 
 bool Add16(int a, int b, int16_t* result) {
