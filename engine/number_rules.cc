@@ -367,9 +367,7 @@ std::string KeyframeNumber(float value, int decimals) {
   return text;
 }
 
-std::string IntText(long value) {
-  return NumberText(value);
-}
+std::string IntText(long value) { return std::to_string(value); }
 
 bool Add16(int a, int b, int16_t* result) {
   long sum = static_cast<long>(a) + b;
