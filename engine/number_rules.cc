@@ -13,23 +13,45 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Length of the number that starts TEXT (sign, digits with an optional
-// point, an optional exponent), 0 when it does not start with one.
-size_t NumberLength(std::string_view text) {
+constexpr double kExactPow10[] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Reads the number that starts TEXT (sign, digits with an optional point,
+// an optional exponent) in one pass and returns its length, 0 when TEXT does
+// not start with a number. Numbers of at most 15 significant digits with a
+// small decimal exponent, which is what the exporter writes, are an exact
+// double divided or multiplied by an exact power of ten: one correctly
+// rounded operation. Others go to strtod.
+size_t ReadNumber(std::string_view text, double* value) {
   size_t i = 0;
+  bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
     ++i;
   }
-  size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) {
-    ++i;
-    ++digits;
-  }
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && IsDigit(text[i])) {
-      ++i;
+  uint64_t mantissa = 0;
+  int significant = 0;  // digits counted from the first non-zero one
+  int digits = 0;
+  int exponent = 0;
+  bool after_point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '.' && !after_point) {
+      after_point = true;
+    } else if (IsDigit(c)) {
       ++digits;
+      if (significant < 19 && (mantissa != 0 || c != '0')) {
+        ++significant;
+        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+        exponent -= after_point ? 1 : 0;
+      } else if (mantissa == 0) {
+        exponent -= after_point ? 1 : 0;  // a leading zero
+      } else {
+        ++significant;  // beyond what the mantissa holds: strtod reads it
+      }
+    } else {
+      break;
     }
   }
   if (digits == 0) {
@@ -37,79 +59,33 @@ size_t NumberLength(std::string_view text) {
   }
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     size_t j = i + 1;
+    int sign = 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+      sign = text[j] == '-' ? -1 : 1;
       ++j;
     }
     if (j < text.size() && IsDigit(text[j])) {
-      while (j < text.size() && IsDigit(text[j])) {
-        ++j;
+      int written = 0;
+      for (; j < text.size() && IsDigit(text[j]); ++j) {
+        if (written < 10000) {
+          written = written * 10 + (text[j] - '0');
+        }
       }
+      exponent += sign * written;
       i = j;
     }
   }
-  return i;
-}
-
-constexpr double kExactPow10[] = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// Reads a number that NumberLength accepted in full. Numbers with at most 15
-// significant digits and a small decimal exponent, which is what the
-// exporter writes, are exact doubles divided or multiplied by an exact power
-// of ten: one correctly rounded operation. Others go to strtod.
-double ParseNumber(std::string_view number) {
-  size_t i = 0;
-  bool negative = false;
-  if (number[i] == '+' || number[i] == '-') {
-    negative = number[i] == '-';
-    ++i;
-  }
-  uint64_t mantissa = 0;
-  int digits = 0;
-  int exponent = 0;
-  bool after_point = false;
-  for (; i < number.size(); ++i) {
-    char c = number[i];
-    if (c == '.') {
-      after_point = true;
-    } else if (IsDigit(c)) {
-      if (mantissa != 0 || c != '0') {
-        ++digits;
-      }
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      if (after_point) {
-        --exponent;
-      }
-      if (digits > 15) {
-        break;
-      }
-    } else {
-      break;  // the exponent
-    }
-  }
-  if (digits <= 15 && i < number.size()) {
-    int sign = 1;
-    size_t j = i + 1;
-    if (number[j] == '+' || number[j] == '-') {
-      sign = number[j] == '-' ? -1 : 1;
-      ++j;
-    }
-    int value = 0;
-    for (; j < number.size() && value < 1000; ++j) {
-      value = value * 10 + (number[j] - '0');
-    }
-    exponent += sign * value;
-  }
-  if (digits <= 15 && exponent >= -22 && exponent <= 22) {
-    double m = static_cast<double>(mantissa);
-    double result =
+  if (significant <= 15 && exponent >= -22 && exponent <= 22) {
+    const double m = static_cast<double>(mantissa);
+    const double result =
         exponent < 0 ? m / kExactPow10[-exponent] : m * kExactPow10[exponent];
-    return negative ? -result : result;
+    *value = negative ? -result : result;
+  } else {
+    // strtod needs a terminated string; the number is short.
+    const std::string copy(text.substr(0, i));
+    *value = std::strtod(copy.c_str(), nullptr);
   }
-  // strtod needs a terminated string; the number is short.
-  std::string copy(number);
-  return std::strtod(copy.c_str(), nullptr);
+  return i;
 }
 
 // VALUE as short text for a message: "40000", "1e+39".
@@ -173,9 +149,11 @@ void AppendDigits(uint64_t value, std::string* out) {
 // Appends Q / 10^SCALE (Q > 0) in the keyframe form: the sign (blank or
 // "-"), the whole part ("0" when below 1) and, unless Q is whole, the point
 // and the fraction without trailing zeros; ".0" for a whole number.
-void AppendScaled(uint64_t q, int scale, bool negative, std::string* out) {
-  uint64_t whole = q / kPow10[scale];
-  uint64_t fraction = q - whole * kPow10[scale];
+template <int kScale>
+void AppendScaledBy(uint64_t q, bool negative, std::string* out) {
+  constexpr uint64_t kDivisor = kPow10[kScale];
+  const uint64_t whole = q / kDivisor;
+  uint64_t fraction = q - whole * kDivisor;
   if (whole == 0 && !negative) {
     out->push_back('0');  // " .5" reads "0.5"
   } else {
@@ -191,7 +169,7 @@ void AppendScaled(uint64_t q, int scale, bool negative, std::string* out) {
     out->append(".0");
     return;
   }
-  int width = scale;
+  int width = kScale;
   while (fraction % 10 == 0) {
     fraction /= 10;
     --width;
@@ -203,6 +181,27 @@ void AppendScaled(uint64_t q, int scale, bool negative, std::string* out) {
     fraction /= 10;
   }
   out->append(buffer, width);
+}
+
+// The same for a SCALE known only at run time (0..6); the divisions by a
+// constant of the common scales 1 and 3 are multiplications.
+void AppendScaled(uint64_t q, int scale, bool negative, std::string* out) {
+  switch (scale) {
+    case 0:
+      return AppendScaledBy<0>(q, negative, out);
+    case 1:
+      return AppendScaledBy<1>(q, negative, out);
+    case 2:
+      return AppendScaledBy<2>(q, negative, out);
+    case 3:
+      return AppendScaledBy<3>(q, negative, out);
+    case 4:
+      return AppendScaledBy<4>(q, negative, out);
+    case 5:
+      return AppendScaledBy<5>(q, negative, out);
+    default:
+      return AppendScaledBy<6>(q, negative, out);
+  }
 }
 
 // Numbers of 10 000 000 or more keep 7 significant digits in exponent form.
@@ -244,17 +243,18 @@ double LeadingNumber(std::string_view text) {
     return 0;
   }
   text.remove_prefix(begin);
-  size_t length = NumberLength(text);
-  return length == 0 ? 0 : ParseNumber(text.substr(0, length));
+  double value;
+  return ReadNumber(text, &value) == 0 ? 0 : value;
 }
 
 bool ParseWholeNumber(std::string_view text, double* value) {
   std::string_view t = TrimBlanks(text);
-  size_t length = NumberLength(t);
+  double number;
+  size_t length = ReadNumber(t, &number);
   if (length == 0 || length != t.size()) {
     return false;
   }
-  *value = ParseNumber(t);
+  *value = number;
   return true;
 }
 
@@ -367,7 +367,9 @@ std::string KeyframeNumber(float value, int decimals) {
   return text;
 }
 
-std::string IntText(long value) { return std::to_string(value); }
+std::string IntText(long value) {
+  return std::to_string(value);
+}
 
 bool Add16(int a, int b, int16_t* result) {
   long sum = static_cast<long>(a) + b;
