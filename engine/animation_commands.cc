@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/asm_lines.h"
 #include "engine/generation_run.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
@@ -26,10 +27,6 @@ std::string Quoted(std::string_view text) {
   quoted += text;
   quoted += '"';
   return quoted;
-}
-
-bool Contains(std::string_view line, std::string_view what) {
-  return line.find(what) != std::string_view::npos;
 }
 
 // Reads TEXT as a 16-bit integer; on failure fills *err with what was

@@ -13,10 +13,6 @@ namespace {
 constexpr const char* kChunkTag = "'A','N','I','P'";
 constexpr const char* kChunkEnd = "animation_parameters_riff_end";
 
-bool Contains(const std::string& line, std::string_view text) {
-  return line.find(text) != std::string::npos;
-}
-
 }  // namespace
 
 bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err) {

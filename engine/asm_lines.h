@@ -27,6 +27,12 @@ struct LineTokens {
   }
 };
 
+// Whether LINE contains TEXT anywhere: the exact-case test by which every
+// chunk writer recognises tags, labels and commands.
+inline bool Contains(std::string_view line, std::string_view text) {
+  return line.find(text) != std::string_view::npos;
+}
+
 // The words of a line that needs none of the splitter's special cases, as
 // views into the line.
 struct PlainTokens {

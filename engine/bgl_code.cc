@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "engine/animation_commands.h"
+#include "engine/asm_lines.h"
 #include "engine/condition_test.h"
 #include "engine/generation_run.h"
 #include "engine/number_rules.h"
@@ -24,10 +25,6 @@ constexpr std::string_view kSetMatrix = "BGL_SET_MATRIX_INDIRECT";
 // hold start (states 0, 1), forward (2), reverse (5), hold end (3, 4).
 constexpr int kStateLow[5] = {0, 0, 2, 5, 3};
 constexpr int kStateHigh[5] = {0, 1, 2, 5, 4};
-
-bool Contains(std::string_view line, std::string_view text) {
-  return line.find(text) != std::string_view::npos;
-}
 
 // What every selection block of one run shares.
 struct BlockShape {

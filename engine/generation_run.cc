@@ -12,10 +12,6 @@
 namespace zum {
 namespace {
 
-bool Contains(const std::string& line, std::string_view text) {
-  return line.find(text) != std::string::npos;
-}
-
 // True when A and B name the same file: the same file on disk when both
 // exist, otherwise the same normalised absolute path.
 bool SamePath(const std::string& a, const std::string& b) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/animation_commands.h"
+#include "engine/asm_lines.h"
 #include "engine/generation_run.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
@@ -17,10 +18,6 @@ namespace {
 constexpr std::string_view kEndTag = "scene_graph_riff_end";
 constexpr std::string_view kEndExpected =
     "the end line of the scene graph chunk (\"scene_graph_riff_end\")";
-
-bool Contains(std::string_view line, std::string_view what) {
-  return line.find(what) != std::string_view::npos;
-}
 
 }  // namespace
 

@@ -8,13 +8,6 @@
 #include "engine/number_rules.h"
 
 namespace zum {
-namespace {
-
-bool Contains(const std::string& line, std::string_view text) {
-  return line.find(text) != std::string::npos;
-}
-
-}  // namespace
 
 std::string TableLabelBase(std::string_view line, bool rotation) {
   std::string_view t = TrimBlanks(line);
