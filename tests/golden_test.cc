@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/batch_run.h"
+#include "engine/asm_lines.h"
 #include "engine/testing.h"
 
 namespace zum {
@@ -54,7 +55,8 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
       testing::SplitCrLf(ReadFile(dir.File("job.cfg")));
   ASSERT_GE(settings.size(), 16u);
   const std::string output = settings[15];
-  const std::string companion = output.substr(0, output.size() - 4) + "_0.asm";
+  std::string companion, name_err;
+  ASSERT_TRUE(IncludedFileName(output, &companion, &name_err)) << name_err;
 
   const bool update = std::getenv("ZUM_UPDATE_GOLDEN") != nullptr;
   for (const std::string& name : {output, companion}) {
