@@ -41,6 +41,12 @@ class RowValues {
   std::array<size_t, kMaxKeyframeRows + 2> start_;
 };
 
+void WriteTableHeader(LineWriter& out, const KeyframeTable& table) {
+  out.WriteLine(table.Kind == 3 ? "   dw    3" : "   dw    1");
+  out.WriteLine("   real4 -1.0");
+  out.WriteLine("   real4 16 dup (0.0)");
+}
+
 void WriteRow(LineWriter& out, float key, std::string_view values) {
   out.Append("   real4 ");
   thread_local std::string key_text;
@@ -104,40 +110,6 @@ void WriteVariants(LineWriter& out, int animation, const KeyframeTable& table,
 }
 
 }  // namespace
-
-void WriteTableHeader(LineWriter& out, const KeyframeTable& table) {
-  out.WriteLine(table.Kind == 3 ? "   dw    3" : "   dw    1");
-  out.WriteLine("   real4 -1.0");
-  out.WriteLine("   real4 16 dup (0.0)");
-}
-
-void WriteKeyframeRow(LineWriter& out, const KeyframeTable& table, float key,
-                      float value1, float value2, float value3, float value4) {
-  KeyframeTable row;
-  row.Kind = table.Kind;
-  row.RowCount = 1;
-  row.Value1[1] = value1;
-  row.Value2[1] = value2;
-  row.Value3[1] = value3;
-  row.Value4[1] = value4;
-  WriteRow(out, key, RowValues(row).Row(1));
-}
-
-void WriteHoldStartTable(LineWriter& out, const KeyframeTable& table) {
-  HoldStart(out, table, RowValues(table));
-}
-
-void WriteForwardTable(LineWriter& out, const KeyframeTable& table) {
-  Forward(out, table, RowValues(table));
-}
-
-void WriteReverseTable(LineWriter& out, const KeyframeTable& table) {
-  Reverse(out, table, RowValues(table));
-}
-
-void WriteHoldEndTable(LineWriter& out, const KeyframeTable& table) {
-  HoldEnd(out, table, RowValues(table));
-}
 
 void WriteKeyframeTableSet(LineWriter& out, int animation,
                            const KeyframeTable& translation,

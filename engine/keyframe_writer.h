@@ -18,15 +18,6 @@ void WriteKeyframeTableSet(LineWriter& out, int animation,
                            const KeyframeTable& rotation, bool rotation_pending,
                            const std::string& label_base, int part);
 
-// The pieces of one variant, exposed for tests.
-void WriteTableHeader(LineWriter& out, const KeyframeTable& table);
-void WriteKeyframeRow(LineWriter& out, const KeyframeTable& table, float key,
-                      float value1, float value2, float value3, float value4);
-void WriteHoldStartTable(LineWriter& out, const KeyframeTable& table);
-void WriteForwardTable(LineWriter& out, const KeyframeTable& table);
-void WriteReverseTable(LineWriter& out, const KeyframeTable& table);
-void WriteHoldEndTable(LineWriter& out, const KeyframeTable& table);
-
 }  // namespace zum
 
 #endif  // ZUM_ENGINE_KEYFRAME_WRITER_H_

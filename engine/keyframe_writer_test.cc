@@ -141,13 +141,16 @@ TEST_F(KeyframeWriterTest, ReverseKeysAreFloatDifferences) {
   t->RowCount = 2;
   t->Key[1] = 0.1f;
   t->Key[2] = 30.35f;
-  WriteReverseTable(out_, *t);
+  WriteKeyframeTableSet(out_, 1, *t, true, *t, false, "g", 1);
   std::vector<std::string> lines = testing::SplitCrLf(Written());
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[4], "   real4  0.0,  0.0,  0.0,  0.0");
+  // Variant c follows a and b, seven lines each: its label, three header
+  // lines, its row count and its two rows.
+  ASSERT_EQ(lines.size(), 28u);
+  EXPECT_EQ(lines[14], "g_trans_1_1_c label word");
+  EXPECT_EQ(lines[19], "   real4  0.0,  0.0,  0.0,  0.0");
   // In float arithmetic 30.35f - 0.1f is exactly 30.25, a tie that rounds
   // to 30.2; the same difference taken in double would round to 30.3.
-  EXPECT_EQ(lines[5], "   real4  30.2,  0.0,  0.0,  0.0");
+  EXPECT_EQ(lines[20], "   real4  30.2,  0.0,  0.0,  0.0");
 }
 
 }  // namespace
