@@ -12,7 +12,7 @@
 
 #include "engine/animation_commands.h"
 #include "engine/asm_lines.h"
-#include "engine/condition_test.h"
+#include "engine/condition_lines.h"
 #include "engine/generation_run.h"
 #include "engine/number_rules.h"
 

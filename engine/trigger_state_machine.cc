@@ -10,7 +10,7 @@
 // The writer reads no input; its errors (a bounding box whose extents cannot
 // be computed) name the model label line after which it was being written.
 
-#include "engine/condition_test.h"
+#include "engine/condition_lines.h"
 #include "engine/generation_run.h"
 #include "engine/number_rules.h"
 

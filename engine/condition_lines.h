@@ -1,5 +1,5 @@
-#ifndef ZUM_ENGINE_CONDITION_TEST_H_
-#define ZUM_ENGINE_CONDITION_TEST_H_
+#ifndef ZUM_ENGINE_CONDITION_LINES_H_
+#define ZUM_ENGINE_CONDITION_LINES_H_
 
 #include <array>
 #include <string>
@@ -53,4 +53,4 @@ Status WriteConditionTest(LineWriter& out, std::string_view label,
 
 }  // namespace zum
 
-#endif  // ZUM_ENGINE_CONDITION_TEST_H_
+#endif  // ZUM_ENGINE_CONDITION_LINES_H_

@@ -1,4 +1,4 @@
-#include "engine/condition_test.h"
+#include "engine/condition_lines.h"
 
 #include <algorithm>
 #include <cmath>
