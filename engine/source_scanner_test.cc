@@ -10,92 +10,49 @@
 namespace zum {
 namespace {
 
-using testing::Append;
 using testing::CrLf;
-using testing::KeyframeTableLines;
 using testing::TempDir;
 using testing::WriteFile;
 
-class ScanSourceFileTest : public ::testing::Test {
- protected:
-  Status Scan(const std::vector<std::string>& lines) {
-    path_ = dir_.File("gate_0.asm");
-    WriteFile(path_, CrLf(lines));
-    return ScanSourceFile(path_, &scan_);
-  }
+// A keyframe table of KIND whose last row has key LAST_KEY.
+std::vector<std::string> Table(const std::string& label, int kind,
+                               const std::string& last_key) {
+  return {label + " label word",
+          "   dw    " + std::to_string(kind),
+          "   real4 -1.0",
+          "   real4 16 dup (0.0)",
+          "   dw    2",
+          "   real4 0, 0, 0, 0, 1",
+          "   real4 " + last_key + ", 0, 0, 0 ; BGL_ANIMATE_INDIRECT"};
+}
 
-  TempDir dir_;
-  std::string path_;
-  SourceScan scan_;
-};
-
-TEST_F(ScanSourceFileTest, CountsCommandsAndFramesInFileOrder) {
+TEST(ScanSourceFileTest, CountsCommandsAndFramesInFileOrder) {
   std::vector<std::string> lines = {
       "    BGL_TRANSFORM_INDIRECT 2, 0",
       "    BGL_TRANSFORM_INDIRECT BGL_ANIMATE_INDIRECT",  // a transform only
       "; a comment that mentions BGL_ANIMATE_INDIRECT still counts",
-      "door_1_tick18_mod_1 label word",
       "bgl_quat_ref dw 0",  // "_quat_" without "label" is passed over
   };
-  Append(&lines, KeyframeTableLines("door_quat_1", 3,
-                                    {{"0", "0", "0", "0", "1"},
-                                     {"30.5", "0", "0", "0", "1"}}));
-  Append(&lines,
-         KeyframeTableLines("door_trans_1", 1,
-                            {{"0", "0", "0", "0"}, {"31.5", "1", "2", "3"}}));
-  Append(&lines, KeyframeTableLines("  frame_trans_quat_2 ", 3,
-                                    {{"2.5", "0", "0", "0", "1"}}));
-  ASSERT_TRUE(Scan(lines).ok());
-  EXPECT_EQ(scan_.TransformCount, 2);
-  EXPECT_EQ(scan_.AnimateCount, 1);
-  EXPECT_EQ(scan_.Frames[1], 30);  // 30.5 rounds to even
-  EXPECT_EQ(scan_.Frames[2], 32);  // 31.5 rounds to even
-  EXPECT_EQ(scan_.Frames[3], 2);   // 2.5 rounds to even
-  EXPECT_EQ(scan_.Frames[4], 0);
-  // Both tags: read as a rotation table, prefix in front of "_quat_".
-  EXPECT_EQ(scan_.LabelBase, "frame_trans");
-}
-
-TEST_F(ScanSourceFileTest, FileWithoutTablesGivesEmptyShape) {
-  ASSERT_TRUE(Scan({"nothing here", "door_trans_1 dw 0"}).ok());
-  EXPECT_EQ(scan_.LabelBase, "");
-  for (int k = 1; k <= kMaxTablesPerFile; ++k) {
-    EXPECT_EQ(scan_.Frames[k], 0);
+  // Rows of a table are not tested for commands; keys round half to even.
+  for (auto [label, key] : {std::pair{"door_quat_1", "30.5"},
+                            {"door_trans_1", "31.5"},
+                            {"  frame_trans_quat_2 ", "2.5"}}) {
+    const std::vector<std::string> table = Table(label, 1, key);
+    lines.insert(lines.end(), table.begin(), table.end());
   }
-}
-
-TEST_F(ScanSourceFileTest, TableLinesAreNotTestedAgain) {
-  // A row that mentions a command is part of the table, not a command.
-  std::vector<std::string> lines = KeyframeTableLines(
-      "door_trans_1", 1, {{"5", "0", "0", "0 ; BGL_ANIMATE_INDIRECT"}});
-  ASSERT_TRUE(Scan(lines).ok());
-  EXPECT_EQ(scan_.AnimateCount, 0);
-  EXPECT_EQ(scan_.Frames[1], 5);
-}
-
-TEST_F(ScanSourceFileTest, FiftyTablesFitAndTheFiftyFirstIsAnError) {
-  std::vector<std::string> lines;
-  for (int k = 1; k <= 50; ++k) {
-    Append(&lines, KeyframeTableLines("d_trans_" + std::to_string(k), 1,
-                                      {{std::to_string(k), "0", "0", "0"}}));
-  }
-  ASSERT_TRUE(Scan(lines).ok());
-  EXPECT_EQ(scan_.Frames[50], 50);
-  Append(&lines, KeyframeTableLines("d_trans_51", 1, {{"1", "0", "0", "0"}}));
-  Status s = Scan(lines);
-  EXPECT_EQ(s.message(), path_ +
-                             ":301: keyframe table number 51; at most 50 "
-                             "fit in one file");
-}
-
-TEST_F(ScanSourceFileTest, MissingAndTruncatedFilesAreErrors) {
-  Status s = ScanSourceFile(dir_.File("absent_0.asm"), &scan_);
-  EXPECT_NE(s.message().find("absent_0.asm: cannot open for reading"),
-            std::string::npos);
-  s = Scan({"door_trans_1 label word", "   dw    1"});
-  EXPECT_EQ(s.message(), path_ +
-                             ":2: the file ends here, but header line 2 of a "
-                             "keyframe table was expected");
+  TempDir dir;
+  WriteFile(dir.File("gate_0.asm"), CrLf(lines));
+  SourceScan scan;
+  ASSERT_TRUE(ScanSourceFile(dir.File("gate_0.asm"), &scan).ok());
+  EXPECT_EQ(scan.TransformCount, 2);
+  EXPECT_EQ(scan.AnimateCount, 1);
+  EXPECT_EQ(scan.Frames[1], 30);
+  EXPECT_EQ(scan.Frames[2], 32);
+  EXPECT_EQ(scan.Frames[3], 2);
+  EXPECT_EQ(scan.Frames[4], 0);
+  // The last table's label: both tags, read as a rotation table, the prefix
+  // in front of "_quat_".
+  EXPECT_EQ(scan.LabelBase, "frame_trans");
 }
 
 TEST(TableLabelBaseTest, PrefixInFrontOfTheTag) {

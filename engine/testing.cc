@@ -4,7 +4,6 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace zum::testing {
 
@@ -39,8 +38,7 @@ std::string ReadFile(const std::string& path) {
 std::string CrLf(std::initializer_list<std::string_view> lines) {
   std::string text;
   for (std::string_view line : lines) {
-    text.append(line);
-    text.append("\r\n");
+    text.append(line).append("\r\n");
   }
   return text;
 }
@@ -48,8 +46,7 @@ std::string CrLf(std::initializer_list<std::string_view> lines) {
 std::string CrLf(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) {
-    text.append(line);
-    text.append("\r\n");
+    text.append(line).append("\r\n");
   }
   return text;
 }
@@ -69,26 +66,77 @@ std::vector<std::string> SplitCrLf(std::string_view text) {
   return lines;
 }
 
-std::vector<std::string> KeyframeTableLines(
-    std::string_view label, int kind,
-    const std::vector<std::vector<std::string>>& rows) {
-  std::vector<std::string> lines = {std::string(label) + " label word",
-                                    "   dw    " + std::to_string(kind),
-                                    "   real4 -1.0", "   real4 16 dup (0.0)",
-                                    "   dw    " + std::to_string(rows.size())};
-  for (const auto& row : rows) {
-    std::string line = "   real4 ";
-    for (size_t i = 0; i < row.size(); ++i) {
-      line += (i == 0 ? "" : ", ") + row[i];
+CaseSection* TestCase::Find(std::string_view name) {
+  for (CaseSection& section : sections) {
+    if (section.name == name) {
+      return &section;
     }
-    lines.push_back(line);
   }
-  return lines;
+  return nullptr;
 }
 
-void Append(std::vector<std::string>* all,
-            const std::vector<std::string>& lines) {
-  all->insert(all->end(), lines.begin(), lines.end());
+CaseFile ReadCaseFile(const std::string& path) {
+  CaseFile file;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.starts_with("=== ")) {
+      file.cases.push_back({line.substr(4), {}});
+    } else if (line.starts_with("--- ") && !file.cases.empty()) {
+      file.cases.back().sections.push_back({line.substr(4), {}});
+    } else if (file.cases.empty()) {
+      file.comment.push_back(line);
+    } else if (!file.cases.back().sections.empty()) {
+      file.cases.back().sections.back().lines.push_back(line);
+    }
+  }
+  return file;
+}
+
+void WriteCaseFile(const std::string& path, const CaseFile& file) {
+  std::string text;
+  for (const std::string& line : file.comment) {
+    text += line + "\n";
+  }
+  for (const TestCase& c : file.cases) {
+    text += "=== " + c.name + "\n";
+    for (const CaseSection& section : c.sections) {
+      text += "--- " + section.name + "\n";
+      for (const std::string& line : section.lines) {
+        text += line + "\n";
+      }
+    }
+  }
+  WriteFile(path, text);
+}
+
+std::vector<std::string> ExpandRepeats(const std::vector<std::string>& lines) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (!lines[i].starts_with("@repeat ")) {
+      out.push_back(lines[i]);
+      continue;
+    }
+    const int count = std::stoi(lines[i].substr(8));
+    size_t end = i + 1;
+    while (end < lines.size() && lines[end] != "@end") {
+      ++end;
+    }
+    for (int k = 0; k < count; ++k) {
+      for (size_t j = i + 1; j < end; ++j) {
+        std::string line = lines[j];
+        for (auto [key, value] : {std::pair{"{k}", k}, {"{k+1}", k + 1}}) {
+          for (size_t p; (p = line.find(key)) != std::string::npos;) {
+            line.replace(p, std::string_view(key).size(),
+                         std::to_string(value));
+          }
+        }
+        out.push_back(line);
+      }
+    }
+    i = end;
+  }
+  return out;
 }
 
 }  // namespace zum::testing

@@ -37,16 +37,31 @@ std::string CrLf(const std::vector<std::string>& lines);
 // Splits TEXT at CR LF; a final CR LF does not start another line.
 std::vector<std::string> SplitCrLf(std::string_view text);
 
-// The lines of a keyframe table as an exporter writes it: LABEL + " label
-// word", three header lines, the row count line and one "real4" line per
-// row (each row's numbers joined by ", ").
-std::vector<std::string> KeyframeTableLines(
-    std::string_view label, int kind,
-    const std::vector<std::vector<std::string>>& rows);
+// A case file holds test cases as data. Text before the first case is a
+// comment. "=== NAME" starts a case and "--- SECTION" one of its sections;
+// every other line belongs to the section above it, blank lines included
+// (so cases follow each other without blank lines between them).
+struct CaseSection {
+  std::string name;
+  std::vector<std::string> lines;
+};
+struct TestCase {
+  std::string name;
+  std::vector<CaseSection> sections;
+  // The section named NAME; nullptr when the case has none.
+  CaseSection* Find(std::string_view name);
+};
+struct CaseFile {
+  std::vector<std::string> comment;
+  std::vector<TestCase> cases;
+};
+CaseFile ReadCaseFile(const std::string& path);
+// Writes FILE back in the form ReadCaseFile reads (LF line ends).
+void WriteCaseFile(const std::string& path, const CaseFile& file);
 
-// Appends LINES to *ALL.
-void Append(std::vector<std::string>* all,
-            const std::vector<std::string>& lines);
+// LINES with every block "@repeat N" ... "@end" written out N times, "{k}"
+// in it replaced by 0 to N - 1 and "{k+1}" by 1 to N.
+std::vector<std::string> ExpandRepeats(const std::vector<std::string>& lines);
 
 }  // namespace zum::testing
 

@@ -4,6 +4,7 @@
 // difference line by line before committing it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -34,7 +35,7 @@ void CopyInputs(const fs::path& folder, const fs::path& target) {
   }
 }
 
-class GoldenTest : public ::testing::TestWithParam<const char*> {};
+class GoldenTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
   const fs::path golden = kSource / "tests/data/golden" / GetParam();
@@ -83,13 +84,18 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Jobs, GoldenTest,
-    ::testing::Values("trigger_off", "conditions_on_trigger",
-                      "conditions_on_animation", "bounding_boxes", "masks",
-                      "masks_on_trigger", "secondary_three_animations",
-                      "frames_300", "frames_600", "example_gate",
-                      "example_gate_secondary"));
+// Every folder of data/golden is one job.
+std::vector<std::string> Jobs() {
+  std::vector<std::string> jobs;
+  for (const auto& entry :
+       fs::directory_iterator(kSource / "tests/data/golden")) {
+    jobs.push_back(entry.path().filename().string());
+  }
+  std::sort(jobs.begin(), jobs.end());
+  return jobs;
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, GoldenTest, ::testing::ValuesIn(Jobs()));
 
 }  // namespace
 }  // namespace zum

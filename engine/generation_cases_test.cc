@@ -1,0 +1,229 @@
+// Whole generation runs over small input files kept as data in
+// tests/data/engine/MODULE.cases, one case file per section writer. A case
+// has a "job" section (KEY=VALUE lines, see ParseJob), its input files (every
+// other section names a file of the run's folder; a main file that no
+// section gives is written as an include line of its companion), and either
+// the "error" that the run must report, in full, with "$" for the folder, or
+// the outputs it must write ("expect NAME" sections, byte for byte with CR LF
+// line ends) and optionally the progress shares it reports ("progress").
+// After an error, the inputs are unchanged, no temporary file is left and
+// nothing but the main output was written. With ZUM_UPDATE_CASES=1 the
+// empty expected sections are filled with today's results, for review
+// before committing.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/generation_run.h"
+#include "engine/testing.h"
+
+namespace zum::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Fields(const std::string& text) {
+  std::vector<std::string> fields;
+  std::stringstream in(text);
+  for (std::string field; std::getline(in, field, '|');) {
+    fields.push_back(field);
+  }
+  fields.resize(8);
+  return fields;
+}
+
+// "between|VAR|MIN|MAX", "mask|VAR|MASK|MAX" or
+// "box|XMIN|XMAX|YMIN|YMAX|ZMIN|ZMAX|ROTATION".
+ConditionSpec Condition(const std::string& text) {
+  const std::vector<std::string> f = Fields(text);
+  ConditionSpec c;
+  if (f[0] == "box") {
+    c = {ConditionKind::kBoundingBox,
+         "",
+         "",
+         "",
+         f[1],
+         f[2],
+         f[3],
+         f[4],
+         f[5],
+         f[6],
+         f[7]};
+  } else {
+    c.Kind = f[0] == "mask" ? ConditionKind::kMask : ConditionKind::kBetween;
+    c.Variable = f[1];
+    c.Minimum = f[2];
+    c.Maximum = f[3];
+  }
+  return c;
+}
+
+// Keys: condition, additional, trigger (a condition as above, or "off", the
+// default for the trigger; "unticked CONDITION" fills in a condition without
+// enabling it), applies ("animation" or "trigger"), secondary (its variable),
+// animations, rangeA ("MIN|MAX" of animation A), inputA, output (file names
+// in the folder).
+JobSettings ParseJob(const CaseSection* section, const TempDir& dir) {
+  JobSettings job;
+  job.TriggerEnabled = false;
+  job.OutputFile = dir.File("out.asm");
+  const std::vector<std::string> none;
+  for (const std::string& line : section ? section->lines : none) {
+    const std::string key = line.substr(0, line.find('='));
+    const std::string value = line.substr(key.size() + 1);
+    // A condition "unticked ..." is filled in but not enabled.
+    const bool ticked = !value.starts_with("unticked ");
+    const ConditionSpec condition = Condition(value.substr(ticked ? 0 : 9));
+    if (key == "condition") {
+      job.AnimationConditionEnabled = ticked;
+      job.AnimationCondition = condition;
+    } else if (key == "additional") {
+      job.AdditionalConditionEnabled = ticked;
+      job.AdditionalCondition = condition;
+    } else if (key == "trigger") {
+      job.TriggerEnabled = value != "off";
+      job.Trigger = condition;
+    } else if (key == "applies") {
+      job.AdditionalAppliesTo = value == "animation"
+                                    ? AppliesTo::kAnimation
+                                    : AppliesTo::kAnimationTrigger;
+    } else if (key == "secondary") {
+      job.SecondaryEnabled = true;
+      job.SecondaryVariable = value;
+    } else if (key == "animations") {
+      job.AnimationCount = value;
+    } else if (key == "output") {
+      job.OutputFile = dir.File(value);
+    } else if (key.starts_with("range")) {
+      const std::vector<std::string> f = Fields(value);
+      job.SecondaryMin[std::stoi(key.substr(5))] = f[0];
+      job.SecondaryMax[std::stoi(key.substr(5))] = f[1];
+    } else if (key.starts_with("input")) {
+      job.InputFile[std::stoi(key.substr(5))] = dir.File(value);
+    } else {
+      ADD_FAILURE() << "unknown job key " << key;
+    }
+  }
+  return job;
+}
+
+bool IsInput(const std::string& section) {
+  return section != "job" && section != "error" && section != "progress" &&
+         !section.starts_with("expect ");
+}
+
+// The files of the folder and their bytes.
+std::map<std::string, std::string> Snapshot(const TempDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+    if (entry.is_regular_file()) {
+      files[entry.path().string()] = ReadFile(entry.path().string());
+    }
+  }
+  return files;
+}
+
+// TEXT with the folder's path and the separator after it written "$/".
+std::string Masked(std::string text, const TempDir& dir) {
+  const std::string folder = dir.path().string();
+  for (size_t p; (p = text.find(folder)) != std::string::npos;) {
+    text.replace(p, folder.size() + 1, "$/");
+  }
+  return text;
+}
+
+void RunCase(TestCase& c, bool update) {
+  TempDir dir;
+  JobSettings job = ParseJob(c.Find("job"), dir);
+  for (const CaseSection& s : c.sections) {
+    if (IsInput(s.name)) {
+      fs::create_directories(fs::path(dir.File(s.name)).parent_path());
+      WriteFile(dir.File(s.name), CrLf(ExpandRepeats(s.lines)));
+    }
+  }
+  // Animations without files of their own get animation 1's.
+  for (int a = 1; a <= kMaxAnimations; ++a) {
+    if (a == 1 ||
+        (job.SecondaryEnabled && a <= std::atoi(job.AnimationCount.c_str()))) {
+      const std::string name = "anim" + std::to_string(a);
+      if (job.InputFile[a].empty()) {
+        job.InputFile[a] = dir.File(name + ".asm");
+      }
+      if (!fs::exists(job.InputFile[a]) &&
+          fs::path(job.InputFile[a]).filename() == name + ".asm") {
+        WriteFile(job.InputFile[a], CrLf({"include " + name + "_0.asm"}));
+        if (a > 1 && !fs::exists(dir.File(name + "_0.asm"))) {
+          fs::copy_file(dir.File("anim1_0.asm"), dir.File(name + "_0.asm"));
+        }
+      }
+    }
+  }
+  const std::map<std::string, std::string> before = Snapshot(dir);
+  std::string progress;
+  const Status status = RunGeneration(job, [&](double share) {
+    std::ostringstream text;
+    text << (progress.empty() ? "" : " ") << share;
+    progress += text.str();
+  });
+  const std::string message = Masked(status.ToString(), dir);
+  for (CaseSection& s : c.sections) {
+    if (update && s.lines.empty()) {
+      if (s.name == "error") {
+        s.lines = {message};
+      } else if (s.name == "progress") {
+        s.lines = {progress};
+      } else if (s.name.starts_with("expect ")) {
+        s.lines = SplitCrLf(Masked(ReadFile(dir.File(s.name.substr(7))), dir));
+      }
+    }
+  }
+  if (const CaseSection* error = c.Find("error")) {
+    EXPECT_EQ(message, error->lines.at(0));
+    std::map<std::string, std::string> after = Snapshot(dir);
+    if (!before.contains(job.OutputFile)) {
+      after.erase(job.OutputFile);  // the main output is written first
+    }
+    EXPECT_EQ(after, before) << "an input changed or a file was left behind";
+  } else {
+    EXPECT_EQ(message, "OK");
+  }
+  for (const CaseSection& s : c.sections) {
+    if (s.name.starts_with("expect ")) {
+      EXPECT_EQ(Masked(ReadFile(dir.File(s.name.substr(7))), dir),
+                CrLf(s.lines))
+          << s.name;
+    } else if (s.name == "progress") {
+      EXPECT_EQ(progress, s.lines.at(0));
+    }
+  }
+}
+
+class GenerationCasesTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GenerationCasesTest, EveryCaseOfTheFile) {
+  const std::string path = std::string(ZUM_SOURCE_DIR) + "/tests/data/engine/" +
+                           GetParam() + ".cases";
+  CaseFile file = ReadCaseFile(path);
+  ASSERT_FALSE(file.cases.empty()) << path;
+  const bool update = std::getenv("ZUM_UPDATE_CASES") != nullptr;
+  for (TestCase& c : file.cases) {
+    SCOPED_TRACE(c.name);
+    RunCase(c, update);
+  }
+  if (update) {
+    WriteCaseFile(path, file);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modules, GenerationCasesTest,
+                         ::testing::Values("generation_run",
+                                           "animation_commands", "scene_graph",
+                                           "bgl_code", "trigger_state_machine",
+                                           "animation_parameters"));
+
+}  // namespace
+}  // namespace zum::testing
