@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "settings/settings_file.h"
+#include "wizard/screenshot_states.h"
 
 namespace fs = std::filesystem;
 
@@ -158,6 +159,8 @@ void WizardTest::Step(std::string step) {
     }
   } else if (verb == "show") {
     form_->TEST_ShowPage(arg.toInt());
+  } else if (verb == "state") {
+    ASSERT_TRUE(TEST_ApplyScreenshotState(form_.get(), arg));
   } else if (verb == "file") {
     dialogs_.files.push_back(arg);
   } else if (verb == "input") {

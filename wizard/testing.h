@@ -83,6 +83,7 @@ class WizardTest : public ::testing::Test {
   //   next, prev     the page buttons of the page shown
   //   walk PAGE      Next until PAGE, failing if a page refuses
   //   show PAGE      shows PAGE without any check
+  //   state NAME     puts the window into the screenshot state NAME
   //   file PATH, input TEXT, answer yes|no   scripted dialog answers
   //   write NAME L1|L2|..   a file in the program folder, CR LF lines
   //   mkdir NAME     a folder in the program folder
