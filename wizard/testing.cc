@@ -299,6 +299,33 @@ Snapshot WizardTest::TakeSnapshot() {
   return s;
 }
 
+void WizardTest::ExpectNoOverlap() {
+  QWidget* page =
+      Find<QWidget>(QStringLiteral("Frame1_%1").arg(form_->CurrentPage()));
+  QCoreApplication::sendPostedEvents();  // lays the page out
+  std::vector<QWidget*> controls;
+  for (QWidget* w : page->findChildren<QWidget*>()) {
+    bool holds_controls = false;
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+      holds_controls |= !child->objectName().isEmpty() &&
+                        !child->objectName().startsWith("qt_");
+    }
+    if (w->isVisible() && !w->objectName().isEmpty() &&
+        !w->objectName().startsWith("qt_") && !holds_controls) {
+      controls.push_back(w);
+    }
+  }
+  for (QWidget* a : controls) {
+    for (QWidget* b : controls) {
+      QRect ra(a->mapTo(page, QPoint()), a->size());
+      QRect rb(b->mapTo(page, QPoint()), b->size());
+      EXPECT_TRUE(a >= b || !ra.intersects(rb))
+          << a->objectName().toStdString() << " overlaps "
+          << b->objectName().toStdString();
+    }
+  }
+}
+
 std::vector<std::string> WizardTest::Messages() const {
   std::vector<std::string> messages;
   for (const ShownDialog& d : dialogs_.shown) {

@@ -98,6 +98,8 @@ class WizardTest : public ::testing::Test {
   void Step(std::string step);
 
   Snapshot TakeSnapshot();
+  // Fails for every two controls shown on the page that overlap.
+  void ExpectNoOverlap();
   // The message boxes shown so far, as "title|text".
   std::vector<std::string> Messages() const;
 

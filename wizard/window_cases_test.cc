@@ -61,6 +61,7 @@ TEST_P(WindowCaseTest, ChangesTheWindowAsListed) {
     ASSERT_NO_FATAL_FAILURE(Step(step));
   }
   const std::string actual = SnapshotDiff(start, TakeSnapshot());
+  ExpectNoOverlap();
   EXPECT_EQ(actual, c.expected) << "=== " << c.name << "\n" << actual << "===";
 }
 
