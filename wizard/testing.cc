@@ -1,12 +1,20 @@
 #include "wizard/testing.h"
 
+#include <filesystem>
+
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
+
+#include "settings/settings_file.h"
+#include "wizard/screenshot_states.h"
+
+namespace fs = std::filesystem;
 
 namespace zum::testing {
 
@@ -57,9 +65,37 @@ QString ScriptedDialogs::OpenFile(const QString& title,
   return file;
 }
 
-WizardTest::WizardTest()
-    : form_(std::make_unique<Form1>(
-          &dialogs_, QString::fromStdString(folder_.path().string()))) {
+std::string SnapshotDiff(const Snapshot& before, const Snapshot& after) {
+  std::string out;
+  for (const auto& [key, value] : after) {
+    auto old = before.find(key);
+    if (old == before.end() || old->second != value) {
+      out += key + ":" + (value.empty() ? "" : " " + value) + "\n";
+    }
+  }
+  for (const auto& [key, value] : before) {
+    if (after.count(key) == 0) {
+      out += key + ": (gone)\n";
+    }
+  }
+  return out;
+}
+
+std::string ControlsDiff(Snapshot before, Snapshot after) {
+  for (Snapshot* s : {&before, &after}) {
+    std::erase_if(*s, [](const auto& entry) {
+      return entry.first.rfind("dialog", 0) == 0 ||
+             entry.first.rfind("file", 0) == 0 ||
+             entry.first.rfind("mdata", 0) == 0;
+    });
+  }
+  return SnapshotDiff(before, after);
+}
+
+WizardTest::WizardTest() {
+  fs::copy(ZUM_EXAMPLES_DIR, objects_.path(), fs::copy_options::recursive);
+  form_ = std::make_unique<Form1>(
+      &dialogs_, QString::fromStdString(folder_.path().string()));
   form_->show();
 }
 
@@ -72,63 +108,221 @@ void WizardTest::TearDown() {
   EXPECT_TRUE(dialogs_.files.empty()) << "unused file answers";
 }
 
-QLineEdit* WizardTest::Edit(const QString& name) {
-  return Find<QLineEdit>(name);
-}
-QPushButton* WizardTest::Button(const QString& name) {
-  return Find<QPushButton>(name);
-}
-QCheckBox* WizardTest::Check(const QString& name) {
-  return Find<QCheckBox>(name);
-}
-QRadioButton* WizardTest::Option(const QString& name) {
-  return Find<QRadioButton>(name);
-}
-QLabel* WizardTest::Label(const QString& name) {
-  return Find<QLabel>(name);
-}
-QComboBox* WizardTest::List(const QString& name) {
-  return Find<QComboBox>(name);
+void WizardTest::Run(std::initializer_list<std::string> steps) {
+  for (const std::string& step : steps) {
+    SCOPED_TRACE(step);
+    Step(step);
+  }
 }
 
-bool WizardTest::Shown(const QString& name) {
-  QWidget* widget = Find<QWidget>(name);
-  return widget != nullptr && !widget->isHidden();
+void WizardTest::Step(std::string step) {
+  for (auto [from, to] : {std::pair{"$DIR", folder_.path().string()},
+                          std::pair{"$OBJ", objects_.path().string()}}) {
+    for (size_t at; (at = step.find(from)) != std::string::npos;) {
+      step.replace(at, 4, to);
+    }
+  }
+  const size_t blank = step.find(' ');
+  const std::string verb = step.substr(0, blank);
+  const std::string rest =
+      blank == std::string::npos ? "" : step.substr(blank + 1);
+  const QString arg = QString::fromStdString(rest);
+  const size_t eq = step.find('=');
+  if (eq != std::string::npos && eq < blank) {
+    QString name = QString::fromStdString(step.substr(0, eq));
+    QString value = QString::fromStdString(step.substr(eq + 1));
+    QWidget* w = Find<QWidget>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      edit->setText(value);
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+      list->setCurrentIndex(value.mid(1).toInt());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      button->setChecked(value == "on");
+    }
+  } else if (verb == "click") {
+    if (auto* action = form_->findChild<QAction*>(arg)) {
+      action->trigger();
+      return;
+    }
+    QAbstractButton* button = Find<QAbstractButton>(arg);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isEnabled()) << rest << " is disabled";
+    ASSERT_FALSE(button->isHidden()) << rest << " is hidden";
+    button->click();
+  } else if (verb == "next" || verb == "prev") {
+    Step("click cmd_" + verb + "_" + std::to_string(form_->CurrentPage()));
+  } else if (verb == "walk") {
+    while (form_->CurrentPage() < arg.toInt()) {
+      int before = form_->CurrentPage();
+      Step("next");
+      ASSERT_EQ(form_->CurrentPage(), before + 1) << "page refused Next";
+    }
+  } else if (verb == "show") {
+    form_->TEST_ShowPage(arg.toInt());
+  } else if (verb == "state") {
+    ASSERT_TRUE(TEST_ApplyScreenshotState(form_.get(), arg));
+  } else if (verb == "file") {
+    dialogs_.files.push_back(arg);
+  } else if (verb == "input") {
+    dialogs_.inputs.push_back(arg);
+  } else if (verb == "answer") {
+    dialogs_.answers.push_back(rest == "yes" ? Dialogs::Answer::kYes
+                                             : Dialogs::Answer::kNo);
+  } else if (verb == "write") {
+    std::vector<std::string> lines;
+    for (const QString& line : arg.section(' ', 1).split('|')) {
+      lines.push_back(line.toStdString());
+    }
+    WriteFile(folder_.File(arg.section(' ', 0, 0).toStdString()), CrLf(lines));
+  } else if (verb == "mkdir") {
+    fs::create_directory(folder_.File(rest));
+  } else if (verb == "edit") {
+    // edit NAME N TEXT replaces line N; edit NAME N cuts the file before it.
+    std::string path = folder_.File(arg.section(' ', 0, 0).toStdString());
+    std::vector<std::string> lines = SplitCrLf(ReadFile(path));
+    size_t n = arg.section(' ', 1, 1).toULongLong();
+    ASSERT_LE(n, lines.size());
+    if (arg.count(' ') >= 2) {
+      lines[n - 1] = arg.section(' ', 2).toStdString();
+    } else {
+      lines.resize(n - 1);
+    }
+    WriteFile(path, CrLf(lines));
+  } else if (verb == "cut") {
+    std::string path = arg.section(' ', 0, 0).toStdString();
+    std::string text = ReadFile(path);
+    WriteFile(path,
+              text.substr(0, text.rfind(arg.section(' ', 1).toStdString())));
+  } else if (verb == "compiler") {
+    std::string path = folder_.File("bglc_9.exe");
+    WriteFile(path, "#!/bin/sh\n" + rest + "\n");
+    fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
+  } else if (verb == "close" || verb == "reopen") {
+    if (verb == "close") {
+      ASSERT_TRUE(form_->close());
+    }
+    form_.reset();
+    form_ = std::make_unique<Form1>(
+        &dialogs_, QString::fromStdString(folder_.path().string()));
+    form_->show();
+  } else if (verb == "reload" || verb == "roundtrip") {
+    Snapshot before = TakeSnapshot();
+    Run({"input saved", "click mdata_9", "answer no", "close", "answer yes",
+         "click mdata2_9"});
+    if (verb == "roundtrip") {
+      EXPECT_EQ(ControlsDiff(before, TakeSnapshot()), "");
+    }
+  } else {
+    FAIL() << "unknown step " << step;
+  }
 }
 
-bool WizardTest::Enabled(const QString& name) {
-  QWidget* widget = Find<QWidget>(name);
-  return widget != nullptr && widget->isEnabled();
+Snapshot WizardTest::TakeSnapshot() {
+  Snapshot s;
+  auto paths = [this](QString text) {
+    text.replace(QString::fromStdString(folder_.path().string()), "$DIR");
+    text.replace(QString::fromStdString(objects_.path().string()), "$OBJ");
+    text.replace(ZUM_VERSION_TEXT, "$VERSION");
+    text.replace("\n", "\\n");
+    return text.toStdString();
+  };
+  s["window"] = paths(form_->windowTitle()) +
+                (form_->windowIcon().pixmap(48, 48).isNull() ? "" : " icon");
+  s["page"] = std::to_string(form_->CurrentPage());
+  for (QWidget* w : form_->findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
+      continue;
+    }
+    QString state = QString(w->isHidden() ? "hidden " : "") +
+                    (w->isEnabled() ? "" : "disabled ");
+    if (!w->toolTip().isEmpty()) {
+      state += "tip=" + w->toolTip() + " ";
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      state += "'" + edit->text() + "'";
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      state += "'" + button->text() + "'" + (button->isChecked() ? " on" : "");
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+      state += "'" + label->text() + "'" +
+               (label->pixmap().isNull() ? "" : " picture");
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+      state += QString("#%1 of %2 '%3'")
+                   .arg(list->currentIndex())
+                   .arg(list->count())
+                   .arg(list->currentText());
+    } else if (auto* log = qobject_cast<QPlainTextEdit*>(w)) {
+      state += "'" + log->toPlainText() + "'";
+    } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+      state += QString::number(bar->value());
+    }
+    s[w->objectName().toStdString()] = paths(state.trimmed());
+  }
+  for (QAction* a : form_->findChildren<QAction*>()) {
+    if (!a->objectName().isEmpty()) {
+      s[a->objectName().toStdString()] = paths(a->text());
+    }
+  }
+  std::vector<std::string> lines =
+      SplitCrLf(SettingsFileText(form_->CurrentSettings()));
+  for (size_t i = 0; i < lines.size(); ++i) {
+    char key[32];
+    std::snprintf(key, sizeof key, "cfg %03zu", i + 1);
+    s[key] = paths(QString::fromStdString(lines[i]));
+  }
+  for (size_t i = 0; i < dialogs_.shown.size(); ++i) {
+    const ShownDialog& d = dialogs_.shown[i];
+    const char* kinds[] = {"message", "input", "open"};
+    const char* icons[] = {"", " information", " exclamation", " critical"};
+    char key[32];
+    std::snprintf(key, sizeof key, "dialog %02zu", i + 1);
+    s[key] =
+        paths(QString(kinds[static_cast<int>(d.kind)]) +
+              icons[static_cast<int>(d.icon)] +
+              (d.buttons == Dialogs::Buttons::kYesNo ? " yes/no " : " ") +
+              d.title + "|" + d.text +
+              (d.filters.isEmpty() ? "" : " [" + d.filters.join(";") + "]"));
+  }
+  for (auto [prefix, dir] :
+       {std::pair{"file ", &folder_}, std::pair{"obj ", &objects_}}) {
+    for (const fs::directory_entry& e : fs::directory_iterator(dir->path())) {
+      std::string name = e.path().filename().string();
+      std::string content = e.is_directory() ? "" : ReadFile(e.path().string());
+      s[prefix + name] =
+          e.is_directory() ? "folder"
+          : content == SettingsFileText(form_->CurrentSettings())
+              ? "the settings shown"
+          : name == "zum.cfg"
+              ? paths(QString::fromStdString(content).replace("\r\n", "|"))
+              : std::to_string(SplitCrLf(content).size()) + " lines";
+    }
+  }
+  return s;
 }
 
-void WizardTest::Type(const QString& name, const QString& text) {
-  QLineEdit* edit = Edit(name);
-  ASSERT_NE(edit, nullptr);
-  edit->setText(text);
-}
-
-void WizardTest::Click(const QString& name) {
-  QAbstractButton* button = Find<QAbstractButton>(name);
-  ASSERT_NE(button, nullptr);
-  ASSERT_TRUE(button->isEnabled()) << name.toStdString() << " is disabled";
-  ASSERT_FALSE(button->isHidden()) << name.toStdString() << " is hidden";
-  button->click();
-}
-
-void WizardTest::ClickNext() {
-  Click("cmd_next_" + QString::number(form_->CurrentPage()));
-}
-
-void WizardTest::ClickPrev() {
-  Click("cmd_prev_" + QString::number(form_->CurrentPage()));
-}
-
-void WizardTest::WalkTo(int page) {
-  while (form_->CurrentPage() < page) {
-    int before = form_->CurrentPage();
-    ClickNext();
-    ASSERT_EQ(form_->CurrentPage(), before + 1)
-        << "page " << before << " refused Next";
+void WizardTest::ExpectNoOverlap() {
+  QWidget* page =
+      Find<QWidget>(QStringLiteral("Frame1_%1").arg(form_->CurrentPage()));
+  QCoreApplication::sendPostedEvents();  // lays the page out
+  std::vector<QWidget*> controls;
+  for (QWidget* w : page->findChildren<QWidget*>()) {
+    bool holds_controls = false;
+    for (QWidget* child : w->findChildren<QWidget*>()) {
+      holds_controls |= !child->objectName().isEmpty() &&
+                        !child->objectName().startsWith("qt_");
+    }
+    if (w->isVisible() && !w->objectName().isEmpty() &&
+        !w->objectName().startsWith("qt_") && !holds_controls) {
+      controls.push_back(w);
+    }
+  }
+  for (QWidget* a : controls) {
+    for (QWidget* b : controls) {
+      QRect ra(a->mapTo(page, QPoint()), a->size());
+      QRect rb(b->mapTo(page, QPoint()), b->size());
+      EXPECT_TRUE(a >= b || !ra.intersects(rb))
+          << a->objectName().toStdString() << " overlaps "
+          << b->objectName().toStdString();
+    }
   }
 }
 

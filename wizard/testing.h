@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <initializer_list>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,15 +16,6 @@
 #include "engine/testing.h"
 #include "wizard/dialogs.h"
 #include "wizard/form1.h"
-
-class QAbstractButton;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QWidget;
 
 // Helpers of the window tests. Used by tests only.
 namespace zum::testing {
@@ -55,8 +48,21 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QString> files;  // "" answers Cancel
 };
 
-// A fresh window over a temporary program folder, shown offscreen. The
-// fixture checks that no top-level widget is left once the window is gone.
+// The state of the window as named lines: every named control and menu
+// entry, the page shown, the lines of the settings file the controls give,
+// the dialogs shown so far and the files of the program folder ("file ...")
+// and of the objects folder ("obj ..."). Paths read $DIR and $OBJ.
+using Snapshot = std::map<std::string, std::string>;
+
+// The lines of AFTER that differ from BEFORE, as "key: value", one a line.
+std::string SnapshotDiff(const Snapshot& before, const Snapshot& after);
+
+// SnapshotDiff over the controls, the page and the settings only.
+std::string ControlsDiff(Snapshot before, Snapshot after);
+
+// A fresh window over a temporary program folder, shown offscreen, with a
+// copy of the example objects in a second folder. The fixture checks that
+// no top-level widget and no scripted answer is left at the end.
 class WizardTest : public ::testing::Test {
  protected:
   WizardTest();
@@ -69,31 +75,36 @@ class WizardTest : public ::testing::Test {
     EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
     return widget;
   }
-  QLineEdit* Edit(const QString& name);
-  QPushButton* Button(const QString& name);
-  QCheckBox* Check(const QString& name);
-  QRadioButton* Option(const QString& name);
-  QLabel* Label(const QString& name);
-  QComboBox* List(const QString& name);
 
-  // Whether control NAME is shown (its own state: its page may be hidden).
-  bool Shown(const QString& name);
-  bool Enabled(const QString& name);
+  // Runs the steps, one line each:
+  //   NAME=TEXT      types TEXT into a box; "on"/"off" tick or select a
+  //                  button; "#N" selects row N of a list
+  //   click NAME     clicks a shown, enabled button, or a menu entry
+  //   next, prev     the page buttons of the page shown
+  //   walk PAGE      Next until PAGE, failing if a page refuses
+  //   show PAGE      shows PAGE without any check
+  //   state NAME     puts the window into the screenshot state NAME
+  //   file PATH, input TEXT, answer yes|no   scripted dialog answers
+  //   write NAME L1|L2|..   a file in the program folder, CR LF lines
+  //   mkdir NAME     a folder in the program folder
+  //   cut PATH TEXT  cuts the file off before the last TEXT
+  //   compiler SH    the stand-in compiler, a shell script SH ("\n" breaks)
+  //   close          closes the window and opens it again
+  //   reopen         opens the window again without closing it
+  //   reload         saves into slot 9, closes, reopens and loads slot 9
+  //   roundtrip      reload, expecting every control back as it was
+  // "$DIR" and "$OBJ" in a step read the program and objects folder.
+  void Run(std::initializer_list<std::string> steps);
+  void Step(std::string step);
 
-  void Type(const QString& name, const QString& text);
-  // Clicks button NAME as the user would; fails when it is disabled or
-  // hidden.
-  void Click(const QString& name);
-  // Next / Previous on the page shown.
-  void ClickNext();
-  void ClickPrev();
-  // Walks from the page shown to PAGE with Next, failing if a page refuses.
-  void WalkTo(int page);
-
+  Snapshot TakeSnapshot();
+  // Fails for every two controls shown on the page that overlap.
+  void ExpectNoOverlap();
   // The message boxes shown so far, as "title|text".
   std::vector<std::string> Messages() const;
 
   TempDir folder_;
+  TempDir objects_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<Form1> form_;
 };
