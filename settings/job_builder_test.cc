@@ -55,17 +55,10 @@ TEST_F(JobBuilderTest, TakesEveryFieldFromItsControlUnchanged) {
 }
 
 TEST_F(JobBuilderTest, OnlyOneTicksABoxAndNoSecondaryMeansOneAnimation) {
-  record_.chk_cond = {2, 2, 2, 2};
+  record_.chk_cond = {0, 1, 2, 1};  // 2: greyed
   JobSettings job = BuildJobSettings(record_);
   EXPECT_FALSE(job.AnimationConditionEnabled);
-  EXPECT_FALSE(job.TriggerEnabled);
-  EXPECT_FALSE(job.SecondaryEnabled);
-  EXPECT_FALSE(job.AdditionalConditionEnabled);
-  EXPECT_EQ(job.AnimationCount, "1");
-
-  record_.chk_cond = {0, 0, 0, 1};
-  job = BuildJobSettings(record_);
-  EXPECT_FALSE(job.AnimationConditionEnabled);
+  EXPECT_TRUE(job.TriggerEnabled);
   EXPECT_FALSE(job.SecondaryEnabled);
   EXPECT_TRUE(job.AdditionalConditionEnabled);
   EXPECT_EQ(job.AnimationCount, "1");

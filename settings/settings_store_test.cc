@@ -14,19 +14,6 @@ using testing::CrLf;
 using testing::ReadFile;
 using testing::WriteFile;
 
-TEST(SettingsStoreTest, FileNamesInTheFolder) {
-#ifdef _WIN32
-  const std::string folder = "C:\\Program Files\\ZUM", in = folder + "\\";
-#else
-  const std::string folder = "/opt/zum", in = folder + "/";
-#endif
-  SettingsStore store(folder);
-  EXPECT_EQ(store.SlotNamesFile(), in + "zum.cfg");
-  EXPECT_EQ(store.SlotFile(0), in + "zum0.cfg");
-  EXPECT_EQ(store.SlotFile(9), in + "zum9.cfg");
-  EXPECT_EQ(store.SlotFile(kLastSaveSlot), in + "zuma.cfg");
-}
-
 TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
   testing::TempDir dir;
   SettingsStore store(dir.path().string());
@@ -66,10 +53,14 @@ TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
 TEST(SettingsStoreTest, SlotsAreSavedAndLoadedInTheirOwnFiles) {
   testing::TempDir dir;
   SettingsStore store(dir.path().string());
+  EXPECT_EQ(store.SlotNamesFile(), dir.File("zum.cfg"));
+  EXPECT_EQ(store.SlotFile(0), dir.File("zum0.cfg"));
+  EXPECT_EQ(store.SlotFile(9), dir.File("zum9.cfg"));
+  EXPECT_EQ(store.SlotFile(kLastSaveSlot), dir.File("zuma.cfg"));
   SettingsRecord record;
   record.txt_var[1] = "0282h";
   ASSERT_TRUE(store.Save(3, record).ok());
-  EXPECT_EQ(ReadFile(store.SlotFile(3)), SettingsFileText(record));
+  EXPECT_EQ(ReadFile(dir.File("zum3.cfg")), SettingsFileText(record));
   std::vector<SettingsValue> values;
   ASSERT_TRUE(store.Load(3, &values).ok());
   ASSERT_EQ(values.size(), 184u);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "settings/settings_file.h"
 
 namespace zum::testing {
@@ -32,25 +34,22 @@ std::string CompanionText(int transforms, int animates,
 }
 
 std::vector<Case> ReadCases(std::string_view name) {
-  const std::string path = std::string(ZUM_SETTINGS_TESTDATA "/") += name;
+  const std::string path = ZUM_SETTINGS_TESTDATA "/" + std::string(name);
+  std::ifstream in(path);
+  EXPECT_TRUE(in.is_open()) << path;
   std::vector<Case> cases;
-  std::string text = ReadFile(path);
-  EXPECT_FALSE(text.empty()) << path;
-  int number = 0;
-  for (size_t start = 0, end; start < text.size(); start = end + 1) {
-    end = std::min(text.find('\n', start), text.size());
-    std::string line = text.substr(start, end - start);
-    ++number;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
     if (!line.empty() && line.back() == '\r') {
       line.pop_back();
     }
-    if (line.empty() || line[0] == '#') {
-      continue;
+    const size_t arrow = line.find(" => ");
+    if (!line.empty() && line[0] != '#') {
+      EXPECT_NE(arrow, std::string::npos) << path << ":" << number;
+      cases.push_back(
+          {number, line.substr(0, arrow),
+           arrow == std::string::npos ? "" : line.substr(arrow + 4)});
     }
-    size_t arrow = line.find(" => ");
-    EXPECT_NE(arrow, std::string::npos) << path << ":" << number;
-    cases.push_back({number, line.substr(0, arrow),
-                     arrow == std::string::npos ? "" : line.substr(arrow + 4)});
   }
   return cases;
 }
