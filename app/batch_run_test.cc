@@ -59,6 +59,8 @@ TEST_F(BatchRunTest, HelpAndBadUsage) {
   EXPECT_EQ(Run({"--verbose", "a.cfg"}), kBatchRefused);
   EXPECT_EQ(err_.str(), "zum-batch: unknown option '--verbose'\n" + hint);
   EXPECT_EQ(out_.str(), "");
+  EXPECT_EQ(Run({"--", "--quiet"}), kBatchRefused);  // a file after "--"
+  EXPECT_EQ(err_.str().rfind("--quiet: cannot open for reading", 0), 0u);
 }
 
 TEST_F(BatchRunTest, SuccessSaysWhatWasWrittenAndShowsProgressOnATerminal) {

@@ -80,10 +80,9 @@ std::vector<std::string> TypicalSettingsWith(std::string_view edits) {
   return lines;
 }
 
-Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record,
-                           const std::string& path) {
-  WriteFile(path, CrLf(TypicalSettingsWith(edits)));
-  return LoadSettingsFile(path, record);
+Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record) {
+  WriteFile("zum3.cfg", CrLf(TypicalSettingsWith(edits)));
+  return LoadSettingsFile("zum3.cfg", record);
 }
 
 TempWorkFolder::TempWorkFolder() : old_(std::filesystem::current_path()) {

@@ -33,15 +33,14 @@ struct Case {
 // '#' are skipped.
 std::vector<Case> ReadCases(std::string_view name);
 
-// The lines of settings/testdata/typical.cfg (every line holds a value of
-// its own; the inputs are gate1.asm .. gate50.asm, three of them in use)
+// The lines of settings/testdata/typical.cfg (each text line holds a value
+// of its own; the inputs are gate1.asm .. gate50.asm, three of them in use)
 // with EDITS applied: "KEY=[TEXT] ...", KEY a line number or the line's name
 // (SettingsLineName), TEXT the new line exactly; "cut=[N]" keeps lines 1..N.
 std::vector<std::string> TypicalSettingsWith(std::string_view edits);
 
-// Writes TypicalSettingsWith(EDITS) to PATH and loads it into *RECORD.
-Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record,
-                           const std::string& path = "zum3.cfg");
+// Writes TypicalSettingsWith(EDITS) to zum3.cfg and loads it into *RECORD.
+Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record);
 
 // A fresh temporary folder that is the current folder for the object's
 // lifetime, so that tables name files as a user would ("gate1.asm").
