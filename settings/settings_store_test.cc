@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "engine/line_io.h"
 #include "engine/testing.h"
 
 namespace zum {
@@ -14,37 +12,16 @@ namespace {
 
 using testing::CrLf;
 using testing::ReadFile;
-using testing::TempDir;
 using testing::WriteFile;
 
-SlotNames FreeSlots() {
+TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
+  testing::TempDir dir;
+  SettingsStore store(dir.path().string());
   SlotNames names;
   names.fill(kFreeSlot);
-  return names;
-}
-
-TEST(SettingsStoreTest, FileNamesInTheFolder) {
-#ifdef _WIN32
-  const std::string folder = "C:\\Program Files\\ZUM";
-  const std::string in = folder + "\\";
-#else
-  const std::string folder = "/opt/zum";
-  const std::string in = folder + "/";
-#endif
-  SettingsStore store(folder);
-  EXPECT_EQ(store.SlotNamesFile(), in + "zum.cfg");
-  EXPECT_EQ(store.SlotFile(0), in + "zum0.cfg");
-  EXPECT_EQ(store.SlotFile(3), in + "zum3.cfg");
-  EXPECT_EQ(store.SlotFile(9), in + "zum9.cfg");
-  EXPECT_EQ(store.SlotFile(kLastSaveSlot), in + "zuma.cfg");
-}
-
-TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
-  TempDir dir;
-  SettingsStore store(dir.path().string());
-  SlotNames names = FreeSlots();
+  const SlotNames free = names;
   ASSERT_TRUE(store.ReadSlotNames(&names).ok());  // no file: no change
-  EXPECT_EQ(names, FreeSlots());
+  EXPECT_EQ(names, free);
 
   names[3] = "Hangar door";
   names[9] = "  blanks kept  ";
@@ -52,73 +29,42 @@ TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
   EXPECT_EQ(ReadFile(store.SlotNamesFile()),
             CrLf({"Free", "Free", "Free", "Hangar door", "Free", "Free", "Free",
                   "Free", "Free", "  blanks kept  "}));
-  SlotNames read = FreeSlots();
+  SlotNames read = free;
   ASSERT_TRUE(store.ReadSlotNames(&read).ok());
   EXPECT_EQ(read, names);
 
   WriteFile(store.SlotNamesFile(), CrLf({"One", "Two"}));
-  read = FreeSlots();
+  read = free;
   read[5] = "kept";
   ASSERT_TRUE(store.ReadSlotNames(&read).ok());
   EXPECT_EQ(read[0], "One");
   EXPECT_EQ(read[1], "Two");
   EXPECT_EQ(read[2], "Free");
   EXPECT_EQ(read[5], "kept");
-}
-
-TEST(SettingsStoreTest, SaveAndLoadASlot) {
-  TempDir dir;
-  SettingsStore store(dir.path().string());
-  SettingsRecord record;
-  record.txt_var[1] = "0282h";
-  record.txt_file_out = "D:\\objects\\door_zum.asm";
-  ASSERT_TRUE(store.Save(3, record).ok());
-  EXPECT_EQ(ReadFile(store.SlotFile(3)), SettingsFileText(record));
-  std::vector<SettingsValue> values;
-  ASSERT_TRUE(store.Load(3, &values).ok());
-  EXPECT_EQ(values.size(), 184u);
-  SettingsRecord loaded;
-  for (const SettingsValue& value : values) {
-    ApplySettingsValue(value, &loaded);
-  }
-  EXPECT_EQ(loaded.txt_var[1], "0282h");
-  EXPECT_EQ(loaded.txt_file_out, "D:\\objects\\door_zum.asm");
-}
-
-TEST(SettingsStoreTest, LoadingTheLastSaveBeforeAnyExitIsAnError) {
-  TempDir dir;
-  SettingsStore store(dir.path().string());
-  std::vector<SettingsValue> values;
-  Status s = store.Load(kLastSaveSlot, &values);
-  EXPECT_NE(s.message().find("zuma.cfg: cannot open for reading"),
-            std::string::npos)
-      << s.message();
-}
-
-TEST(SettingsStoreTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
-  TempDir dir;
-  SettingsStore store(dir.path().string());
-  SettingsRecord record;
-  record.txt_var[0] = "first";
-  ASSERT_TRUE(store.Save(0, record).ok());
-  const std::string saved = ReadFile(store.SlotFile(0));
-  // The partial file's name is taken by a folder, so the save cannot start.
-  std::filesystem::create_directory(store.SlotFile(0) +
-                                    LineWriter::kPartialSuffix);
-  record.txt_var[0] = "second";
-  Status s = store.Save(0, record);
-  ASSERT_FALSE(s.ok());
-  EXPECT_EQ(
-      s.message().rfind(store.SlotFile(0) + ": cannot create the file", 0), 0u)
-      << s.message();
-  EXPECT_EQ(ReadFile(store.SlotFile(0)), saved);
 
   SettingsStore nowhere(dir.File("no_such_folder"));
-  s = nowhere.WriteSlotNames(FreeSlots());
-  EXPECT_EQ(s.message().rfind(
+  Status status = nowhere.WriteSlotNames(free);
+  EXPECT_EQ(status.message().rfind(
                 nowhere.SlotNamesFile() + ": cannot create the file (", 0),
             0u)
-      << s.message();
+      << status.message();
+}
+
+TEST(SettingsStoreTest, SlotsAreSavedAndLoadedInTheirOwnFiles) {
+  testing::TempDir dir;
+  SettingsStore store(dir.path().string());
+  EXPECT_EQ(store.SlotNamesFile(), dir.File("zum.cfg"));
+  EXPECT_EQ(store.SlotFile(0), dir.File("zum0.cfg"));
+  EXPECT_EQ(store.SlotFile(9), dir.File("zum9.cfg"));
+  EXPECT_EQ(store.SlotFile(kLastSaveSlot), dir.File("zuma.cfg"));
+  SettingsRecord record;
+  record.txt_var[1] = "0282h";
+  ASSERT_TRUE(store.Save(3, record).ok());
+  EXPECT_EQ(ReadFile(dir.File("zum3.cfg")), SettingsFileText(record));
+  std::vector<SettingsValue> values;
+  ASSERT_TRUE(store.Load(3, &values).ok());
+  ASSERT_EQ(values.size(), 184u);
+  EXPECT_EQ(values[5].text, "0282h");  // txt_var(1)
 }
 
 }  // namespace

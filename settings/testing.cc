@@ -1,6 +1,10 @@
 #include "settings/testing.h"
 
-#include <vector>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "settings/settings_file.h"
 
 namespace zum::testing {
 
@@ -27,6 +31,66 @@ std::string CompanionText(int transforms, int animates,
     lines.push_back("    BGL_ANIMATE_INDIRECT");
   }
   return CrLf(lines);
+}
+
+std::vector<Case> ReadCases(std::string_view name) {
+  const std::string path = ZUM_SETTINGS_TESTDATA "/" + std::string(name);
+  std::ifstream in(path);
+  EXPECT_TRUE(in.is_open()) << path;
+  std::vector<Case> cases;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    const size_t arrow = line.find(" => ");
+    if (!line.empty() && line[0] != '#') {
+      EXPECT_NE(arrow, std::string::npos) << path << ":" << number;
+      cases.push_back(
+          {number, line.substr(0, arrow),
+           arrow == std::string::npos ? "" : line.substr(arrow + 4)});
+    }
+  }
+  return cases;
+}
+
+std::vector<std::string> TypicalSettingsWith(std::string_view edits) {
+  std::vector<std::string> lines =
+      SplitCrLf(ReadFile(ZUM_SETTINGS_TESTDATA "/typical.cfg"));
+  for (size_t at = edits.find("=["); at != std::string_view::npos;
+       at = edits.find("=[", at + 1)) {
+    size_t key_start = edits.rfind(' ', at);
+    key_start = key_start == std::string_view::npos ? 0 : key_start + 1;
+    const std::string key(edits.substr(key_start, at - key_start));
+    const size_t close = edits.find(']', at);
+    const std::string text(edits.substr(at + 2, close - at - 2));
+    int line = std::atoi(key.c_str());
+    for (int named = 1; line == 0 && named <= kSettingsLines; ++named) {
+      line = SettingsLineName(named) == key ? named : 0;
+    }
+    if (key == "cut") {
+      lines.resize(std::stoul(text));
+    } else if (line < 1 || line > static_cast<int>(lines.size()) + 1) {
+      ADD_FAILURE() << "no line " << key << " in " << edits;
+    } else {
+      lines.resize(std::max<size_t>(lines.size(), line));
+      lines[line - 1] = text;
+    }
+  }
+  return lines;
+}
+
+Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record) {
+  WriteFile("zum3.cfg", CrLf(TypicalSettingsWith(edits)));
+  return LoadSettingsFile("zum3.cfg", record);
+}
+
+TempWorkFolder::TempWorkFolder() : old_(std::filesystem::current_path()) {
+  std::filesystem::current_path(dir_.path());
+}
+
+TempWorkFolder::~TempWorkFolder() {
+  std::filesystem::current_path(old_);
 }
 
 }  // namespace zum::testing

@@ -1,11 +1,15 @@
 #ifndef ZUM_SETTINGS_TESTING_H_
 #define ZUM_SETTINGS_TESTING_H_
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "engine/status.h"
 #include "engine/testing.h"
+#include "settings/settings_record.h"
 
 // Helpers shared by the settings and zum-batch tests. Used by tests only.
 namespace zum::testing {
@@ -17,6 +21,38 @@ namespace zum::testing {
 std::string CompanionText(int transforms, int animates,
                           std::initializer_list<int> frames,
                           std::string_view label_base = "gate");
+
+// One case of a table kept in settings/testdata: a line "INPUT => EXPECTED".
+struct Case {
+  int line = 0;  // in the table file
+  std::string input;
+  std::string expected;
+};
+
+// The cases of settings/testdata/NAME; blank lines and lines starting with
+// '#' are skipped.
+std::vector<Case> ReadCases(std::string_view name);
+
+// The lines of settings/testdata/typical.cfg (each text line holds a value
+// of its own; the inputs are gate1.asm .. gate50.asm, three of them in use)
+// with EDITS applied: "KEY=[TEXT] ...", KEY a line number or the line's name
+// (SettingsLineName), TEXT the new line exactly; "cut=[N]" keeps lines 1..N.
+std::vector<std::string> TypicalSettingsWith(std::string_view edits);
+
+// Writes TypicalSettingsWith(EDITS) to zum3.cfg and loads it into *RECORD.
+Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record);
+
+// A fresh temporary folder that is the current folder for the object's
+// lifetime, so that tables name files as a user would ("gate1.asm").
+class TempWorkFolder {
+ public:
+  TempWorkFolder();
+  ~TempWorkFolder();
+
+ private:
+  TempDir dir_;
+  std::filesystem::path old_;
+};
 
 }  // namespace zum::testing
 

@@ -1,15 +1,10 @@
-// A console program with known output, for the runner's tests.
-//
+// A console program with known output, for the runner's tests:
 //   chatter               writes nothing
-//   chatter out N         writes N bytes to standard output
-//   chatter err N         writes N bytes to standard error
 //   chatter both N M      writes N bytes to standard output, then M bytes to
-//                         standard error
+//                         standard error (the bytes of ChatterText)
 //   chatter stdin         reads standard input to its end and writes
 //                         "stdin N\n", N being the number of bytes read
 //   chatter ARG...        (anything else) writes each argument as "[ARG]\n"
-//
-// The bytes are those of ChatterText; no line-end translation is done.
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -29,10 +24,6 @@ void Write(FILE* stream, const std::string& text) {
   fflush(stream);
 }
 
-std::size_t Size(const char* text) {
-  return static_cast<std::size_t>(strtoul(text, nullptr, 10));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,16 +33,9 @@ int main(int argc, char** argv) {
 #endif
   using zum::testing::ChatterText;
   const std::string mode = argc > 1 ? argv[1] : "";
-  if (argc == 1) {
-    return 0;
-  }
-  if (mode == "out" && argc == 3) {
-    Write(stdout, ChatterText("out", Size(argv[2])));
-  } else if (mode == "err" && argc == 3) {
-    Write(stderr, ChatterText("err", Size(argv[2])));
-  } else if (mode == "both" && argc == 4) {
-    Write(stdout, ChatterText("out", Size(argv[2])));
-    Write(stderr, ChatterText("err", Size(argv[3])));
+  if (mode == "both" && argc == 4) {
+    Write(stdout, ChatterText("out", strtoul(argv[2], nullptr, 10)));
+    Write(stderr, ChatterText("err", strtoul(argv[3], nullptr, 10)));
   } else if (mode == "stdin" && argc == 2) {
     std::size_t total = 0;
     char buffer[512];

@@ -1,0 +1,263 @@
+// The console command runner against a real child process (the chatter
+// helper, compiler/testdata/chatter.cc), and the compile step that uses it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "compiler/compile_step.h"
+#include "compiler/dos_outputs.h"
+#include "compiler/testdata/chatter_text.h"
+#include "engine/testing.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <errno.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#endif
+
+namespace zum {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ChatterText;
+
+std::string Native(const fs::path& path) {
+  return fs::path(path).make_preferred().string();
+}
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+// The chatter helper, built beside the tests.
+std::string ChatterPath() {
+#ifdef _WIN32
+  // A Windows path there also works under wine; the host's build path not.
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  return Native(fs::path(module).parent_path() / "chatter.exe");
+#else
+  return ZUM_CHATTER_PATH;
+#endif
+}
+
+// Writes CONTENT to PATH, creating its folder; with EXECUTABLE the file may
+// be run (ignored on Windows).
+void WriteTestFile(const fs::path& path, const std::string& content,
+                   bool executable = false) {
+  fs::create_directories(path.parent_path());
+  testing::WriteFile(path.string(), content);
+  if (executable) {
+    fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
+  }
+}
+
+class RecordingSink : public MessageSink {
+ public:
+  void ShowMessage(MessageIcon icon, const std::string& text) override {
+    messages.emplace_back(icon, text);
+  }
+  std::vector<std::pair<MessageIcon, std::string>> messages;
+};
+
+class DOSOutputsTest : public ::testing::Test {
+ protected:
+  DOSOutputsTest() : runner_(&sink_) {
+    runner_.SetReceiveOutputs(
+        [this](const std::string& piece) { pieces_.push_back(piece); });
+  }
+
+  // The chatter helper with ARGUMENTS.
+  static std::string Chatter(const std::string& arguments) {
+    return Quoted(ChatterPath()) + (arguments.empty() ? "" : " " + arguments);
+  }
+
+  // Runs COMMAND_LINE and expects OUTPUT, handed over in pieces of at most
+  // kReadSize bytes and one empty piece at the end, and no message.
+  void ExpectRun(const std::string& command_line, const std::string& output) {
+    pieces_.clear();
+    sink_.messages.clear();
+    EXPECT_EQ(runner_.ExecuteCommand(command_line), output) << command_line;
+    EXPECT_EQ(runner_.Outputs(), output);
+    std::string joined;
+    for (size_t i = 0; i < pieces_.size(); ++i) {
+      EXPECT_EQ(pieces_[i].empty(), i + 1 == pieces_.size()) << i;
+      EXPECT_LE(pieces_[i].size(), DOSOutputs::kReadSize);
+      joined += pieces_[i];
+    }
+    EXPECT_FALSE(pieces_.empty());
+    EXPECT_EQ(joined, output);
+    EXPECT_TRUE(sink_.messages.empty());
+  }
+
+  // Runs COMMAND_LINE and expects it refused with the critical message
+  // TEXT: no piece, an empty result, the outputs of the run before kept.
+  void ExpectRefused(const std::string& command_line, const std::string& text) {
+    pieces_.clear();
+    sink_.messages.clear();
+    const std::string before = runner_.Outputs();
+    EXPECT_EQ(runner_.ExecuteCommand(command_line), "") << command_line;
+    ASSERT_EQ(sink_.messages.size(), 1u) << command_line;
+    EXPECT_EQ(sink_.messages[0].first, MessageIcon::kCritical);
+    EXPECT_EQ(sink_.messages[0].second, text);
+    EXPECT_TRUE(pieces_.empty());
+    EXPECT_EQ(runner_.Outputs(), before);
+  }
+
+  testing::TempDir temp_;
+  RecordingSink sink_;
+  DOSOutputs runner_;
+  std::vector<std::string> pieces_;
+};
+
+TEST_F(DOSOutputsTest, OutputAndErrorArriveThroughOnePipeInOrder) {
+  ExpectRun(Chatter("both 1000 0"), ChatterText("out", 1000));
+  ExpectRun(Chatter("both 0 600"), ChatterText("err", 600));
+  ExpectRun(Chatter("both 300 400"),
+            ChatterText("out", 300) + ChatterText("err", 400));
+  ExpectRun(Chatter("stdin"), "stdin 0\n");  // standard input is empty
+  ExpectRun(Chatter(""), "");
+#ifdef _WIN32
+  ExpectRun("cmd /c echo hello", "hello\r\n");
+#endif
+}
+
+TEST_F(DOSOutputsTest, StoredCommandLineAndQuotedPathsWithBlanks) {
+  runner_.SetCommandLine(Chatter("stored"));
+  ExpectRun("", "[stored]\n");
+  ExpectRun(Chatter("passed"), "[passed]\n");
+  EXPECT_EQ(runner_.CommandLine(), Chatter("passed"));
+  ExpectRun("", "[passed]\n");
+
+  const fs::path program =
+      temp_.path() / "program folder" / fs::path(ChatterPath()).filename();
+  fs::create_directories(program.parent_path());
+  fs::copy_file(ChatterPath(), program);
+  const std::string output = Native(temp_.path() / "out dir" / "gate.asm");
+  ExpectRun(
+      Quoted(Native(program)) + " -mdl " + Quoted(output) + " two\" \"words",
+      "[-mdl]\n[" + output + "]\n[two words]\n");
+}
+
+TEST_F(DOSOutputsTest, CommandsThatCannotStartAreReported) {
+  ExpectRefused("", "Command Line empty");
+  EXPECT_EQ(runner_.CommandLine(), "");
+  ExpectRun(Chatter("earlier"), "[earlier]\n");
+  const std::string missing = Quoted(temp_.File("no such program.exe")) + " x";
+  ExpectRefused(missing, "File or command not found");
+  EXPECT_EQ(runner_.CommandLine(), missing);
+  ExpectRefused("zum-no-such-program-4711 x", "File or command not found");
+  ExpectRefused("   ", "File or command not found");
+  WriteTestFile(temp_.path() / "notes.txt", "not a program\n");
+  ExpectRefused(Quoted(temp_.File("notes.txt")), "File or command not found");
+}
+
+#ifndef _WIN32
+// Sets PATH for the lifetime of the object.
+class ScopedPath {
+ public:
+  explicit ScopedPath(const std::string& path) : old_(getenv("PATH")) {
+    setenv("PATH", path.c_str(), 1);
+  }
+  ~ScopedPath() { setenv("PATH", old_.c_str(), 1); }
+
+ private:
+  std::string old_;
+};
+
+TEST_F(DOSOutputsTest, PosixLooksUpThePathRunsWindowsProgramsThroughWine) {
+  // The child is reaped.
+  ExpectRun(Chatter("both 10 0"), ChatterText("out", 10));
+  errno = 0;
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+  EXPECT_EQ(errno, ECHILD);
+
+  WriteTestFile(temp_.path() / "bin" / "zum-hello",
+                "#!/bin/sh\necho \"hello $1\"\n", true);
+  // A stand-in for wine that shows what it was asked to run.
+  WriteTestFile(
+      temp_.path() / "bin" / "wine",
+      "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n", true);
+  const fs::path program = temp_.path() / "sdk dir" / "tool.exe";
+  WriteTestFile(program, "MZ");
+  {
+    ScopedPath path((temp_.path() / "bin").string());
+    ExpectRun("zum-hello world", "hello world\n");
+    ExpectRun(Quoted(program.string()) + " -mdl \"out dir/a.asm\"",
+              "[" + program.string() + "]\n[-mdl]\n[out dir/a.asm]\n");
+  }
+  ScopedPath no_wine((temp_.path() / "sdk dir").string());
+  ExpectRefused(Quoted(program.string()),
+                "File or command not found\n" + program.string() +
+                    " is a Windows program; running it needs wine, which is "
+                    "not on the PATH.");
+}
+
+TEST_F(DOSOutputsTest, PosixPipeFailureShowsTheSystemErrorCode) {
+  // With no descriptor left to this process the pipe cannot be created.
+  struct rlimit saved;
+  ASSERT_EQ(0, getrlimit(RLIMIT_NOFILE, &saved));
+  struct rlimit none = saved;
+  none.rlim_cur = 0;
+  ASSERT_EQ(0, setrlimit(RLIMIT_NOFILE, &none));
+  const std::string result = runner_.ExecuteCommand(Chatter("both 10 0"));
+  ASSERT_EQ(0, setrlimit(RLIMIT_NOFILE, &saved));
+  EXPECT_EQ(result, "");
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_EQ(sink_.messages[0].second,
+            "CreatePipe failed. Error: " + std::to_string(EMFILE));
+}
+#endif  // _WIN32
+
+TEST(CompileCommandLineTest, QuotesCompilerAndOutputFile) {
+#ifdef _WIN32
+  EXPECT_EQ(CompileCommandLine("C:\\my tools", "C:\\Scenery\\my gate.asm"),
+            "\"C:\\my tools\\bglc_9.exe\" -mdl \"C:\\Scenery\\my gate.asm\"");
+#else
+  EXPECT_EQ(CompileCommandLine("/opt/my tools", "/srv/scenery/my gate.asm"),
+            "\"/opt/my tools/bglc_9.exe\" -mdl \"/srv/scenery/my gate.asm\"");
+#endif
+}
+
+class CompileStepTest : public DOSOutputsTest {
+ protected:
+  CompileStepTest() { ConnectCompileLog(&runner_, &log_); }
+  void Compile() { RunCompileStep(Native(folder_), output_, &runner_, &log_); }
+
+  const fs::path folder_ = temp_.path() / "program folder";
+  const std::string output_ = Native(temp_.path() / "scenery out" / "g.asm");
+  TextCompileLog log_;
+};
+
+TEST_F(CompileStepTest, CompilerOutputGoesIntoTheLogBetweenStartAndEnd) {
+  // The chatter helper stands in for the compiler: it writes its arguments.
+  fs::create_directories(folder_);
+  fs::copy_file(ChatterPath(), folder_ / kCompilerFileName);
+  Compile();
+  const std::string log = "Starting compilation...\r\n\r\n[-mdl]\n[" + output_ +
+                          "]\n\r\nCompilation ready!";
+  EXPECT_EQ(log_.text(), log);
+  EXPECT_EQ(runner_.CommandLine(),
+            CompileCommandLine(Native(folder_), output_));
+  EXPECT_TRUE(sink_.messages.empty());
+  Compile();  // a second compilation replaces the log
+  EXPECT_EQ(log_.text(), log);
+}
+
+TEST_F(CompileStepTest, MissingCompilerIsReportedAndTheLogStillEnds) {
+  Compile();
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_EQ(sink_.messages[0].first, MessageIcon::kCritical);
+  EXPECT_EQ(sink_.messages[0].second, "File or command not found");
+  EXPECT_EQ(log_.text(),
+            "Starting compilation...\r\n\r\n\r\nCompilation ready!");
+}
+
+}  // namespace
+}  // namespace zum
