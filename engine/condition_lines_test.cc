@@ -127,8 +127,15 @@ TEST(WriteConditionTestTest, TextsArePastedAsTypedAndABadBoxWritesNothing) {
   testing::TempDir dir;
   LineWriter out;
   ASSERT_TRUE(out.Open(dir.File("out.asm")).ok());
-  ConditionSpec between = {ConditionKind::kBetween, " 0280h", "1 ", "0FFh"};
-  ConditionSpec mask = {ConditionKind::kMask, "0330h", "0004h", "ignored"};
+  ConditionSpec between;
+  between.Variable = " 0280h";
+  between.Minimum = "1 ";
+  between.Maximum = "0FFh";
+  ConditionSpec mask;
+  mask.Kind = ConditionKind::kMask;
+  mask.Variable = "0330h";
+  mask.Minimum = "0004h";
+  mask.Maximum = "ignored";
   ConditionSpec box = Box({"-10", "10", "0", "5", "-5", "5", "30"});
   box.Variable = "0280h";
   ASSERT_TRUE(WriteConditionTest(out, "g_fail", between, kCondition).ok());
