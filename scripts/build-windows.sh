@@ -45,7 +45,7 @@ echo "build-windows: Qt ${qt_version:-6} for MinGW from $qt"
 # toolchain file of the first configure.
 toolchain="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
 if [ -f "$build/CMakeCache.txt" ] &&
-  ! grep -qxF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$toolchain" "$build/CMakeCache.txt"; then
+  [ "$(sed -n 's/^CMAKE_TOOLCHAIN_FILE:[A-Z]*=//p' "$build/CMakeCache.txt")" != "$toolchain" ]; then
   rm -rf "$build"
 fi
 # Qt's DLLs use the shared C++ runtime, so the programs do too: the
