@@ -110,10 +110,6 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 (
   unset DISPLAY WAYLAND_DISPLAY
   "$WINE64" wineboot --init >/dev/null 2>&1 || true
-  # Qt asks for Windows' UI font, Segoe UI, which wine lacks; without this
-  # the window falls back to a serif font. Wine's own Tahoma stands in.
-  "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI' /d Tahoma /f \
-    >/dev/null 2>&1 || true
   "$wineserver" -w
 )
 

@@ -226,7 +226,7 @@ zum_build_windows_qt_in() {
   apt-get "${apt_private[@]}" update -q >apt-update.log 2>&1 || true
   if ! apt-get "${apt_private[@]}" source --download-only "qt6-base=$version" \
     >apt-source.log 2>&1; then
-    sed -n 's/^\(Err:\|W: \|E: \)/  &/p' apt-update.log apt-source.log | head -n 6
+    grep -h '^\(Err:\|W: \|E: \)' apt-update.log apt-source.log | grep -v unsandboxed | sed 's/^/  /' | head -n 6
     echo "Could not download the source package qt6-base=$version (no network, or no deb-src for it)."
     return 1
   fi
