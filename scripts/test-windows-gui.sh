@@ -70,6 +70,10 @@ if [ "${1:-}" = --under-x ]; then
   shoot windows-finish
   # Close; no to saving the settings.
   step alt+F4
+  if ! timeout 15 xdotool search --sync --onlyvisible --name '^ZUM warning$' >/dev/null; then
+    echo "windows smoke: closing the window asked no question" >&2
+    exit 1
+  fi
   step alt+n
   for _ in $(seq 30); do
     kill -0 "$zum" 2>/dev/null || break
