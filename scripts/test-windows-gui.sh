@@ -43,7 +43,8 @@ if [ "${1:-}" = --under-x ]; then
     cat "$shots/zum.log" >&2
     exit 1
   }
-  xdotool windowactivate --sync "$window"
+  # Openbox may not be answering yet; then the window gets the focus itself.
+  xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
   sleep 2
   shoot windows-welcome
   # Load settings > slot 0, and Yes to restoring them.
