@@ -17,7 +17,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZUM_WINDOWS_GUI_BUILD_DIR:-$root/build/windows-gui}"
 jobs="${ZUM_JOBS:-2}"
-# shellcheck source=windows-qt.sh
+# shellcheck source=scripts/windows-qt.sh
 source "$root/scripts/windows-qt.sh"
 
 "$root/scripts/ensure-packages.sh" cmake ninja-build g++-mingw-w64-x86-64-posix \
@@ -103,7 +103,8 @@ while ((changed)); do
       x86_64-w64-mingw32-strip --strip-unneeded "$package/$dll"
     fi
     changed=1
-  done < <(find "$package" -iname '*.exe' -o -iname '*.dll' | xargs -r x86_64-w64-mingw32-objdump -p |
+  done < <(find "$package" \( -iname '*.exe' -o -iname '*.dll' \) -print0 |
+    xargs -0 -r x86_64-w64-mingw32-objdump -p |
     sed -n 's/^\tDLL Name: //p' | sort -u)
 done
 

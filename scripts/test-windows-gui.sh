@@ -88,7 +88,7 @@ if [ "${1:-}" = --under-x ]; then
   exit 0
 fi
 
-# shellcheck source=windows-qt.sh
+# shellcheck source=scripts/windows-qt.sh
 source "$root/scripts/windows-qt.sh"
 status=0
 qt=$(zum_find_windows_qt "$root") || status=$?
@@ -131,7 +131,8 @@ if [ ! -x "$linux_build/app/zum-batch" ]; then
   (cd "$root" && cmake --preset default >/dev/null &&
     nice -n 10 cmake --build --preset default -j 2 --target zum-batch >/dev/null)
 fi
-zip_file=$(ls -t "$root"/dist/zum-*-windows-x64.zip | head -n 1)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zip_file=$root/dist/zum-$version-windows-x64.zip
 tmp=$(mktemp -d)
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
 unzip -q "$zip_file" -d "$tmp"

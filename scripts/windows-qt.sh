@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Finds (or builds) a Qt 6 for MinGW x86_64 for the Windows build of the
 # window. Sourced by scripts/build-windows.sh and scripts/test-windows-gui.sh;
 # defines functions only. The routes, in this order:
@@ -155,6 +156,7 @@ zum_unpack_qt_archive() {
   mkdir -p "$cache"
   tmp=$(mktemp -d "$cache/.unpack-$name.XXXXXX")
   # Called in a command substitution: these traps are the subshell's own.
+  # shellcheck disable=SC2064 # the folder is named now, while $tmp is set
   trap "rm -rf '$tmp'" EXIT
   trap 'exit 130' INT TERM
   if ! tar -C "$tmp" -xJf "$archive" || [ ! -d "$tmp/$name" ]; then
@@ -185,6 +187,7 @@ zum_build_windows_qt() {
   mkdir -p "$cache"
   tmp=$(mktemp -d "$cache/.build-$name.XXXXXX")
   # Called in a command substitution: these traps are the subshell's own.
+  # shellcheck disable=SC2064 # the folder is named now, while $tmp is set
   trap "rm -rf '$tmp'" EXIT
   trap 'exit 130' INT TERM
   started=$(date +%s)
