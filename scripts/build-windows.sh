@@ -89,7 +89,9 @@ while ((changed)); do
     [ -n "$(find "$package" -maxdepth 1 -iname "$dll")" ] && continue
     [[ $lower =~ $windows_dll ]] && continue
     from=""
-    for dir in "$qt/bin" "${runtime_dirs[@]}"; do
+    # The runtime of the compilers that built the programs first: a Qt
+    # installer's bin/ carries the runtime of its own MinGW.
+    for dir in "${runtime_dirs[@]}" "$qt/bin"; do
       [ -f "$dir/$dll" ] && from=$dir/$dll && break
     done
     if [ -z "$from" ]; then
