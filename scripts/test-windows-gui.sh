@@ -98,7 +98,8 @@ if ((status == 1)); then
 fi
 ((status == 0)) || exit 1
 
-"$root/scripts/ensure-packages.sh" wine64 xvfb xauth xdotool openbox imagemagick unzip
+"$root/scripts/ensure-packages.sh" wine64 xvfb xauth xdotool openbox imagemagick unzip \
+  fonts-liberation
 ZUM_WINDOWS_QT=$qt ZUM_WINDOWS_TARGETS=wizard_tests "$root/scripts/build-windows.sh"
 
 # A private, quiet wine, as for the Qt-free tests.
@@ -115,6 +116,11 @@ trap '"$wineserver" -k 2>/dev/null || true' EXIT
 (
   unset DISPLAY WAYLAND_DISPLAY
   "$WINE64" wineboot --init >/dev/null 2>&1 || true
+  # Qt asks for the dialog font, MS Shell Dlg, which wine maps to a Tahoma
+  # that Qt does not find here; the window would fall back to a serif font.
+  # A sans-serif font with Arial's metrics stands in, as on Windows.
+  "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'MS Shell Dlg' /d 'Liberation Sans' /f >/dev/null 2>&1 || true
   "$wineserver" -w
 )
 
