@@ -12,4 +12,5 @@ ctest --preset default -j "$(nproc)"
 
 if [ "${ZUM_SKIP_WINDOWS:-0}" != 1 ]; then
   scripts/test-windows.sh
+  scripts/test-windows-gui.sh
 fi

@@ -51,6 +51,13 @@ class WindowCaseTest : public WizardTest,
 
 TEST_P(WindowCaseTest, ChangesTheWindowAsListed) {
   const WindowCase& c = GetParam();
+#ifdef _WIN32
+  for (const std::string& step : c.steps) {
+    if (step.rfind("compiler ", 0) == 0) {
+      GTEST_SKIP() << "the stand-in compiler is a POSIX shell script";
+    }
+  }
+#endif
   Snapshot start = TakeSnapshot();
   if (c.steps.empty()) {  // the opened window itself, without the examples
     std::erase_if(start,
