@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/faults_testing.h"
 #include "engine/line_io.h"
 #include "engine/testing.h"
 
@@ -102,9 +103,9 @@ TEST(SettingsStoreTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
   record.txt_var[0] = "first";
   ASSERT_TRUE(store.Save(0, record).ok());
   const std::string saved = ReadFile(store.SlotFile(0));
-  // The partial file's name is taken by a folder, so the save cannot start.
-  std::filesystem::create_directory(store.SlotFile(0) +
-                                    LineWriter::kPartialSuffix);
+  // The temporary file cannot be created, so the save cannot start.
+  testing::FaultyFileSystem disk;
+  disk.FailCreate(store.SlotFile(0));
   record.txt_var[0] = "second";
   Status s = store.Save(0, record);
   ASSERT_FALSE(s.ok());

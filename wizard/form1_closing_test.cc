@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QLineEdit>
 
+#include "engine/faults_testing.h"
 #include "settings/settings_file.h"
 #include "wizard/testing.h"
 
@@ -103,7 +104,8 @@ TEST_F(ClosingTest, FailedSaveKeepsTheEarlierSettingsAndName) {
   SaveSlot(4);
   const std::string first = ReadFile(folder_.File("zum4.cfg"));
   ASSERT_FALSE(first.empty());
-  fs::create_directory(folder_.File("zum4.cfg.zum-partial"));
+  FaultyFileSystem disk;
+  disk.FailCreate(folder_.File("zum4.cfg"));
   Type("txt_file_out", "other.asm");
   dialogs_.shown.clear();
   dialogs_.answers.push_back(Dialogs::Answer::kYes);
