@@ -1,0 +1,117 @@
+// Faults below the whole run: a reader cut by a failing disk, keys whose
+// reverse table leaves the float range, and writers racing for one target.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <regex>
+#include <string>
+
+#include "engine/asm_lines.h"
+#include "engine/faults_testing.h"
+#include "engine/line_io.h"
+#include "engine/number_rules.h"
+#include "engine/testing.h"
+
+namespace zum {
+namespace {
+
+using testing::CrLf;
+using testing::FaultyFileSystem;
+using testing::KeyframeTableLines;
+using testing::ReadFile;
+using testing::TempDir;
+using testing::WriteFile;
+
+const std::string kEio =
+    std::string("cannot read the file (") + std::strerror(EIO) + ")";
+
+TEST(ReadFaultsTest, ReadFailureEndsNoLineAndNamesTheLineItCut) {
+  TempDir dir;
+  const std::string path = dir.File("in.asm");
+  WriteFile(path, CrLf({"one", "two", "three", "four"}));
+  // {byte at which reading fails, lines read before, line named}
+  struct Case {
+    long at;
+    int lines;
+    long line;
+  } cases[] = {{0, 0, 1}, {7, 1, 2}, {5, 1, 2}, {12, 2, 3}};
+  for (const Case& c : cases) {
+    FaultyFileSystem disk;
+    disk.FailRead(path, c.at);
+    LineReader in;
+    ASSERT_TRUE(in.Open(path).ok());
+    std::string line;
+    int lines = 0;
+    while (in.Next(&line)) {
+      ++lines;
+    }
+    EXPECT_EQ(lines, c.lines) << c.at;
+    EXPECT_EQ(in.status().message(),
+              path + ":" + std::to_string(c.line) + ": " + kEio);
+    EXPECT_EQ(in.ReadLine(&line, "a line").message(), in.status().message());
+  }
+}
+
+TEST(ReadFaultsTest, KeysWhoseReverseKeyIsNotFiniteAreRefusedAtTheirLine) {
+  TempDir dir;
+  const std::string path = dir.File("t_0.asm");
+  WriteFile(path, CrLf(KeyframeTableLines("t_trans_1", 1,
+                                          {{"-3.0e38", "0", "0", "0"},
+                                           {"0", "0", "0", "0"},
+                                           {"3.0e38", "0", "0", "0"}})));
+  LineReader in;
+  ASSERT_TRUE(in.Open(path).ok());
+  std::string line;
+  ASSERT_TRUE(in.Next(&line));
+  auto table = std::make_unique<KeyframeTable>();
+  EXPECT_EQ(ReadKeyframeTable(in, 1, table.get()).message(),
+            path +
+                ":6: keyframe table row: the key -3E+38 lies too far from "
+                "the last key 3E+38; their distance is beyond the range "
+                "of a 32-bit float");
+  // No value, however large, makes the number format throw.
+  EXPECT_EQ(KeyframeNumber(std::numeric_limits<float>::infinity(), 1), "INF");
+}
+
+TEST(ReadFaultsTest, ConcurrentWritersOfOneTargetNeverMixTheirBytes) {
+  TempDir dir;
+  const std::string path = dir.File("out_0.asm");
+  const std::string a(300000, 'a');
+  const std::string b(200000, 'b');
+  LineWriter first;
+  LineWriter second;
+  ASSERT_TRUE(first.OpenReplacing(path).ok());
+  ASSERT_TRUE(second.OpenReplacing(path).ok());
+  first.WriteLine(a);
+  second.WriteLine(b);
+  // Each writer has a temporary of its own, named TARGET.XXXXXX.zum-partial.
+  const std::regex pattern(R"(out_0\.asm\.[0-9a-z]{6}\.zum-partial)");
+  int temporaries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_TRUE(std::regex_match(entry.path().filename().string(), pattern))
+        << entry.path();
+    ++temporaries;
+  }
+  EXPECT_EQ(temporaries, 2);
+  ASSERT_TRUE(first.Commit().ok());
+  EXPECT_EQ(ReadFile(path), a + "\r\n");
+  ASSERT_TRUE(second.Commit().ok());
+  EXPECT_EQ(ReadFile(path), b + "\r\n");
+}
+
+TEST(ReadFaultsTest, InterruptRemovesTheTemporariesOfOpenWriters) {
+  TempDir dir;
+  LineWriter out;
+  ASSERT_TRUE(out.OpenReplacing(dir.File("out.asm")).ok());
+  RemoveTemporaryFiles();
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace zum
