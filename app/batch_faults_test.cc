@@ -170,35 +170,27 @@ TEST_F(BatchFaultsTest, MessagesQuoteAtMostEightyCharacters) {
 }
 
 TEST_F(BatchFaultsTest, OutputNamesThatMustNotBeWrittenAreRefused) {
+  const std::string cut = main_out_.substr(0, main_out_.size() - 1);
+  const std::string refusal = "the output would overwrite the settings file: '";
   // {output file, settings file, exit, message}
-  struct Case {
-    std::string output;
-    std::string settings;
-    int exit;
-    std::string message;
-  } cases[] = {
-      {main_out_.substr(0, main_out_.size() - 1) + '\0' + "m", settings_,
-       kBatchRunFailed, "output file: the name holds a NUL character\n"},
-      {dir_.File("run.cfg"), dir_.File("run.cfg"), kBatchRefused, ""},
-      {dir_.File("run.asm"), dir_.File("run_0.asm"), kBatchRefused, ""},
-  };
-  for (const Case& c : cases) {
-    record_.txt_file_out = c.output;
-    ASSERT_TRUE(WriteSettingsFile(c.settings, record_).ok());
-    const std::string saved = ReadFile(c.settings);
-    EXPECT_EQ(RunOn(c.settings), c.exit) << c.settings;
-    EXPECT_EQ(ReadFile(c.settings), saved);
-    if (!c.message.empty()) {
-      EXPECT_EQ(err_.str(), c.message);
-    } else {
-      EXPECT_EQ(err_.str().rfind("the output would overwrite the settings "
-                                 "file: '",
-                                 0),
-                0u)
-          << err_.str();
-    }
+  const std::string cases[][4] = {
+      {cut + '\0' + "m", settings_, "1",
+       "output file: the name holds a NUL character\n"},
+      {dir_.File("a.cfg"), dir_.File("a.cfg"), "2",
+       refusal + dir_.File("a.cfg") + "' is the settings file '" +
+           dir_.File("a.cfg") + "'; choose another output file\n"},
+      {dir_.File("b.asm"), dir_.File("b_0.asm"), "2",
+       refusal + dir_.File("b_0.asm") + "' is the settings file '" +
+           dir_.File("b_0.asm") + "'; choose another output file\n"}};
+  for (const auto& c : cases) {
+    record_.txt_file_out = c[0];
+    ASSERT_TRUE(WriteSettingsFile(c[1], record_).ok());
+    const std::string saved = ReadFile(c[1]);
+    EXPECT_EQ(RunOn(c[1]), std::stoi(c[2]));
+    EXPECT_EQ(err_.str(), c[3]);
+    EXPECT_EQ(ReadFile(c[1]), saved);
+    EXPECT_FALSE(fs::exists(cut));
     ExpectOldOutputs();
-    EXPECT_FALSE(fs::exists(main_out_.substr(0, main_out_.size() - 1)));
   }
 }
 
