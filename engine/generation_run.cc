@@ -89,6 +89,8 @@ Status GenerationRun::RunGeneration() {
                          "; without the secondary condition it must be 1");
   }
   ZUM_RETURN_IF_ERROR(CheckOutputNames());
+  translation_tables_.resize(animation_count_ + 1);
+  rotation_tables_.resize(animation_count_ + 1);
 
   for (int a = 1; a <= animation_count_; ++a) {
     std::string companion;

@@ -90,12 +90,10 @@ class GenerationRun {
   // on both.
   bool has_local_area_part1_ = false;
   bool has_tick_block_part1_ = false;
-  // The current part's tables of animations 1..N, on the heap: together
-  // they take two megabytes.
-  std::vector<KeyframeTable> translation_tables_ =
-      std::vector<KeyframeTable>(kMaxAnimations + 1);
-  std::vector<KeyframeTable> rotation_tables_ =
-      std::vector<KeyframeTable>(kMaxAnimations + 1);
+  // The current part's tables of animations 1..N, on the heap (20 KB
+  // each), sized for N once it is known.
+  std::vector<KeyframeTable> translation_tables_;
+  std::vector<KeyframeTable> rotation_tables_;
 
   std::string companion_output_;
   LineWriter main_out_;                                // the main output

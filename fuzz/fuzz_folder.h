@@ -1,12 +1,12 @@
 #ifndef ZUM_FUZZ_FUZZ_FOLDER_H_
 #define ZUM_FUZZ_FUZZ_FOLDER_H_
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 // What the fuzz targets share: a folder of their own in memory (/dev/shm
 // when there is one, else the temporary folder), so that a run is not held
@@ -18,8 +18,7 @@ inline const std::filesystem::path& Folder() {
     std::filesystem::path base = std::filesystem::exists("/dev/shm")
                                      ? std::filesystem::path("/dev/shm")
                                      : std::filesystem::temp_directory_path();
-    std::filesystem::path dir =
-        base / ("zum-fuzz-" + std::to_string(getpid()));
+    std::filesystem::path dir = base / ("zum-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return dir;
   }();

@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                      ExampleJob("gate_secondary.cfg", 1),
                                      ExampleJob("gate_secondary.cfg", 2)};
   static const bool ready = [] {
-    std::filesystem::copy_file(fuzz::InFolder("gate.asm"),
-                               fuzz::InFolder("fuzz.asm"),
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(
+        fuzz::InFolder("gate.asm"), fuzz::InFolder("fuzz.asm"),
+        std::filesystem::copy_options::overwrite_existing);
     return true;
   }();
   (void)ready;

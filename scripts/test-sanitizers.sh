@@ -23,12 +23,15 @@ cmake -S "$root" -B "$build" \
   -DZUM_BUILD_WIZARD=OFF -DZUM_BUILD_FUZZERS=ON
 cmake --build "$build" -j "$jobs"
 
-export ASAN_OPTIONS="abort_on_error=0:detect_leaks=1:strict_string_checks=1"
-# The vptr check reads the object's memory to find its type; with the
-# descriptor limit at 0, as PipeFailureShowsSystemErrorCode sets it, that
-# probe fails and UBSan reports a bad type where there is none.
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$root/fuzz/ubsan.supp"
-ctest --test-dir "$build" -j "$jobs" --output-on-failure --no-tests=error
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+# This test runs with the descriptor limit at 0, where UBSan's vptr check
+# reports false errors; it runs alone with those suppressed (see the file).
+fd_test='^DOSOutputsTest.PipeFailureShowsSystemErrorCode$'
+ctest --test-dir "$build" -j "$jobs" --output-on-failure --no-tests=error \
+  -E "$fd_test"
+UBSAN_OPTIONS="$UBSAN_OPTIONS:suppressions=$root/fuzz/ubsan.supp" \
+  ctest --test-dir "$build" --output-on-failure --no-tests=error -R "$fd_test"
 
 if ((seconds > 0)); then
   findings="$build/fuzz-findings"
