@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -31,7 +30,7 @@ using testing::WriteFile;
 const std::string kEio =
     std::string("cannot read the file (") + std::strerror(EIO) + ")";
 
-TEST(ReadFaultsTest, ReadFailureEndsNoLineAndNamesTheLineItCut) {
+TEST(EngineFaultsTest, ReadFailureEndsNoLineAndNamesTheLineItCut) {
   TempDir dir;
   const std::string path = dir.File("in.asm");
   WriteFile(path, CrLf({"one", "two", "three", "four"}));
@@ -55,7 +54,7 @@ TEST(ReadFaultsTest, ReadFailureEndsNoLineAndNamesTheLineItCut) {
   }
 }
 
-TEST(ReadFaultsTest, KeysWhoseReverseKeyIsNotFiniteAreRefusedAtTheirLine) {
+TEST(EngineFaultsTest, KeysWhoseReverseKeyIsNotFiniteAreRefusedAtTheirLine) {
   TempDir dir;
   const std::string path = dir.File("t_0.asm");
   WriteFile(path, CrLf(KeyframeTableLines("t_trans_1", 1,
@@ -76,7 +75,7 @@ TEST(ReadFaultsTest, KeysWhoseReverseKeyIsNotFiniteAreRefusedAtTheirLine) {
   EXPECT_EQ(KeyframeNumber(std::numeric_limits<float>::infinity(), 1), "INF");
 }
 
-TEST(ReadFaultsTest, ConcurrentWritersOfOneTargetNeverMixTheirBytes) {
+TEST(EngineFaultsTest, ConcurrentWritersOfOneTargetNeverMixTheirBytes) {
   TempDir dir;
   const std::string path = dir.File("out_0.asm");
   const std::string a(300000, 'a');

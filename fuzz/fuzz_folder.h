@@ -4,13 +4,14 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 // What the fuzz targets share: a folder of their own in memory (/dev/shm
-// when there is one, else the temporary folder), so that a run is not held
-// up by the disk, and writing a file there.
+// when there is one, else the temporary folder), removed at exit, so that a
+// run is not held up by the disk; writing a file there.
 namespace zum::fuzz {
 
 inline const std::filesystem::path& Folder() {
@@ -20,6 +21,10 @@ inline const std::filesystem::path& Folder() {
                                      : std::filesystem::temp_directory_path();
     std::filesystem::path dir = base / ("zum-fuzz-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(Folder(), ec);
+    });
     return dir;
   }();
   return folder;
