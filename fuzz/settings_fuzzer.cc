@@ -1,6 +1,6 @@
 // The settings file reader, the job built from it and the page checks, over
 // any bytes as the settings file. Input files named without a folder are
-// looked for beside it, where the example object lies.
+// looked for in the fuzz folder, where the example object lies.
 
 #include <cstdint>
 #include <string>
@@ -25,7 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                              "gate2_0.asm", "gate3.asm", "gate3_0.asm"}) {
       fuzz::CopyExample(name);
     }
-    std::filesystem::current_path(fuzz::Folder());
     return true;
   }();
   (void)ready;
@@ -40,9 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int which = 0; which <= 2; ++which) {
       CheckCodeMessage(CheckConditionPage(job, which));
     }
+    // Names with a folder would reach files elsewhere on this machine.
     bool local = true;
-    for (const std::string& input : job.InputFile) {
+    for (std::string& input : job.InputFile) {
       local = local && !HasFolder(input);
+      input = input.empty() ? input : fuzz::InFolder(input);
     }
     if (local) {
       CheckSourceFiles(job);
