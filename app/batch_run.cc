@@ -160,10 +160,9 @@ std::string BatchUsage() {
          "Exit status:\n"
          "  0  the output files were written\n"
          "  1  the generation stopped; the message names the file and line\n"
-         "  2  bad usage, a settings file that cannot be loaded, settings "
-         "that\n"
-         "     a page check refuses (its message is printed), or an output\n"
-         "     that would overwrite the settings file\n"
+         "  2  bad usage, a settings file that cannot be loaded, settings\n"
+         "     that a page check refuses (its message is printed), or an\n"
+         "     output that would overwrite the settings file\n"
          "\n"
          "Interrupted (SIGINT, SIGTERM), zum-batch removes its temporary\n"
          "files and keeps earlier outputs as they were.\n";
