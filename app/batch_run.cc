@@ -1,9 +1,12 @@
 #include "app/batch_run.h"
 
 #include <cmath>
+#include <csignal>
 
 #include "engine/asm_lines.h"
 #include "engine/generation_run.h"
+#include "engine/line_io.h"
+#include "engine/number_rules.h"
 #include "engine/status.h"
 #include "settings/job_builder.h"
 #include "settings/page_checks.h"
@@ -31,7 +34,7 @@ bool ParseArgs(const std::vector<std::string>& args, BatchArgs* parsed,
     } else if (!options_end && arg == "--quiet") {
       parsed->quiet = true;
     } else if (!options_end && arg.size() > 1 && arg[0] == '-') {
-      *err = "unknown option '" + arg + "'";
+      *err = "unknown option '" + Excerpt(arg) + "'";
       return false;
     } else {
       files.push_back(arg);
@@ -105,7 +108,38 @@ bool PassPageChecks(const JobSettings& job, std::ostream& err) {
   return false;
 }
 
+// Refuses outputs that would overwrite the settings file being run.
+bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
+                        std::ostream& err) {
+  std::string companion;
+  std::string ignored;
+  IncludedFileName(job.OutputFile, &companion, &ignored);
+  const std::string* outputs[] = {&job.OutputFile, &companion};
+  for (const std::string* output : outputs) {
+    // A name with a NUL character is the run's to refuse.
+    if (!output->empty() && output->find('\0') == std::string::npos &&
+        SameFile(*output, settings)) {
+      err << "the output would overwrite the settings file: '" << *output
+          << "' is the settings file '" << settings
+          << "'; choose another output file\n";
+      return false;
+    }
+  }
+  return true;
+}
+
+extern "C" void RemoveTemporariesAndStop(int signal_number) {
+  RemoveTemporaryFiles();
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
 }  // namespace
+
+void RemoveTemporariesOnInterrupt() {
+  std::signal(SIGINT, RemoveTemporariesAndStop);
+  std::signal(SIGTERM, RemoveTemporariesAndStop);
+}
 
 std::string BatchUsage() {
   return "Usage: zum-batch [--quiet] SETTINGS_FILE\n"
@@ -126,8 +160,12 @@ std::string BatchUsage() {
          "Exit status:\n"
          "  0  the output files were written\n"
          "  1  the generation stopped; the message names the file and line\n"
-         "  2  bad usage, a settings file that cannot be loaded, or settings\n"
-         "     that a page check refuses (its message is printed)\n";
+         "  2  bad usage, a settings file that cannot be loaded, settings\n"
+         "     that a page check refuses (its message is printed), or an\n"
+         "     output that would overwrite the settings file\n"
+         "\n"
+         "Interrupted (SIGINT, SIGTERM), zum-batch removes its temporary\n"
+         "files and keeps earlier outputs as they were.\n";
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out,
@@ -152,7 +190,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   }
   // A file without line 184 keeps the window's start-up choice.
   JobSettings job = BuildJobSettings(record, AppliesTo::kAnimationTrigger);
-  if (!PassPageChecks(job, err)) {
+  if (!SparesSettingsFile(job, parsed.settings_file, err) ||
+      !PassPageChecks(job, err)) {
     return kBatchRefused;
   }
 

@@ -15,6 +15,10 @@ inline constexpr int kBatchRunFailed = 1;
 // settings.
 inline constexpr int kBatchRefused = 2;
 
+// Makes SIGINT and SIGTERM remove the temporary files of a run before the
+// process ends as the signal would end it.
+void RemoveTemporariesOnInterrupt();
+
 // The text that --help prints.
 std::string BatchUsage();
 

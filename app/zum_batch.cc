@@ -19,6 +19,7 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  zum::RemoveTemporariesOnInterrupt();
   bool err_is_terminal = ZUM_ISATTY(ZUM_FILENO(stderr)) != 0;
   return zum::RunBatch(args, std::cout, std::cerr, err_is_terminal);
 }

@@ -24,7 +24,7 @@ std::string Quoted(std::string_view text) {
   std::string quoted;
   quoted.reserve(text.size() + 2);
   quoted += '"';
-  quoted += text;
+  quoted += Excerpt(text);
   quoted += '"';
   return quoted;
 }

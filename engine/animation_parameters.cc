@@ -19,19 +19,20 @@ bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err) {
   *line = std::string(TrimBlanks(*line));
   size_t tick = line->find("_tick18_");
   if (tick == std::string::npos) {
-    *err = "expected a part label with \"_tick18_\", found '" + *line + "'";
+    *err = "expected a part label with \"_tick18_\", found '" + Excerpt(*line) +
+           "'";
     return false;
   }
   size_t underscore =
       tick == 0 ? std::string::npos : line->rfind('_', tick - 1);
   if (underscore == std::string::npos) {
-    *err = "expected a part number in front of \"_tick18_\", found '" + *line +
-           "'";
+    *err = "expected a part number in front of \"_tick18_\", found '" +
+           Excerpt(*line) + "'";
     return false;
   }
   std::string number = line->substr(underscore + 1, tick - underscore - 1);
   if (!ToInt16(number, part, err)) {
-    *err = "part number of the label '" + *line + "': " + *err;
+    *err = "part number of the label '" + Excerpt(*line) + "': " + *err;
     return false;
   }
   return true;
@@ -90,10 +91,10 @@ Status GenerationRun::WriteAnimationParameters() {
         out_.WriteEmptyLine();
         out_.WriteLine(line);
       }
-    } else if (Contains(line, "_trans_")) {
+    } else if (KeyframeTableKind(line) == 1) {
       translation_pending = true;
       ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, 1, &translation_tables_[1]));
-    } else if (Contains(line, "_quat_")) {
+    } else if (KeyframeTableKind(line) == 3) {
       rotation_pending = true;
       ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, 3, &rotation_tables_[1]));
     } else if (Contains(line, kChunkEnd)) {
@@ -122,11 +123,11 @@ Status GenerationRun::FlushKeyframeTables(bool translation_pending,
       bool seen = false;
       for (;;) {
         ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
-        if (Contains(line, "_trans_")) {
+        if (KeyframeTableKind(line) == 1) {
           seen = true;
           ZUM_RETURN_IF_ERROR(
               ReadKeyframeTable(in, 1, &translation_tables_[f - 1]));
-        } else if (Contains(line, "_quat_")) {
+        } else if (KeyframeTableKind(line) == 3) {
           seen = true;
           ZUM_RETURN_IF_ERROR(
               ReadKeyframeTable(in, 3, &rotation_tables_[f - 1]));

@@ -1,5 +1,7 @@
 #include "engine/asm_lines.h"
 
+#include <cmath>
+
 #include "engine/number_rules.h"
 
 namespace zum {
@@ -99,6 +101,16 @@ bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err) {
   return true;
 }
 
+int16_t KeyframeTableKind(std::string_view line) {
+  if (!Contains(line, "label") || Contains(line, "_mod_1")) {
+    return 0;
+  }
+  if (Contains(line, "_quat_")) {
+    return 3;
+  }
+  return Contains(line, "_trans_") ? 1 : 0;
+}
+
 Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
                          TableRead read) {
   table->Kind = kind;
@@ -148,8 +160,25 @@ Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
           is_plain ? plain.Token(c + 2) : std::string_view(tokens.Token(c + 2));
       if (!StoreFloat32(LeadingNumber(token), &(*columns[c])[r], &err)) {
         return in.ErrorHere("keyframe table row: the number '" +
-                            std::string(token) +
+                            Excerpt(token) +
                             "' is beyond the range of a 32-bit float");
+      }
+    }
+  }
+  if (read == TableRead::kAllRows) {
+    // The reverse table's keys are the last key less each key, taken in
+    // 32-bit float arithmetic; every one must stay a finite number.
+    const long first_row_line = in.line_number() - rows + 1;
+    for (int r = 1; r <= rows; ++r) {
+      float reverse_key = table->Key[rows] - table->Key[r];
+      if (!std::isfinite(reverse_key)) {
+        return Status::AtLine(
+            in.name(), first_row_line + r - 1,
+            "keyframe table row: the key " +
+                std::string(TrimBlanks(KeyframeNumber(table->Key[r], 1))) +
+                " lies too far from the last key " +
+                std::string(TrimBlanks(KeyframeNumber(table->Key[rows], 1))) +
+                "; their distance is beyond the range of a 32-bit float");
       }
     }
   }

@@ -52,12 +52,12 @@ Status ReadMatrixNumber(const LineReader& in, std::string_view line,
   }
   double value;
   if (ParseWholeNumber(text, &value)) {
-    return in.ErrorHere("matrix number '" + std::string(text) +
+    return in.ErrorHere("matrix number '" + Excerpt(text) +
                         "' lies outside -32768..32767");
   }
   return in.ErrorHere("expected a matrix number after " +
-                      std::string(kSetMatrix) + ", found '" +
-                      std::string(text) + "'");
+                      std::string(kSetMatrix) + ", found '" + Excerpt(text) +
+                      "'");
 }
 
 // X(i, j) = ((i - 1) * M + (j - 1)) * C + m in checked 16-bit arithmetic.

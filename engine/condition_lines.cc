@@ -42,7 +42,7 @@ std::string FieldError(ConditionRole role, std::string_view field,
   message += ": ";
   message += field;
   message += " '";
-  message += text;
+  message += Excerpt(text);
   message += "' ";
   message += problem;
   return message;

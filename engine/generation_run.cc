@@ -10,25 +10,6 @@
 #include "engine/source_scanner.h"
 
 namespace zum {
-namespace {
-
-// True when A and B name the same file: the same file on disk when both
-// exist, otherwise the same normalised absolute path.
-bool SamePath(const std::string& a, const std::string& b) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::exists(a, ec) && fs::exists(b, ec)) {
-    bool same = fs::equivalent(a, b, ec);
-    if (!ec) {
-      return same;
-    }
-  }
-  fs::path pa = fs::absolute(a, ec).lexically_normal();
-  fs::path pb = fs::absolute(b, ec).lexically_normal();
-  return pa == pb;
-}
-
-}  // namespace
 
 GenerationRun::GenerationRun(const JobSettings& job, ProgressFn progress)
     : job_(job), progress_(std::move(progress)) {}
@@ -48,6 +29,7 @@ void GenerationRun::CloseAllFiles() {
     reader.Close();
   }
   out_.Abandon();
+  main_out_.Abandon();
 }
 
 Status GenerationRun::CheckOutputNames() const {
@@ -56,6 +38,9 @@ Status GenerationRun::CheckOutputNames() const {
   if (TrimBlanks(output).empty()) {
     return Status::Error("no output file is named");
   }
+  if (output.find('\0') != std::string::npos) {
+    return Status::Error("output file: the name holds a NUL character");
+  }
   std::string output_companion;
   if (!IncludedFileName(output, &output_companion, &err)) {
     return Status::Error("output file: " + err);
@@ -63,6 +48,10 @@ Status GenerationRun::CheckOutputNames() const {
   int inputs = job_.SecondaryEnabled ? animation_count_ : 1;
   for (int a = 1; a <= inputs; ++a) {
     const std::string& input = job_.InputFile[a];
+    if (input.find('\0') != std::string::npos) {
+      return Status::Error("input file of animation " + IntText(a) +
+                           ": the name holds a NUL character");
+    }
     std::string input_companion;
     if (!IncludedFileName(input, &input_companion, &err)) {
       return Status::Error("input file of animation " + IntText(a) + ": " +
@@ -72,7 +61,7 @@ Status GenerationRun::CheckOutputNames() const {
          {&output, static_cast<const std::string*>(&output_companion)}) {
       for (const std::string* in :
            {&input, static_cast<const std::string*>(&input_companion)}) {
-        if (SamePath(*out, *in)) {
+        if (SameFile(*out, *in)) {
           return Status::Error(
               "the output would overwrite an input: '" + *out +
               "' is the file '" + *in + "' of animation " + IntText(a) +
@@ -100,6 +89,8 @@ Status GenerationRun::RunGeneration() {
                          "; without the secondary condition it must be 1");
   }
   ZUM_RETURN_IF_ERROR(CheckOutputNames());
+  translation_tables_.resize(animation_count_ + 1);
+  rotation_tables_.resize(animation_count_ + 1);
 
   for (int a = 1; a <= animation_count_; ++a) {
     std::string companion;
@@ -114,14 +105,22 @@ Status GenerationRun::RunGeneration() {
   while (status.ok() && !Main().AtEnd()) {
     status = DispatchLine();
   }
-  if (!status.ok()) {
-    CloseAllFiles();
-    return status;
+  if (status.ok()) {
+    status = Main().status();
   }
+  if (status.ok()) {
+    status = CommitOutputs();
+  }
+  CloseAllFiles();
+  return status;
+}
+
+Status GenerationRun::CommitOutputs() {
   for (LineReader& reader : inputs_) {
     reader.Close();
   }
-  return out_.Commit();
+  ZUM_RETURN_IF_ERROR(out_.Commit());
+  return main_out_.Commit();
 }
 
 Status GenerationRun::WriteMainFile() {
@@ -131,13 +130,18 @@ Status GenerationRun::WriteMainFile() {
 
   LineReader main_input;
   ZUM_RETURN_IF_ERROR(main_input.Open(job_.InputFile[1]));
-  ZUM_RETURN_IF_ERROR(out_.OpenReplacing(job_.OutputFile));
+  if (main_input.AtEnd()) {
+    ZUM_RETURN_IF_ERROR(main_input.status());
+    return Status::InFile(main_input.name(), "the file is empty");
+  }
+  ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));
   std::string line;
   while (main_input.Next(&line)) {
-    out_.WriteLine(Contains(line, "include") ? include_line : line);
+    main_out_.WriteLine(Contains(line, "include") ? include_line : line);
   }
+  ZUM_RETURN_IF_ERROR(main_input.status());
   main_input.Close();
-  ZUM_RETURN_IF_ERROR(out_.Commit());
+  ZUM_RETURN_IF_ERROR(main_out_.Finish());
 
   ZUM_RETURN_IF_ERROR(out_.OpenReplacing(companion_output_));
   std::string companion;

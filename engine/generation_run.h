@@ -26,10 +26,14 @@ using ProgressFn = std::function<void(double share)>;
 // File numbers: the output writer is file 1; file a + 1 is the reader of
 // animation a's companion input (2 = animation 1).
 //
-// Outputs that would overwrite an input are refused before anything is
-// opened. On any error every file is closed and the companion output is
-// removed, so no half-written companion file is passed off as a result; the
-// main output, written first, stays complete.
+// Output names that hold a NUL character or would overwrite an input are
+// refused before anything is opened. Both outputs are written to temporary
+// files of their own beside them (see LineWriter::OpenReplacing) and take
+// their places only when the whole run has succeeded, the companion first,
+// then the main file: a process killed between the two renames leaves the
+// new companion beside the old main file, never the reverse. On any error
+// every file is closed, both temporaries are removed and earlier outputs stay
+// as they were.
 class GenerationRun {
  public:
   // JOB must outlive the run. PROGRESS may be empty.
@@ -50,6 +54,7 @@ class GenerationRun {
   // Run driver.
   Status CheckOutputNames() const;
   Status WriteMainFile();
+  Status CommitOutputs();
   Status DispatchLine();
   void CloseAllFiles();
   void AddProgress(double share);
@@ -85,14 +90,13 @@ class GenerationRun {
   // on both.
   bool has_local_area_part1_ = false;
   bool has_tick_block_part1_ = false;
-  // The current part's tables of animations 1..N, on the heap: together
-  // they take two megabytes.
-  std::vector<KeyframeTable> translation_tables_ =
-      std::vector<KeyframeTable>(kMaxAnimations + 1);
-  std::vector<KeyframeTable> rotation_tables_ =
-      std::vector<KeyframeTable>(kMaxAnimations + 1);
+  // The current part's tables of animations 1..N, on the heap (20 KB
+  // each), sized for N once it is known.
+  std::vector<KeyframeTable> translation_tables_;
+  std::vector<KeyframeTable> rotation_tables_;
 
   std::string companion_output_;
+  LineWriter main_out_;                                // the main output
   LineWriter out_;                                     // file 1
   std::array<LineReader, kMaxAnimations + 2> inputs_;  // files 2..51
 };

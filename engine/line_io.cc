@@ -1,9 +1,23 @@
 #include "engine/line_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace zum {
 namespace {
@@ -11,10 +25,145 @@ namespace {
 constexpr size_t kBufferSize = 1 << 16;
 
 std::string Reason(int error_number) {
-  return error_number != 0 ? std::strerror(error_number) : "unknown error";
+  return error_number > 0 ? std::strerror(error_number) : "unknown error";
+}
+
+FileSystem g_default_file_system;
+FileSystem* g_file_system = &g_default_file_system;
+
+// The names of the temporary files open now, in storage that a signal
+// handler may read: a slot is filled before it is marked ready and unmarked
+// before it is reused.
+constexpr int kTemporarySlots = 16;
+constexpr size_t kTemporaryNameSize = 4096;
+struct TemporarySlot {
+  std::atomic<bool> taken{false};
+  std::atomic<bool> ready{false};
+  char name[kTemporaryNameSize];
+};
+TemporarySlot g_temporaries[kTemporarySlots];
+
+// Records NAME for RemoveTemporaryFiles(); -1 when it cannot be recorded.
+int RegisterTemporary(const std::string& name) {
+  if (name.size() >= kTemporaryNameSize) {
+    return -1;
+  }
+  for (int i = 0; i < kTemporarySlots; ++i) {
+    bool expected = false;
+    if (g_temporaries[i].taken.compare_exchange_strong(expected, true)) {
+      std::memcpy(g_temporaries[i].name, name.c_str(), name.size() + 1);
+      g_temporaries[i].ready.store(true);
+      return i;
+    }
+  }
+  return -1;
+}
+
+void ForgetTemporary(int* slot) {
+  if (*slot >= 0) {
+    g_temporaries[*slot].ready.store(false);
+    g_temporaries[*slot].taken.store(false);
+    *slot = -1;
+  }
+}
+
+// Six letters or digits that differ between processes, threads and calls.
+std::string UniquePart() {
+  static constexpr char kChars[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  thread_local std::mt19937_64 random([] {
+    std::random_device device;
+#ifdef _WIN32
+    const uint64_t pid = static_cast<uint64_t>(_getpid());
+#else
+    const uint64_t pid = static_cast<uint64_t>(getpid());
+#endif
+    int local = 0;
+    std::seed_seq seed{
+        static_cast<uint64_t>(device()), pid,
+        static_cast<uint64_t>(
+            std::chrono::steady_clock::now().time_since_epoch().count()),
+        static_cast<uint64_t>(reinterpret_cast<uintptr_t>(&local))};
+    return std::mt19937_64(seed);
+  }());
+  std::string part(6, '0');
+  for (char& c : part) {
+    c = kChars[random() % 36];
+  }
+  return part;
 }
 
 }  // namespace
+
+size_t FileSystem::Read(std::FILE* file, const std::string& /*name*/,
+                        char* buffer, size_t size, int* error) {
+  errno = 0;
+  size_t n = std::fread(buffer, 1, size, file);
+  if (n == 0 && std::ferror(file) != 0) {
+    *error = errno != 0 ? errno : -1;
+  }
+  return n;
+}
+
+std::FILE* FileSystem::CreateExclusive(const std::string& name, int* error) {
+  errno = 0;
+#ifdef _WIN32
+  int fd = _open(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
+                 _S_IREAD | _S_IWRITE);
+#else
+  int fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+#endif
+  if (fd < 0) {
+    *error = errno;
+    return nullptr;
+  }
+#ifdef _WIN32
+  std::FILE* file = _fdopen(fd, "wb");
+#else
+  std::FILE* file = fdopen(fd, "wb");
+#endif
+  if (file == nullptr) {
+    *error = errno;
+#ifdef _WIN32
+    _close(fd);
+#else
+    close(fd);
+#endif
+    std::remove(name.c_str());
+  }
+  return file;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (fs::exists(a, ec) && fs::exists(b, ec)) {
+    bool same = fs::equivalent(a, b, ec);
+    if (!ec) {
+      return same;
+    }
+  }
+  fs::path pa = fs::absolute(a, ec).lexically_normal();
+  fs::path pb = fs::absolute(b, ec).lexically_normal();
+  return pa == pb;
+}
+
+FileSystem* SetFileSystem(FileSystem* fs) {
+  FileSystem* previous = g_file_system;
+  g_file_system = fs != nullptr ? fs : &g_default_file_system;
+  return previous;
+}
+
+void RemoveTemporaryFiles() {
+  for (TemporarySlot& slot : g_temporaries) {
+    if (slot.ready.load()) {
+#ifdef _WIN32
+      _unlink(slot.name);
+#else
+      unlink(slot.name);
+#endif
+    }
+  }
+}
 
 LineReader::~LineReader() {
   Close();
@@ -28,7 +177,17 @@ Status LineReader::Open(const std::string& path) {
   pos_ = 0;
   next_lf_ = kNoLf;
   eof_ = false;
-  read_error_ = false;
+  in_line_ = false;
+  read_error_ = 0;
+  error_line_ = 0;
+  std::error_code ec;
+  const auto type = std::filesystem::status(path, ec).type();
+  if (type == std::filesystem::file_type::directory) {
+    return Status::InFile(path, "is a directory");
+  }
+  if (!ec && type != std::filesystem::file_type::regular) {
+    return Status::InFile(path, "not a regular file");
+  }
   errno = 0;
   file_ = std::fopen(path.c_str(), "rb");
   if (file_ == nullptr) {
@@ -54,16 +213,29 @@ bool LineReader::Fill() {
     return false;
   }
   buffer_.resize(kBufferSize);
-  size_t n = std::fread(buffer_.data(), 1, kBufferSize, file_);
-  buffer_.resize(n);
+  int error = 0;
+  size_t n =
+      g_file_system->Read(file_, name_, buffer_.data(), kBufferSize, &error);
+  buffer_.resize(error != 0 ? 0 : n);
   pos_ = 0;
   next_lf_ = kNoLf;
-  if (n == 0) {
+  if (buffer_.empty()) {
     eof_ = true;
-    read_error_ = std::ferror(file_) != 0;
+    if (error != 0) {
+      read_error_ = error;
+      error_line_ = in_line_ ? line_number_ : line_number_ + 1;
+    }
     return false;
   }
   return true;
+}
+
+Status LineReader::status() const {
+  if (read_error_ == 0) {
+    return Status::OK();
+  }
+  return Status::AtLine(name_, error_line_,
+                        "cannot read the file (" + Reason(read_error_) + ")");
 }
 
 bool LineReader::AtEnd() {
@@ -76,6 +248,7 @@ bool LineReader::Next(std::string* line) {
     return false;
   }
   ++line_number_;
+  in_line_ = true;
   for (;;) {
     const char* begin = buffer_.data() + pos_;
     const char* end = buffer_.data() + buffer_.size();
@@ -100,12 +273,16 @@ bool LineReader::Next(std::string* line) {
     pos_ += static_cast<size_t>(stop - begin);
     if (stop == end) {
       if (!Fill()) {
-        return true;  // the last line has no line end
+        in_line_ = false;
+        // A line cut short by a failure is no line; at the end of the file
+        // the last line may lack its line end.
+        return read_error_ == 0;
       }
       continue;
     }
     char ending = *stop;
     ++pos_;
+    in_line_ = false;
     if (ending == '\r' && Fill() && buffer_[pos_] == '\n') {
       ++pos_;
     }
@@ -117,8 +294,8 @@ Status LineReader::ReadLine(std::string* line, std::string_view expected) {
   if (Next(line)) {
     return Status::OK();
   }
-  if (read_error_) {
-    return ErrorHere("cannot read further (read error)");
+  if (read_error_ != 0) {
+    return status();
   }
   return ErrorHere("the file ends here, but " + std::string(expected) +
                    " was expected");
@@ -133,47 +310,63 @@ LineWriter::~LineWriter() {
 }
 
 Status LineWriter::OpenReplacing(const std::string& path) {
-  Status status = Open(path + kPartialSuffix);
-  if (!status.ok()) {
-    return Status::InFile(
-        path, "cannot create the file (" + Reason(error_number_) + ")");
+  Abandon();
+  Reset(path);
+  // A name already taken, by another run or a leftover, is skipped.
+  int error = EEXIST;
+  for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+    name_ = path + "." + UniquePart() + kPartialSuffix;
+    error = 0;
+    file_ = g_file_system->CreateExclusive(name_, &error);
+  }
+  if (file_ == nullptr) {
+    return Status::InFile(path,
+                          "cannot create the file (" + Reason(error) + ")");
   }
   target_ = path;
+  temporary_slot_ = RegisterTemporary(name_);
   return Status::OK();
 }
 
+Status LineWriter::Finish() {
+  if (Close().ok()) {
+    return Status::OK();
+  }
+  return Status::InFile(
+      target_, "cannot write the file (" + Reason(error_number_) + ")");
+}
+
 Status LineWriter::Commit() {
-  std::string target = std::move(target_);
-  target_.clear();
-  Status status = Close();
-  std::error_code ec;
+  Status status = Finish();
   if (status.ok()) {
-    std::filesystem::rename(name_, target, ec);
+    std::error_code ec;
+    std::filesystem::rename(name_, target_, ec);
     if (!ec) {
+      ForgetTemporary(&temporary_slot_);
+      target_.clear();
       return Status::OK();
     }
-    status = Status::InFile(target,
+    status = Status::InFile(target_,
                             "cannot replace the file (" + ec.message() + ")");
-  } else {
-    status = Status::InFile(
-        target, "cannot write the file (" + Reason(error_number_) + ")");
   }
-  std::filesystem::remove(name_, ec);
+  Abandon();
   return status;
 }
 
 void LineWriter::Abandon() {
-  Close().ok();  // the partial file goes whatever its state
+  Close().ok();  // the temporary file goes whatever its state
   if (!target_.empty()) {
     std::error_code ec;
     std::filesystem::remove(name_, ec);
+    ForgetTemporary(&temporary_slot_);
     target_.clear();
   }
 }
 
-Status LineWriter::Open(const std::string& path) {
+void LineWriter::Reset(const std::string& path) {
   if (file_ != nullptr) {
     std::fclose(file_);
+    file_ = nullptr;
   }
   target_.clear();
   name_ = path;
@@ -182,6 +375,11 @@ Status LineWriter::Open(const std::string& path) {
   buffer_.reserve(kBufferSize + 1024);
   write_error_ = false;
   error_number_ = 0;
+}
+
+Status LineWriter::Open(const std::string& path) {
+  Abandon();
+  Reset(path);
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");
   if (file_ == nullptr) {

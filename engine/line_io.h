@@ -9,6 +9,35 @@
 
 namespace zum {
 
+// The file operations through which every LineReader and LineWriter reaches
+// the disk. The program uses the default, plain C and OS calls; a test
+// installs one that fails where a faulty disk would (SetFileSystem).
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // Reads up to SIZE bytes of FILE, opened from NAME, into BUFFER. Returns
+  // the number of bytes read, 0 at the end of the file; on a read failure
+  // returns 0 and sets *ERROR to its errno value.
+  virtual size_t Read(std::FILE* file, const std::string& name, char* buffer,
+                      size_t size, int* error);
+  // Creates the file NAME for writing, exclusively: fails (EEXIST) when NAME
+  // exists. Returns nullptr with *ERROR set on failure.
+  virtual std::FILE* CreateExclusive(const std::string& name, int* error);
+};
+
+// Installs FS for every reader and writer (nullptr: the default) and returns
+// the one installed before. FS must outlive its use.
+FileSystem* SetFileSystem(FileSystem* fs);
+
+// Removes every temporary file that a LineWriter has open now. Safe to call
+// from a signal handler: it only unlinks names kept in fixed storage.
+void RemoveTemporaryFiles();
+
+// True when A and B name the same file: the same file on disk when both
+// exist (links and hard links included), otherwise the same normalised
+// absolute path.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Reads a text file line by line as bytes. CR LF, LF and a lone CR each end
 // a line; the line returned carries no line end. The reader knows its file
 // name and the number of the last line it returned, so every error can name
@@ -20,22 +49,31 @@ class LineReader {
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
 
-  // Opens PATH for reading. On failure returns "PATH: cannot open for
-  // reading (reason)".
+  // Opens PATH for reading. Anything but a regular file is refused before
+  // it is opened ("PATH: is a directory", "PATH: not a regular file"), so a
+  // FIFO or a device cannot block the reader. On failure returns "PATH:
+  // cannot open for reading (reason)".
   Status Open(const std::string& path);
   void Close();
   bool is_open() const { return file_ != nullptr; }
 
-  // True when no further line can be read.
+  // True when no further line can be read: at the end of the file or after
+  // a read failure (see status()).
   bool AtEnd();
 
   // Reads the next line into *line. At the end of the file returns the
   // error "FILE:LINE: the file ends here, but EXPECTED was expected", LINE
-  // being the last line read.
+  // being the last line read; after a read failure returns status().
   Status ReadLine(std::string* line, std::string_view expected);
 
-  // Reads the next line; false at the end of the file.
+  // Reads the next line; false at the end of the file and after a read
+  // failure, which every caller tells apart through status(). A line cut by
+  // a read failure is never returned.
   bool Next(std::string* line);
+
+  // OK, or the read failure that stopped the reader: "FILE:LINE: cannot
+  // read the file (reason)", LINE being the line that could not be read.
+  Status status() const;
 
   const std::string& name() const { return name_; }
   long line_number() const { return line_number_; }
@@ -57,16 +95,22 @@ class LineReader {
   size_t pos_ = 0;
   size_t next_lf_ = kNoLf;  // index of the next LF in buffer_, or its size
   bool eof_ = false;
-  bool read_error_ = false;
+  bool in_line_ = false;  // Next() has counted a line it has not returned
+  int read_error_ = 0;    // errno of a read failure, or -1 when unknown
+  long error_line_ = 0;
 };
 
 // Writes a text file line by line; every line gets CR LF. Output is
 // buffered; Close() reports any write failure.
 //
-// Opened with OpenReplacing(), the writer writes beside the target, into
-// TARGET + kPartialSuffix, and Commit() puts the complete file in the
-// target's place; until then an existing target is untouched, and a writer
-// destroyed or abandoned before its commit removes the partial file.
+// Opened with OpenReplacing(), the writer writes beside the target, into a
+// temporary file of its own, TARGET + "." + six letters or digits +
+// kPartialSuffix, created exclusively so that two runs never share one.
+// Commit() puts the complete file in the target's place; until then an
+// existing target is untouched, and a writer destroyed or abandoned before
+// its commit removes its temporary file. No output name ends in
+// kPartialSuffix, so a temporary left by a killed process is never taken for
+// an output.
 class LineWriter {
  public:
   static constexpr const char* kPartialSuffix = ".zum-partial";
@@ -84,9 +128,12 @@ class LineWriter {
 
   // Starts a file that replaces PATH only when committed. Errors name PATH.
   Status OpenReplacing(const std::string& path);
-  // Closes the partial file and renames it onto the target. On any failure
-  // the partial file is removed, the target left as it was, and the error
-  // names the target.
+  // Closes the temporary file, keeping it for Commit(); returns any write
+  // failure, naming the target. Commit() calls it when needed.
+  Status Finish();
+  // Closes the temporary file and renames it onto the target. On any
+  // failure the temporary file is removed, the target left as it was, and
+  // the error names the target.
   Status Commit();
   // Closes and removes the partial file; the target stays as it was.
   void Abandon();
@@ -102,10 +149,13 @@ class LineWriter {
 
  private:
   void FlushBuffer();
+  // Closes any file and starts afresh on PATH.
+  void Reset(const std::string& path);
 
   std::FILE* file_ = nullptr;
   std::string name_;
   std::string target_;  // set by OpenReplacing until committed or abandoned
+  int temporary_slot_ = -1;  // where RemoveTemporaryFiles() finds name_
   std::string pending_;
   std::string buffer_;
   bool write_error_ = false;

@@ -96,7 +96,7 @@ std::string NumberText(double value) {
 }
 
 std::string Quote(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  return "'" + Excerpt(text) + "'";
 }
 
 constexpr uint64_t kPow10[] = {1ULL,          10ULL,         100ULL,
@@ -211,6 +211,10 @@ void AppendLargeNumber(float value, std::string* out) {
   std::string s(text);
   // Drop trailing zeros of the mantissa and the exponent's third digit.
   size_t e = s.find('E');
+  if (e == std::string::npos) {
+    out->append(s);  // not finite: no caller writes such a value
+    return;
+  }
   std::string mantissa = s.substr(0, e);
   std::string exponent = s.substr(e);
   while (!mantissa.empty() && mantissa.back() == '0') {
@@ -227,6 +231,13 @@ void AppendLargeNumber(float value, std::string* out) {
 }
 
 }  // namespace
+
+std::string Excerpt(std::string_view text) {
+  if (text.size() <= kMaxQuotedText) {
+    return std::string(text);
+  }
+  return std::string(text.substr(0, kMaxQuotedText)) + "...";
+}
 
 std::string_view TrimBlanks(std::string_view text) {
   size_t begin = text.find_first_not_of(' ');

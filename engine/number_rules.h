@@ -58,6 +58,11 @@ std::string IntText(long value);
 bool Add16(int a, int b, int16_t* result);
 bool Mul16(int a, int b, int16_t* result);
 
+// TEXT as a message quotes it: at most kMaxQuotedText characters, followed
+// by "..." when cut, so that a huge line never swells a message.
+inline constexpr size_t kMaxQuotedText = 80;
+std::string Excerpt(std::string_view text);
+
 // Removes leading and trailing blanks (spaces only).
 std::string_view TrimBlanks(std::string_view text);
 

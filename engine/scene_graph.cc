@@ -42,7 +42,7 @@ bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
     *err =
         "expected a scene graph entry \"BGL_SCENEGRAPH_ENTRY index, child, "
         "sibling, ...\" with at least three commas, found \"" +
-        std::string(t) + "\"";
+        Excerpt(t) + "\"";
     return false;
   }
   std::string ignored;
@@ -51,7 +51,7 @@ bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
     *err =
         "expected the entry's child link (a whole number from -32768 to "
         "32767) after the first comma, found \"" +
-        std::string(child_text) + "\"";
+        Excerpt(child_text) + "\"";
     return false;
   }
   const std::string_view sibling_text = t.substr(c2 + 1, c3 - c2 - 1);
@@ -59,7 +59,7 @@ bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
     *err =
         "expected the entry's sibling link (a whole number from -32768 to "
         "32767) after the second comma, found \"" +
-        std::string(sibling_text) + "\"";
+        Excerpt(sibling_text) + "\"";
     return false;
   }
   return true;

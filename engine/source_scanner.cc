@@ -19,32 +19,32 @@ Status ScanSourceFile(const std::string& path, SourceScan* scan) {
   *scan = SourceScan();
   LineReader in;
   ZUM_RETURN_IF_ERROR(in.Open(path));
+  if (in.AtEnd()) {
+    ZUM_RETURN_IF_ERROR(in.status());
+    return Status::InFile(path, "the file is empty");
+  }
   // The table is large; one per scan is enough and lives on the heap.
   auto table = std::make_unique<KeyframeTable>();
   int tables = 0;
   std::string line;
   while (in.Next(&line)) {
-    bool rotation;
     if (Contains(line, "BGL_TRANSFORM_INDIRECT")) {
       if (!Add16(scan->TransformCount, 1, &scan->TransformCount)) {
         return in.ErrorHere("too many BGL_TRANSFORM_INDIRECT lines");
       }
       continue;
-    } else if (Contains(line, "BGL_ANIMATE_INDIRECT")) {
+    }
+    if (Contains(line, "BGL_ANIMATE_INDIRECT")) {
       if (!Add16(scan->AnimateCount, 1, &scan->AnimateCount)) {
         return in.ErrorHere("too many BGL_ANIMATE_INDIRECT lines");
       }
       continue;
-    } else if (Contains(line, "_quat_")) {
-      if (!Contains(line, "label")) {
-        continue;
-      }
-      rotation = true;
-    } else if (Contains(line, "_trans_") && Contains(line, "label")) {
-      rotation = false;
-    } else {
+    }
+    const int16_t kind = KeyframeTableKind(line);
+    if (kind == 0) {
       continue;
     }
+    const bool rotation = kind == 3;
     if (tables == kMaxTablesPerFile) {
       return in.ErrorHere(
           "keyframe table number " + std::to_string(tables + 1) + "; at most " +
@@ -61,7 +61,7 @@ Status ScanSourceFile(const std::string& path, SourceScan* scan) {
       return in.ErrorHere("frame count of the keyframe table: " + err);
     }
   }
-  return Status::OK();
+  return in.status();
 }
 
 }  // namespace zum

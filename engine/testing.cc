@@ -1,5 +1,6 @@
 #include "engine/testing.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -23,6 +24,15 @@ TempDir::~TempDir() {
 
 std::string TempDir::File(std::string_view name) const {
   return (path_ / std::string(name)).string();
+}
+
+std::vector<std::string> TempDir::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 void WriteFile(const std::string& path, std::string_view content) {

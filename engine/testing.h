@@ -22,6 +22,8 @@ class TempDir {
   const std::filesystem::path& path() const { return path_; }
   // The full path of NAME inside the folder, as a string.
   std::string File(std::string_view name) const;
+  // The names of the entries directly in the folder, sorted.
+  std::vector<std::string> Names() const;
 
  private:
   std::filesystem::path path_;

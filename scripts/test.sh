@@ -10,6 +10,12 @@ cmake --preset default
 cmake --build --preset default -j "$(nproc)"
 ctest --preset default -j "$(nproc)"
 
+# clang with ASan and UBSan, and 60 s of each fuzz target
+# (ZUM_SKIP_SANITIZERS=1 leaves that out).
+if [ "${ZUM_SKIP_SANITIZERS:-0}" != 1 ]; then
+  scripts/test-sanitizers.sh
+fi
+
 if [ "${ZUM_SKIP_WINDOWS:-0}" != 1 ]; then
   scripts/test-windows.sh
   scripts/test-windows-gui.sh

@@ -111,7 +111,7 @@ Status ReadSettingsFile(const std::string& path,
   for (int line = 1; line <= kSettingsLines; ++line) {
     if (line == kSettingsLines) {
       if (!in.Next(&text)) {
-        break;
+        return in.status();
       }
     } else {
       ZUM_RETURN_IF_ERROR(

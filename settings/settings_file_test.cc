@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/faults_testing.h"
 #include "engine/line_io.h"
 #include "settings/testing.h"
 
@@ -98,9 +99,9 @@ TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
       "directory)");
   ASSERT_TRUE(WriteSettingsFile("zum0.cfg", SettingsRecord()).ok());
   const std::string saved = ReadFile("zum0.cfg");
-  // The partial file's name is taken by a folder, so the save cannot start.
-  std::filesystem::create_directory(std::string("zum0.cfg") +
-                                    LineWriter::kPartialSuffix);
+  // The temporary file cannot be created, so the save cannot start.
+  testing::FaultyFileSystem disk;
+  disk.FailCreate("zum0.cfg");
   SettingsRecord changed;
   changed.txt_var[0] = "second";
   Status status = WriteSettingsFile("zum0.cfg", changed);

@@ -35,7 +35,7 @@ Status SettingsStore::ReadSlotNames(SlotNames* names) const {
   for (int slot = 0; slot < kSlotCount && in.Next(&line); ++slot) {
     (*names)[slot] = line;
   }
-  return Status::OK();
+  return in.status();
 }
 
 Status SettingsStore::WriteSlotNames(const SlotNames& names) const {

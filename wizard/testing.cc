@@ -176,6 +176,9 @@ void WizardTest::Step(std::string step) {
     WriteFile(folder_.File(arg.section(' ', 0, 0).toStdString()), CrLf(lines));
   } else if (verb == "mkdir") {
     fs::create_directory(folder_.File(rest));
+  } else if (verb == "failcreate") {
+    disk_ = std::make_unique<FaultyFileSystem>();
+    disk_->FailCreate(folder_.File(rest));
   } else if (verb == "edit") {
     // edit NAME N TEXT replaces line N; edit NAME N cuts the file before it.
     std::string path = folder_.File(arg.section(' ', 0, 0).toStdString());

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "engine/faults_testing.h"
 #include "engine/testing.h"
 #include "wizard/dialogs.h"
 #include "wizard/form1.h"
@@ -87,6 +88,7 @@ class WizardTest : public ::testing::Test {
   //   file PATH, input TEXT, answer yes|no   scripted dialog answers
   //   write NAME L1|L2|..   a file in the program folder, CR LF lines
   //   mkdir NAME     a folder in the program folder
+  //   failcreate NAME   creating the file NAME in the program folder fails
   //   cut PATH TEXT  cuts the file off before the last TEXT
   //   compiler SH    the stand-in compiler, a shell script SH ("\n" breaks)
   //   close          closes the window and opens it again
@@ -105,6 +107,7 @@ class WizardTest : public ::testing::Test {
 
   TempDir folder_;
   TempDir objects_;
+  std::unique_ptr<FaultyFileSystem> disk_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<Form1> form_;
 };

@@ -1,0 +1,33 @@
+#include "engine/faults_testing.h"
+
+#include <cerrno>
+
+namespace zum::testing {
+
+size_t FaultyFileSystem::Read(std::FILE* file, const std::string& name,
+                              char* buffer, size_t size, int* error) {
+  const long position = std::ftell(file);
+  if (position == 0) {
+    ++passes_[name];
+  }
+  if (name == read_fault_.name && passes_[name] == read_fault_.pass &&
+      position + static_cast<long>(size) > read_fault_.at) {
+    if (position >= read_fault_.at) {
+      *error = EIO;
+      return 0;
+    }
+    size = static_cast<size_t>(read_fault_.at - position);
+  }
+  return FileSystem::Read(file, name, buffer, size, error);
+}
+
+std::FILE* FaultyFileSystem::CreateExclusive(const std::string& name,
+                                             int* error) {
+  if (!create_fault_.empty() && name.rfind(create_fault_, 0) == 0) {
+    *error = EACCES;
+    return nullptr;
+  }
+  return FileSystem::CreateExclusive(name, error);
+}
+
+}  // namespace zum::testing
