@@ -27,7 +27,7 @@ export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 # This test runs with the descriptor limit at 0, where UBSan's vptr check
 # reports false errors; it runs alone with those suppressed (see the file).
-fd_test='^DOSOutputsTest.PipeFailureShowsSystemErrorCode$'
+fd_test='^DOSOutputsTest.PosixPipeFailureShowsTheSystemErrorCode$'
 ctest --test-dir "$build" -j "$jobs" --output-on-failure --no-tests=error \
   -E "$fd_test"
 UBSAN_OPTIONS="$UBSAN_OPTIONS:suppressions=$root/fuzz/ubsan.supp" \
