@@ -66,7 +66,7 @@ ConditionSpec Condition(const std::string& text) {
 // default for the trigger; "unticked CONDITION" fills in a condition without
 // enabling it), applies ("animation" or "trigger"), secondary (its variable),
 // animations, rangeA ("MIN|MAX" of animation A), inputA, output (file names
-// in the folder).
+// in the folder; an empty output names none).
 JobSettings ParseJob(const CaseSection* section, const TempDir& dir) {
   JobSettings job;
   job.TriggerEnabled = false;
@@ -97,7 +97,7 @@ JobSettings ParseJob(const CaseSection* section, const TempDir& dir) {
     } else if (key == "animations") {
       job.AnimationCount = value;
     } else if (key == "output") {
-      job.OutputFile = dir.File(value);
+      job.OutputFile = value.empty() ? "" : dir.File(value);
     } else if (key.starts_with("range")) {
       const std::vector<std::string> f = Fields(value);
       job.SecondaryMin[std::stoi(key.substr(5))] = f[0];
