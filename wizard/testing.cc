@@ -225,6 +225,11 @@ Snapshot WizardTest::TakeSnapshot() {
   auto paths = [this](QString text) {
     text.replace(QString::fromStdString(folder_.path().string()), "$DIR");
     text.replace(QString::fromStdString(objects_.path().string()), "$OBJ");
+#ifdef _WIN32
+    // Windows joins a folder and a file name with a backslash.
+    text.replace("$DIR\\", "$DIR/");
+    text.replace("$OBJ\\", "$OBJ/");
+#endif
     text.replace(ZUM_VERSION_TEXT, "$VERSION");
     text.replace("\n", "\\n");
     return text.toStdString();
