@@ -91,10 +91,10 @@ Status GenerationRun::WriteAnimationParameters() {
         out_.WriteEmptyLine();
         out_.WriteLine(line);
       }
-    } else if (KeyframeTableKind(line) == 1) {
+    } else if (const int16_t kind = KeyframeTableKind(line); kind == 1) {
       translation_pending = true;
       ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, 1, &translation_tables_[1]));
-    } else if (KeyframeTableKind(line) == 3) {
+    } else if (kind == 3) {
       rotation_pending = true;
       ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, 3, &rotation_tables_[1]));
     } else if (Contains(line, kChunkEnd)) {
@@ -123,11 +123,12 @@ Status GenerationRun::FlushKeyframeTables(bool translation_pending,
       bool seen = false;
       for (;;) {
         ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
-        if (KeyframeTableKind(line) == 1) {
+        const int16_t kind = KeyframeTableKind(line);
+        if (kind == 1) {
           seen = true;
           ZUM_RETURN_IF_ERROR(
               ReadKeyframeTable(in, 1, &translation_tables_[f - 1]));
-        } else if (KeyframeTableKind(line) == 3) {
+        } else if (kind == 3) {
           seen = true;
           ZUM_RETURN_IF_ERROR(
               ReadKeyframeTable(in, 3, &rotation_tables_[f - 1]));
