@@ -129,11 +129,7 @@ Status GenerationRun::WriteMainFile() {
   const std::string include_line = "include " + companion_output_;
 
   LineReader main_input;
-  ZUM_RETURN_IF_ERROR(main_input.Open(job_.InputFile[1]));
-  if (main_input.AtEnd()) {
-    ZUM_RETURN_IF_ERROR(main_input.status());
-    return Status::InFile(main_input.name(), "the file is empty");
-  }
+  ZUM_RETURN_IF_ERROR(main_input.OpenNonEmpty(job_.InputFile[1]));
   ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));
   std::string line;
   while (main_input.Next(&line)) {

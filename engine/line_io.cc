@@ -197,6 +197,15 @@ Status LineReader::Open(const std::string& path) {
   return Status::OK();
 }
 
+Status LineReader::OpenNonEmpty(const std::string& path) {
+  ZUM_RETURN_IF_ERROR(Open(path));
+  if (AtEnd()) {
+    ZUM_RETURN_IF_ERROR(status());
+    return Status::InFile(path, "the file is empty");
+  }
+  return Status::OK();
+}
+
 void LineReader::Close() {
   if (file_ != nullptr) {
     std::fclose(file_);

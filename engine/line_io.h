@@ -54,6 +54,9 @@ class LineReader {
   // FIFO or a device cannot block the reader. On failure returns "PATH:
   // cannot open for reading (reason)".
   Status Open(const std::string& path);
+  // Open(), and then refuses a file without a single byte: "PATH: the file
+  // is empty" (or the read failure that came first).
+  Status OpenNonEmpty(const std::string& path);
   void Close();
   bool is_open() const { return file_ != nullptr; }
 

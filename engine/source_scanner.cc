@@ -18,11 +18,7 @@ std::string TableLabelBase(std::string_view line, bool rotation) {
 Status ScanSourceFile(const std::string& path, SourceScan* scan) {
   *scan = SourceScan();
   LineReader in;
-  ZUM_RETURN_IF_ERROR(in.Open(path));
-  if (in.AtEnd()) {
-    ZUM_RETURN_IF_ERROR(in.status());
-    return Status::InFile(path, "the file is empty");
-  }
+  ZUM_RETURN_IF_ERROR(in.OpenNonEmpty(path));
   // The table is large; one per scan is enough and lives on the heap.
   auto table = std::make_unique<KeyframeTable>();
   int tables = 0;
