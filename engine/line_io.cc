@@ -319,7 +319,6 @@ LineWriter::~LineWriter() {
 }
 
 Status LineWriter::OpenReplacing(const std::string& path) {
-  Abandon();
   Reset(path);
   // A name already taken, by another run or a leftover, is skipped.
   int error = EEXIST;
@@ -373,11 +372,7 @@ void LineWriter::Abandon() {
 }
 
 void LineWriter::Reset(const std::string& path) {
-  if (file_ != nullptr) {
-    std::fclose(file_);
-    file_ = nullptr;
-  }
-  target_.clear();
+  Abandon();
   name_ = path;
   pending_.clear();
   buffer_.clear();
@@ -387,7 +382,6 @@ void LineWriter::Reset(const std::string& path) {
 }
 
 Status LineWriter::Open(const std::string& path) {
-  Abandon();
   Reset(path);
   errno = 0;
   file_ = std::fopen(path.c_str(), "wb");

@@ -152,7 +152,7 @@ class LineWriter {
 
  private:
   void FlushBuffer();
-  // Closes any file and starts afresh on PATH.
+  // Abandons any file and starts afresh on PATH.
   void Reset(const std::string& path);
 
   std::FILE* file_ = nullptr;
