@@ -2,36 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
+#include <vector>
+
+#include "engine/testing.h"
 
 namespace zum {
 namespace {
 
 TEST(SplitCommandLineTest, Cases) {
-  std::ifstream cases(ZUM_COMPILER_TESTDATA "/command_lines.txt");
-  ASSERT_TRUE(cases.is_open());
-  std::string line;
-  int count = 0;
-  for (int number = 1; std::getline(cases, line); ++number) {
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    if (line.empty() || line[0] == '#') {
-      continue;
-    }
-    const size_t arrow = line.find("] => ");
-    ASSERT_NE(arrow, std::string::npos) << "command_lines.txt:" << number;
-    ++count;
+  const std::vector<testing::CaseRow> rows =
+      testing::ReadCaseRows(ZUM_COMPILER_TESTDATA "/command_lines.txt");
+  EXPECT_FALSE(rows.empty());
+  for (const testing::CaseRow& row : rows) {
+    // The line is the text between the outer brackets, blanks included.
+    ASSERT_TRUE(row.input.size() >= 2 && row.input.front() == '[' &&
+                row.input.back() == ']')
+        << "command_lines.txt:" << row.line;
     std::string words;
     for (const std::string& word :
-         SplitCommandLine(line.substr(1, arrow - 1))) {
+         SplitCommandLine(row.input.substr(1, row.input.size() - 2))) {
       words += (words.empty() ? "[" : " [") + word + "]";
     }
-    EXPECT_EQ(words.empty() ? "none" : words, line.substr(arrow + 5))
-        << "command_lines.txt:" << number << ": " << line;
+    EXPECT_EQ(words.empty() ? "none" : words, row.expected)
+        << "command_lines.txt:" << row.line << ": " << row.input;
   }
-  EXPECT_GT(count, 0);
 }
 
 }  // namespace

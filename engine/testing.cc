@@ -1,5 +1,7 @@
 #include "engine/testing.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -83,6 +85,26 @@ CaseSection* TestCase::Find(std::string_view name) {
     }
   }
   return nullptr;
+}
+
+std::vector<CaseRow> ReadCaseRows(const std::string& path) {
+  std::ifstream in(path);
+  EXPECT_TRUE(in.is_open()) << path;
+  std::vector<CaseRow> rows;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    const size_t arrow = line.find(" => ");
+    EXPECT_NE(arrow, std::string::npos) << path << ":" << number;
+    rows.push_back({number, line.substr(0, arrow),
+                    arrow == std::string::npos ? "" : line.substr(arrow + 4)});
+  }
+  return rows;
 }
 
 CaseFile ReadCaseFile(const std::string& path) {

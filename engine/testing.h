@@ -39,6 +39,17 @@ std::string CrLf(const std::vector<std::string>& lines);
 // Splits TEXT at CR LF; a final CR LF does not start another line.
 std::vector<std::string> SplitCrLf(std::string_view text);
 
+// One row of a case table: a line "INPUT => EXPECTED".
+struct CaseRow {
+  int line = 0;  // in the table file
+  std::string input;
+  std::string expected;
+};
+// The rows of the table file PATH; blank lines and lines starting with '#'
+// are skipped. A file that cannot be read, or a row without " => ", fails
+// the test that reads it.
+std::vector<CaseRow> ReadCaseRows(const std::string& path);
+
 // A case file holds test cases as data. Text before the first case is a
 // comment. "=== NAME" starts a case and "--- SECTION" one of its sections;
 // every other line belongs to the section above it, blank lines included

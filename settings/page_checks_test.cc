@@ -40,7 +40,7 @@ class PageCheckTest : public ::testing::Test {
 };
 
 TEST_F(PageCheckTest, Cases) {
-  for (const testing::Case& c : testing::ReadCases("page_check_cases.txt")) {
+  for (const testing::CaseRow& c : testing::ReadCases("page_check_cases.txt")) {
     std::string outcome;
     if (c.input.rfind("message ", 0) == 0) {
       CheckMessage box = CheckCodeMessage(std::stoi(c.input.substr(8)));

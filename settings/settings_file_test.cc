@@ -40,7 +40,8 @@ std::string ChangedLines(const SettingsRecord& record,
 }
 
 TEST_F(SettingsFileTest, Cases) {
-  for (const testing::Case& c : testing::ReadCases("settings_file_cases.txt")) {
+  for (const testing::CaseRow& c :
+       testing::ReadCases("settings_file_cases.txt")) {
     SettingsRecord record;
     Status status = c.input == "missing"
                         ? LoadSettingsFile("zum3.cfg", &record)

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "settings/settings_file.h"
 
 namespace zum::testing {
@@ -33,25 +31,8 @@ std::string CompanionText(int transforms, int animates,
   return CrLf(lines);
 }
 
-std::vector<Case> ReadCases(std::string_view name) {
-  const std::string path = ZUM_SETTINGS_TESTDATA "/" + std::string(name);
-  std::ifstream in(path);
-  EXPECT_TRUE(in.is_open()) << path;
-  std::vector<Case> cases;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    const size_t arrow = line.find(" => ");
-    if (!line.empty() && line[0] != '#') {
-      EXPECT_NE(arrow, std::string::npos) << path << ":" << number;
-      cases.push_back(
-          {number, line.substr(0, arrow),
-           arrow == std::string::npos ? "" : line.substr(arrow + 4)});
-    }
-  }
-  return cases;
+std::vector<CaseRow> ReadCases(std::string_view name) {
+  return ReadCaseRows(ZUM_SETTINGS_TESTDATA "/" + std::string(name));
 }
 
 std::vector<std::string> TypicalSettingsWith(std::string_view edits) {

@@ -22,16 +22,8 @@ std::string CompanionText(int transforms, int animates,
                           std::initializer_list<int> frames,
                           std::string_view label_base = "gate");
 
-// One case of a table kept in settings/testdata: a line "INPUT => EXPECTED".
-struct Case {
-  int line = 0;  // in the table file
-  std::string input;
-  std::string expected;
-};
-
-// The cases of settings/testdata/NAME; blank lines and lines starting with
-// '#' are skipped.
-std::vector<Case> ReadCases(std::string_view name);
+// The rows of the case table settings/testdata/NAME (see ReadCaseRows).
+std::vector<CaseRow> ReadCases(std::string_view name);
 
 // The lines of settings/testdata/typical.cfg (each text line holds a value
 // of its own; the inputs are gate1.asm .. gate50.asm, three of them in use)
