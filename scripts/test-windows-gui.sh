@@ -102,23 +102,13 @@ fi
   fonts-liberation
 ZUM_WINDOWS_QT=$qt ZUM_WINDOWS_TARGETS=wizard_tests "$root/scripts/build-windows.sh"
 
-# A private, quiet wine, as for the Qt-free tests.
-export WINEPREFIX="$build/wineprefix"
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-WINE64=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver64
-[[ -x $WINE64 ]] || WINE64="$(command -v wine64)"
-[[ -x $wineserver ]] || wineserver="$(command -v wineserver)"
-export WINE64
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
+source "$root/scripts/private-wine.sh"
+start_private_wine "$build/wineprefix"
+# Qt asks for the dialog font, MS Shell Dlg, which wine maps to a Tahoma
+# that Qt does not find here; the window would fall back to a serif font.
+# A sans-serif font with Arial's metrics stands in, as on Windows.
 (
   unset DISPLAY WAYLAND_DISPLAY
-  "$WINE64" wineboot --init >/dev/null 2>&1 || true
-  # Qt asks for the dialog font, MS Shell Dlg, which wine maps to a Tahoma
-  # that Qt does not find here; the window would fall back to a serif font.
-  # A sans-serif font with Arial's metrics stands in, as on Windows.
   "$WINE64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS Shell Dlg' /d 'Liberation Sans' /f >/dev/null 2>&1 || true
   "$wineserver" -w

@@ -36,22 +36,10 @@ find "$build" -name '*_tests.exe' -delete
 build_status=0
 cmake --build "$build" -j "$jobs" -- -k 0 || build_status=$?
 
-# A private, quiet wine: its own prefix under the build dir, no debug
-# output, no window, no offer to install Mono or Gecko.
-export WINEPREFIX="$build/wineprefix"
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# The tests run without a display, in a private wine under the build dir.
 unset DISPLAY WAYLAND_DISPLAY
-export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
-wine64=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver64
-[[ -x $wine64 ]] || wine64="$(command -v wine64)"
-[[ -x $wineserver ]] || wineserver="$(command -v wineserver)"
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
-
-"$wine64" wineboot --init >/dev/null 2>&1 || true
-"$wineserver" -w
+source "$root/scripts/private-wine.sh"
+start_private_wine "$build/wineprefix"
 
 # Each test binary is one CTest test, run through wine (see the toolchain).
 test_status=0
