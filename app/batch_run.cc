@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <csignal>
+#include <memory>
+#include <vector>
 
 #include "engine/asm_lines.h"
 #include "engine/generation_run.h"
@@ -111,10 +113,13 @@ bool PassPageChecks(const JobSettings& job, std::ostream& err) {
 // Refuses outputs that would overwrite the settings file being run.
 bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
                         std::ostream& err) {
+  std::vector<const std::string*> outputs = {&job.OutputFile};
   std::string companion;
-  std::string ignored;
-  IncludedFileName(job.OutputFile, &companion, &ignored);
-  const std::string* outputs[] = {&job.OutputFile, &companion};
+  // A name too short for a companion is the run's to refuse.
+  std::string no_companion;
+  if (IncludedFileName(job.OutputFile, &companion, &no_companion)) {
+    outputs.push_back(&companion);
+  }
   for (const std::string* output : outputs) {
     // A name with a NUL character is the run's to refuse.
     if (!output->empty() && output->find('\0') == std::string::npos &&
@@ -201,7 +206,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   if (show_progress) {
     report = [&progress](double share) { progress.Add(share); };
   }
-  status = RunGeneration(job, report);
+  auto run = std::make_unique<GenerationRun>(job, report);
+  status = run->RunGeneration();
   if (show_progress) {
     progress.Finish(status.ok());
   }
@@ -210,10 +216,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
     return kBatchRunFailed;
   }
   if (!parsed.quiet) {
-    std::string companion;
-    std::string ignored;
-    IncludedFileName(job.OutputFile, &companion, &ignored);
-    out << "Wrote " << job.OutputFile << " and " << companion << '\n';
+    out << "Wrote " << job.OutputFile << " and " << run->companion_output()
+        << '\n';
   }
   return kBatchSucceeded;
 }

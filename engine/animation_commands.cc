@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "engine/asm_lines.h"
-#include "engine/generation_run.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
 #include "engine/status.h"
@@ -51,9 +50,10 @@ void Emit(LineWriter& out, const Pieces&... pieces) {
   out.EndLine();
 }
 
-// One input command as collected from its lines. Only the flags are cleared
-// after the command is written; the numbers and tails stay until a later
-// line overwrites them.
+// One input command as collected from its lines: T its transform's first
+// argument, K its matrix, P its part. Only the flags are cleared after the
+// command is written; the numbers and tails stay until a later line
+// overwrites them.
 struct Command {
   bool transform = false;
   bool interpolation = false;
@@ -70,19 +70,11 @@ struct Command {
   }
 };
 
-struct ChunkShape {
-  int16_t animations;       // N
-  int16_t variants;         // M
-  int16_t commands;         // C
-  int16_t frames;           // F
-  const std::string& base;  // B
-};
-
 // The tick-driven interpolation into the part's local variable area, and the
 // correction of the low word for frames beyond 256 and 512.
-void WriteTickBlock(LineWriter& out, const ChunkShape& shape,
+void WriteTickBlock(LineWriter& out, const RunShape& shape,
                     std::string_view part, std::string_view x) {
-  const std::string& b = shape.base;
+  const std::string& b = shape.label_base;
   out.WriteEmptyLine();
   Emit(out, "LOCAL_BASE_32 ", b, "_local_varbase_", part);
   out.WriteLine("BGL_INTERPOLATE VAR_BASE_GLOBAL,BGL_TICK18,\\");
@@ -118,11 +110,11 @@ void WriteTickBlock(LineWriter& out, const ChunkShape& shape,
 
 // The keyframe animation of copy (ANIMATION, VARIANT) reading its own table
 // variant; TAG is "_trans_" or "_quat_".
-void WriteAnimateBlock(LineWriter& out, const ChunkShape& shape,
+void WriteAnimateBlock(LineWriter& out, const RunShape& shape,
                        std::string_view tag, std::string_view part,
                        std::string_view animation, std::string_view suffix,
                        std::string_view tail, std::string_view x) {
-  const std::string& b = shape.base;
+  const std::string& b = shape.label_base;
   out.WriteEmptyLine();
   Emit(out, "LOCAL_BASE_32 ", b, "_local_varbase_", part);
   Emit(out, "BGL_ANIMATE_INDIRECT VAR_BASE_LOCAL,2h,VAR_BASE_LOCAL,(offset ", b,
@@ -133,7 +125,7 @@ void WriteAnimateBlock(LineWriter& out, const ChunkShape& shape,
 
 // Writes every copy of COMMAND, grouped by animation, then variant. Returns
 // false with *err filled when a matrix number leaves the 16-bit range.
-bool WriteCommandCopies(LineWriter& out, const ChunkShape& shape,
+bool WriteCommandCopies(LineWriter& out, const RunShape& shape,
                         const Command& command, std::string* err) {
   const std::string part = IntText(command.part);
   const std::string first = IntText(command.first);
@@ -141,16 +133,7 @@ bool WriteCommandCopies(LineWriter& out, const ChunkShape& shape,
     const std::string animation = IntText(i);
     for (int j = 1; j <= shape.variants; ++j) {
       int16_t number = 0;
-      if (!CopyNumber(i, j, shape.variants, shape.commands, command.matrix,
-                      &number)) {
-        const long wide =
-            (static_cast<long>(i - 1) * shape.variants + (j - 1)) *
-                shape.commands +
-            command.matrix;
-        *err = "matrix " + IntText(command.matrix) + " in animation " +
-               IntText(i) + ", variant " + IntText(j) + " would be number " +
-               IntText(wide) + "; matrix numbers end at 32767 (too many " +
-               "animations, variants or commands)";
+      if (!CopyNumber(shape, i, j, command.matrix, &number, err)) {
         return false;
       }
       const std::string x = IntText(number);
@@ -179,16 +162,6 @@ bool WriteCommandCopies(LineWriter& out, const ChunkShape& shape,
 }
 
 }  // namespace
-
-bool CopyNumber(int animation, int variant, int variants, int commands, int k,
-                int16_t* number) {
-  int16_t copies_before = 0;
-  int16_t copy = 0;
-  int16_t base = 0;
-  return Mul16(animation - 1, variants, &copies_before) &&
-         Add16(copies_before, variant - 1, &copy) &&
-         Mul16(copy, commands, &base) && Add16(base, k, number);
-}
 
 bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
                         std::string* err) {
@@ -266,24 +239,16 @@ bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
   return true;
 }
 
-Status GenerationRun::WriteAnimationCommands() {
-  LineReader& in = Main();
-  int16_t commands = 0;
-  if (!Add16(scan_[1].TransformCount, scan_[1].AnimateCount, &commands)) {
-    return in.ErrorHere("the companion file has " +
-                        IntText(scan_[1].TransformCount) + " transform and " +
-                        IntText(scan_[1].AnimateCount) +
-                        " animate commands; expected at most 32767 together");
-  }
-  const ChunkShape shape{animation_count_,
-                         static_cast<int16_t>(job_.TriggerEnabled ? 4 : 2),
-                         commands, frame_count_, label_base_};
-  const int16_t animate_count = scan_[1].AnimateCount;
+Status WriteAnimationCommands(ChunkIo& io, const RunShape& shape,
+                              PartOneFacts* part_one) {
+  LineReader& in = io.InputOf(1);
+  LineWriter& out = io.out();
+  ZUM_RETURN_IF_ERROR(CheckCommandCount(shape, in));
 
   std::string line;
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
-  out_.WriteLine(line);
-  out_.WriteEmptyLine();
+  out.WriteLine(line);
+  out.WriteEmptyLine();
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
 
   Command command;
@@ -297,8 +262,8 @@ Status GenerationRun::WriteAnimationCommands() {
     } else if (Contains(line, "BGL_INTERPOLATE")) {
       command.interpolation = true;
     } else if (Contains(line, "BGL_ANIMATE_INDIRECT")) {
-      if (animate_count > 0) {
-        AddProgress(20.0 / animate_count);
+      if (shape.animates > 0) {
+        io.AddProgress(kStageProgress / shape.animates);
       }
       AnimateArgs args;
       if (!ParseAnimateLine(line, &args, &err)) {
@@ -315,16 +280,16 @@ Status GenerationRun::WriteAnimationCommands() {
       }
     } else if (Contains(line, "_end_")) {
       if (command.interpolation && !command.transform && command.part == 1) {
-        has_tick_block_part1_ = true;
+        part_one->tick_block = true;
       }
-      if (!WriteCommandCopies(out_, shape, command, &err)) {
+      if (!WriteCommandCopies(out, shape, command, &err)) {
         return in.ErrorHere(err);
       }
       command.ClearFlags();
     }
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
   }
-  out_.WriteLine(line);
+  out.WriteLine(line);
   return Status::OK();
 }
 

@@ -5,17 +5,21 @@
 #include <string>
 #include <string_view>
 
-// Line parsers and numbering of the animation commands chunk. Positions in
-// the comments are 1-based; to trim is to remove blanks (spaces) only.
+#include "engine/chunk_io.h"
+#include "engine/run_shape.h"
+#include "engine/status.h"
+
+// The animation commands chunk and its line parsers. Positions in the
+// comments are 1-based; to trim is to remove blanks (spaces) only.
 namespace zum {
 
-// The copy numbering shared by the animation commands, the scene graph and
-// the drawing code: copy (ANIMATION, VARIANT) of item K, with VARIANTS
-// variants per animation and COMMANDS items per copy, is numbered
-// ((ANIMATION - 1) x VARIANTS + (VARIANT - 1)) x COMMANDS + K. Returns false
-// when any step leaves the 16-bit range.
-bool CopyNumber(int animation, int variant, int variants, int commands, int k,
-                int16_t* number);
+// The animation commands chunk: writes every command of animation 1's
+// companion input once per copy (see CopyNumber), renumbered, with the tick
+// block that drives each interpolated keyframe animation from the 18 Hz tick
+// counter. Sets part_one->tick_block when part 1 gets a tick block. Errors
+// name the line to blame.
+Status WriteAnimationCommands(ChunkIo& io, const RunShape& shape,
+                              PartOneFacts* part_one);
 
 // The arguments of a BGL_TRANSFORM_INDIRECT line: on the trimmed line, the
 // text from its first blank up to its first comma is the first argument, the

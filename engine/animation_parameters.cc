@@ -1,9 +1,9 @@
 #include "engine/animation_parameters.h"
 
+#include <optional>
 #include <string>
 
 #include "engine/asm_lines.h"
-#include "engine/generation_run.h"
 #include "engine/keyframe_writer.h"
 #include "engine/number_rules.h"
 
@@ -38,123 +38,146 @@ bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err) {
   return true;
 }
 
-Status GenerationRun::SeekAnimationParameters(int file) {
+namespace {
+
+// Which keyframe tables the current part has.
+struct PendingTables {
+  bool translation = false;
+  bool rotation = false;
+
+  bool any() const { return translation || rotation; }
+};
+
+// Reads IN up to and including the chunk's tag line.
+Status SeekAnimationParameters(LineReader& in) {
   std::string line;
   do {
-    ZUM_RETURN_IF_ERROR(Input(file).ReadLine(
+    ZUM_RETURN_IF_ERROR(in.ReadLine(
         &line, "the animation parameters chunk tag 'A','N','I','P'"));
   } while (!Contains(line, kChunkTag));
   return Status::OK();
 }
 
-Status GenerationRun::WriteAnimationParameters() {
-  LineReader& in = Main();
+// Reads the tables of the next part from IN, the companion input of an
+// animation other than 1: from the line after the part's label line to the
+// next part's label line after at least one table.
+Status ReadNextPartTables(LineReader& in, KeyframeTable* translation,
+                          KeyframeTable* rotation) {
+  std::string line;
+  constexpr const char* kExpected = "a line of the next animated part";
+  ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
+  bool seen = false;
+  for (;;) {
+    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
+    const std::optional<KeyframeKind> kind = KeyframeTableKind(line);
+    if (kind == KeyframeKind::kTranslation) {
+      seen = true;
+      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, translation));
+    } else if (kind == KeyframeKind::kRotation) {
+      seen = true;
+      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, rotation));
+    } else if (seen && Contains(line, "_tick18_")) {
+      return Status::OK();
+    }
+  }
+}
+
+// Writes the PENDING tables of PART for every animation, reading those of
+// animations 2..N first.
+Status FlushKeyframeTables(ChunkIo& io, const RunShape& shape,
+                           AnimationTables* tables, PendingTables pending,
+                           int16_t part) {
+  if (pending.any()) {
+    for (int a = 2; a <= shape.animations; ++a) {
+      ZUM_RETURN_IF_ERROR(ReadNextPartTables(
+          io.InputOf(a), &tables->translation[a], &tables->rotation[a]));
+    }
+  }
+  for (int a = 1; a <= shape.animations; ++a) {
+    const KeyframeTable& translation = tables->translation[a];
+    const KeyframeTable& rotation = tables->rotation[a];
+    const char* missing = nullptr;
+    if (pending.translation && translation.RowCount < 1) {
+      missing = "translation";
+    } else if (pending.rotation && rotation.RowCount < 1) {
+      missing = "rotation";
+    }
+    if (missing != nullptr) {
+      return io.InputOf(a).ErrorHere(
+          "animation " + IntText(a) + " has no " + missing +
+          " keyframe table for part " + IntText(part) +
+          " (nor one of an earlier part to reuse), but animation 1 has one");
+    }
+    WriteKeyframeTableSet(io.out(),
+                          {shape.label_base, part, a,
+                           pending.translation ? &translation : nullptr,
+                           pending.rotation ? &rotation : nullptr});
+  }
+  return Status::OK();
+}
+
+}  // namespace
+
+Status WriteAnimationParameters(ChunkIo& io, const RunShape& shape,
+                                AnimationTables* tables,
+                                PartOneFacts* part_one) {
+  LineReader& in = io.InputOf(1);
+  LineWriter& out = io.out();
   std::string line;
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "the animation parameters chunk"));
-  out_.WriteLine(line);
+  out.WriteLine(line);
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "the animation parameters chunk"));
 
-  const int last_file = animation_count_ + 1;
-  if (job_.SecondaryEnabled) {
-    for (int f = 3; f <= last_file; ++f) {
-      ZUM_RETURN_IF_ERROR(SeekAnimationParameters(f));
-    }
+  for (int a = 2; a <= shape.animations; ++a) {
+    ZUM_RETURN_IF_ERROR(SeekAnimationParameters(io.InputOf(a)));
   }
   constexpr const char* kExpected =
       "the end of the animation parameters chunk (animation_parameters_riff_"
       "end)";
   int16_t part = 0;
-  bool translation_pending = false;
-  bool rotation_pending = false;
+  PendingTables pending;
   for (;;) {
     if (Contains(line, "_mod_1")) {
       if (Contains(line, "label")) {
-        if (translation_pending || rotation_pending) {
+        if (pending.any()) {
           ZUM_RETURN_IF_ERROR(
-              FlushKeyframeTables(translation_pending, rotation_pending, part));
-          translation_pending = false;
-          rotation_pending = false;
+              FlushKeyframeTables(io, shape, tables, pending, part));
+          pending = PendingTables();
         }
         std::string err;
         if (!PartNumberOfLabel(&line, &part, &err)) {
           return in.ErrorHere(err);
         }
         if (part == 1) {
-          has_local_area_part1_ = true;
+          part_one->local_area = true;
         }
-        out_.WriteEmptyLine();
-        out_.WriteLine(label_base_ + "_local_varbase_" + IntText(part) +
-                       " label word");
+        out.WriteEmptyLine();
+        out.WriteLine(shape.label_base + "_local_varbase_" + IntText(part) +
+                      " label word");
         for (int i = 0; i < 5; ++i) {
-          out_.WriteLine("dw 0");
+          out.WriteLine("dw 0");
         }
-        out_.WriteEmptyLine();
-        out_.WriteLine(line);
+        out.WriteEmptyLine();
+        out.WriteLine(line);
       }
-    } else if (const int16_t kind = KeyframeTableKind(line); kind == 1) {
-      translation_pending = true;
-      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, 1, &translation_tables_[1]));
-    } else if (kind == 3) {
-      rotation_pending = true;
-      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, 3, &rotation_tables_[1]));
+    } else if (const std::optional<KeyframeKind> kind = KeyframeTableKind(line);
+               kind == KeyframeKind::kTranslation) {
+      pending.translation = true;
+      ZUM_RETURN_IF_ERROR(
+          ReadKeyframeTable(in, *kind, &tables->translation[1]));
+    } else if (kind == KeyframeKind::kRotation) {
+      pending.rotation = true;
+      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, &tables->rotation[1]));
     } else if (Contains(line, kChunkEnd)) {
       break;
     } else {
-      out_.WriteLine(line);
+      out.WriteLine(line);
     }
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
   }
-  ZUM_RETURN_IF_ERROR(
-      FlushKeyframeTables(translation_pending, rotation_pending, part));
-  out_.WriteLine(line);
-  AddProgress(20);
-  return Status::OK();
-}
-
-Status GenerationRun::FlushKeyframeTables(bool translation_pending,
-                                          bool rotation_pending, int16_t part) {
-  const int animations = job_.SecondaryEnabled ? animation_count_ : 1;
-  if (job_.SecondaryEnabled && (translation_pending || rotation_pending)) {
-    for (int f = 3; f <= animation_count_ + 1; ++f) {
-      LineReader& in = Input(f);
-      std::string line;
-      constexpr const char* kExpected = "a line of the next animated part";
-      ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
-      bool seen = false;
-      for (;;) {
-        ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
-        const int16_t kind = KeyframeTableKind(line);
-        if (kind == 1) {
-          seen = true;
-          ZUM_RETURN_IF_ERROR(
-              ReadKeyframeTable(in, 1, &translation_tables_[f - 1]));
-        } else if (kind == 3) {
-          seen = true;
-          ZUM_RETURN_IF_ERROR(
-              ReadKeyframeTable(in, 3, &rotation_tables_[f - 1]));
-        } else if (seen && Contains(line, "_tick18_")) {
-          break;
-        }
-      }
-    }
-  }
-  for (int a = 1; a <= animations; ++a) {
-    const char* missing = nullptr;
-    if (translation_pending && translation_tables_[a].RowCount < 1) {
-      missing = "translation";
-    } else if (rotation_pending && rotation_tables_[a].RowCount < 1) {
-      missing = "rotation";
-    }
-    if (missing != nullptr) {
-      return Input(a + 1).ErrorHere(
-          "animation " + IntText(a) + " has no " + missing +
-          " keyframe table for part " + IntText(part) +
-          " (nor one of an earlier part to reuse), but animation 1 has one");
-    }
-    WriteKeyframeTableSet(out_, a, translation_tables_[a], translation_pending,
-                          rotation_tables_[a], rotation_pending, label_base_,
-                          part);
-  }
+  ZUM_RETURN_IF_ERROR(FlushKeyframeTables(io, shape, tables, pending, part));
+  out.WriteLine(line);
+  io.AddProgress(kStageProgress);
   return Status::OK();
 }
 

@@ -3,6 +3,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "engine/chunk_io.h"
+#include "engine/job.h"
+#include "engine/run_shape.h"
+#include "engine/status.h"
 
 namespace zum {
 
@@ -11,6 +17,27 @@ namespace zum {
 // "gate_12_tick18_mod_1 label word" gives 12. Returns false with *err
 // filled when the line has no such number.
 bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err);
+
+// The current part's keyframe tables of animations 1..N (see RunShape), on
+// the heap (20 KB each). A table stays until a later one of its animation
+// and kind replaces it, so a part without tables of its own in animations
+// 2..N reuses an earlier part's.
+struct AnimationTables {
+  explicit AnimationTables(int animations)
+      : translation(animations + 1), rotation(animations + 1) {}
+  std::vector<KeyframeTable> translation;
+  std::vector<KeyframeTable> rotation;
+};
+
+// The animation parameters chunk: gives every part its local variable area
+// B + "_local_varbase_" + part and replaces each part's keyframe tables by
+// their four variants in every animation, the tables of animations 2..N
+// read part by part from their own companion inputs. Sets
+// part_one->local_area when part 1 gets its area. Errors name the file and
+// line to blame.
+Status WriteAnimationParameters(ChunkIo& io, const RunShape& shape,
+                                AnimationTables* tables,
+                                PartOneFacts* part_one);
 
 }  // namespace zum
 

@@ -101,18 +101,21 @@ bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err) {
   return true;
 }
 
-int16_t KeyframeTableKind(std::string_view line) {
+std::optional<KeyframeKind> KeyframeTableKind(std::string_view line) {
   if (!Contains(line, "label") || Contains(line, "_mod_1")) {
-    return 0;
+    return std::nullopt;
   }
   if (Contains(line, "_quat_")) {
-    return 3;
+    return KeyframeKind::kRotation;
   }
-  return Contains(line, "_trans_") ? 1 : 0;
+  if (Contains(line, "_trans_")) {
+    return KeyframeKind::kTranslation;
+  }
+  return std::nullopt;
 }
 
-Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
-                         TableRead read) {
+Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
+                         KeyframeTable* table, TableRead read) {
   table->Kind = kind;
   std::string line;
   for (int i = 1; i <= 3; ++i) {
@@ -142,7 +145,9 @@ Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
   std::array<float, kMaxKeyframeRows + 1>* columns[] = {
       &table->Key, &table->Value1, &table->Value2, &table->Value3,
       &table->Value4};
-  const int numbers = read == TableRead::kLastKey ? 1 : (kind == 3 ? 5 : 4);
+  const int numbers = read == TableRead::kLastKey       ? 1
+                      : kind == KeyframeKind::kRotation ? 5
+                                                        : 4;
   for (int r = 1; r <= rows; ++r) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
     if (read == TableRead::kLastKey && r < rows) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,12 +61,11 @@ bool IncludedFileName(std::string_view name, std::string* companion,
 // Returns false with *err filled when the line has more than 10 tokens.
 bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err);
 
-// Whether LINE starts a keyframe table: 3 for a rotation table's label line
-// (it holds "_quat_" and "label"), 1 for a translation table's ("_trans_"
-// and "label", no "_quat_"), 0 for any other line, a part label with
-// "_mod_1" included.
-// The scan and the run both go by it, so they agree on every table.
-int16_t KeyframeTableKind(std::string_view line);
+// Whether LINE starts a keyframe table: a rotation table's label line holds
+// "_quat_" and "label", a translation table's "_trans_" and "label" (no
+// "_quat_"); any other line, a part label with "_mod_1" included, gives no
+// kind. The scan and the run both go by it, so they agree on every table.
+std::optional<KeyframeKind> KeyframeTableKind(std::string_view line);
 
 enum class TableRead {
   kAllRows,  // every number of every row
@@ -74,13 +74,14 @@ enum class TableRead {
 
 // Reads the keyframe table whose label line IN has just returned: three
 // header lines, the row count line ("dw" and the count) and the rows
-// ("real4" and four numbers, five for KIND 3). Errors name the file and
-// line: a missing or non-integer row count, a count below 1 or above 1025,
+// ("real4" and four numbers, five for a rotation table). Errors name the file
+// and line: a missing or non-integer row count, a count below 1 or above 1025,
 // a value beyond the float range, a key whose distance from the last key
 // (the reverse table's key) is beyond it, too many tokens, a read failure,
 // the end of the file; with kLastKey only in the lines that are read as
 // numbers.
-Status ReadKeyframeTable(LineReader& in, int16_t kind, KeyframeTable* table,
+Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
+                         KeyframeTable* table,
                          TableRead read = TableRead::kAllRows);
 
 }  // namespace zum

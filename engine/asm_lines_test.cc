@@ -80,11 +80,11 @@ TEST(IncludedFileNameTest, ReplacesTheLastFourCharacters) {
   EXPECT_FALSE(IncludedFileName("abc", &name, &err));
 }
 
-// Reads the table after the label line of LINES; a rotation table (kind 3)
-// when the label says "_quat_". The errors are in the case files.
+// Reads the table of KIND after the label line of LINES. The errors are in
+// the case files.
 class ReadKeyframeTableTest : public ::testing::Test {
  protected:
-  void Read(const std::vector<std::string>& lines, int16_t kind,
+  void Read(const std::vector<std::string>& lines, KeyframeKind kind,
             TableRead read = TableRead::kAllRows) {
     testing::WriteFile(dir_.File("t_0.asm"), testing::CrLf(lines));
     ASSERT_TRUE(in_.Open(dir_.File("t_0.asm")).ok());
@@ -101,8 +101,8 @@ class ReadKeyframeTableTest : public ::testing::Test {
 TEST_F(ReadKeyframeTableTest, TranslationRowsReadFourNumbers) {
   Read({"door_trans_1 label word", "h", "h", "h", "   dw    2",
         "   real4 0.0, 1.5, -2, 3e1, 99", "   real4 10.0, x, 2"},
-       1);
-  EXPECT_EQ(table_->Kind, 1);
+       KeyframeKind::kTranslation);
+  EXPECT_EQ(table_->Kind, KeyframeKind::kTranslation);
   EXPECT_EQ(table_->RowCount, 2);
   EXPECT_EQ(table_->Value1[1], 1.5f);
   EXPECT_EQ(table_->Value3[1], 30.0f);
@@ -115,8 +115,8 @@ TEST_F(ReadKeyframeTableTest, TranslationRowsReadFourNumbers) {
 TEST_F(ReadKeyframeTableTest, RotationRowsReadFiveNumbers) {
   Read({"door_quat_1 label word", "h", "h", "h", "dw 1",
         "real4 5, 0.1, 0.2, 0.3, 0.9"},
-       3);
-  EXPECT_EQ(table_->Kind, 3);
+       KeyframeKind::kRotation);
+  EXPECT_EQ(table_->Kind, KeyframeKind::kRotation);
   EXPECT_EQ(table_->Value4[1], 0.9f);
 }
 
@@ -124,7 +124,7 @@ TEST_F(ReadKeyframeTableTest, LastKeyOnlyReadsEveryLineButOneNumber) {
   // The huge number of the first row is not read.
   Read({"door_trans_1 label word", "h", "h", "h", "dw 3", "real4 1, 1e39",
         "real4 2, 2", "real4 17.5, 3", "after"},
-       1, TableRead::kLastKey);
+       KeyframeKind::kTranslation, TableRead::kLastKey);
   EXPECT_EQ(table_->RowCount, 3);
   EXPECT_EQ(table_->Key[3], 17.5f);
   std::string next;

@@ -1,25 +1,20 @@
-// The drawing code chunk: every matrix selection of an animated part becomes
-// a selection block that gates the part on the animation condition and the
-// additional condition (when they apply to the animation), picks the
-// animation whose secondary range holds and the variant that the trigger
-// state word selects, and sets that copy's matrix. Copy (i, j) of matrix m is
-// matrix ((i - 1) * M + (j - 1)) * C + m, the numbering of the animation
-// commands chunk.
+#include "engine/bgl_code.h"
 
 #include <map>
 #include <string>
 #include <string_view>
 
-#include "engine/animation_commands.h"
 #include "engine/asm_lines.h"
 #include "engine/condition_lines.h"
-#include "engine/generation_run.h"
 #include "engine/number_rules.h"
+#include "engine/trigger_state_machine.h"
 
 namespace zum {
 namespace {
 
 constexpr std::string_view kSetMatrix = "BGL_SET_MATRIX_INDIRECT";
+// The matrix number follows this word and the one character after it.
+constexpr std::string_view kIndirect = "INDIRECT";
 
 // Range of the trigger state word (local word 6) that draws variant j:
 // hold start (states 0, 1), forward (2), reverse (5), hold end (3, 4).
@@ -27,14 +22,11 @@ constexpr int kStateLow[5] = {0, 0, 2, 5, 3};
 constexpr int kStateHigh[5] = {0, 1, 2, 5, 4};
 
 // What every selection block of one run shares.
-struct BlockShape {
-  const JobSettings* job;
-  std::string label_base;  // B
-  int variants;            // M
-  int first_variant;       // j0
-  int last_variant;        // j1
-  int animations;          // N
-  int matrices;            // C
+struct BlockContext {
+  const JobSettings& job;
+  const RunShape& shape;
+  // Whether the blocks test the gating conditions themselves; otherwise the
+  // trigger state machine does.
   bool gate_in_wrapper;
 };
 
@@ -43,9 +35,9 @@ struct BlockShape {
 Status ReadMatrixNumber(const LineReader& in, std::string_view line,
                         int16_t* m) {
   const std::string_view trimmed = TrimBlanks(line);
-  const size_t at = trimmed.find("INDIRECT");
+  const size_t start = trimmed.find(kIndirect) + kIndirect.size() + 1;
   const std::string_view text =
-      at + 9 <= trimmed.size() ? trimmed.substr(at + 9) : std::string_view();
+      start <= trimmed.size() ? trimmed.substr(start) : std::string_view();
   std::string err;
   if (ToInt16(text, m, &err)) {
     return Status::OK();
@@ -60,31 +52,16 @@ Status ReadMatrixNumber(const LineReader& in, std::string_view line,
                       "'");
 }
 
-// X(i, j) = ((i - 1) * M + (j - 1)) * C + m in checked 16-bit arithmetic.
-Status CopyMatrixNumber(const LineReader& in, const BlockShape& shape,
-                        int16_t m, int i, int j, int16_t* x) {
-  if (CopyNumber(i, j, shape.variants, shape.matrices, m, x)) {
-    return Status::OK();
-  }
-  const long exact =
-      (static_cast<long>(i - 1) * shape.variants + (j - 1)) * shape.matrices +
-      m;
-  return in.ErrorHere("matrix " + IntText(m) + " of animation " + IntText(i) +
-                      ", variant " + IntText(j) + " would be matrix " +
-                      IntText(exact) +
-                      ", outside the matrix numbers -32768..32767; the model "
-                      "has too many animated parts or animations");
-}
-
 // Writes the selection block that replaces the matrix selection of M.
 Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
-                           const BlockShape& shape, int16_t m) {
-  const JobSettings& job = *shape.job;
+                           const BlockContext& block, int16_t m) {
+  const JobSettings& job = block.job;
+  const RunShape& shape = block.shape;
   const std::string prefix = shape.label_base + "_" + IntText(m);
   const std::string fail = prefix + "_fail";
 
   out.WriteLine("LOCAL_BASE_32 " + shape.label_base + "_local_varbase_1");
-  if (shape.gate_in_wrapper) {
+  if (block.gate_in_wrapper) {
     if (job.AnimationConditionEnabled) {
       const Status status =
           WriteConditionTest(out, fail, job.AnimationCondition,
@@ -118,7 +95,10 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
     }
     for (int j = shape.first_variant; j <= shape.last_variant; ++j) {
       int16_t x;
-      ZUM_RETURN_IF_ERROR(CopyMatrixNumber(in, shape, m, i, j, &x));
+      std::string err;
+      if (!CopyNumber(shape, i, j, m, &x, &err)) {
+        return in.ErrorHere(err);
+      }
       const std::string variant_label = animation_label + "_" + IntText(j);
       if (trigger) {
         out.WriteLine("IFIN1 " + variant_label + ", 6, " +
@@ -137,7 +117,7 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
 
   // Drawn when a gating test fails or no secondary range holds: the first
   // copy's matrix.
-  if ((shape.gate_in_wrapper &&
+  if ((block.gate_in_wrapper &&
        (job.AnimationConditionEnabled || job.AdditionalConditionEnabled)) ||
       job.SecondaryEnabled) {
     out.WriteLine(fail + " label word");
@@ -150,28 +130,19 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
 
 }  // namespace
 
-Status GenerationRun::WriteBglCode() {
-  LineReader& in = Main();
+Status WriteBglCode(ChunkIo& io, const JobSettings& job, const RunShape& shape,
+                    const PartOneFacts& part_one) {
+  LineReader& in = io.InputOf(1);
+  LineWriter& out = io.out();
   constexpr std::string_view kEndExpected =
       "a line containing \"bgl_riff_end\" (the end of the drawing code chunk)";
-
-  BlockShape shape;
-  shape.job = &job_;
-  shape.label_base = label_base_;
-  shape.variants = job_.TriggerEnabled ? 4 : 2;
-  shape.first_variant = job_.TriggerEnabled ? 1 : 2;
-  shape.last_variant = job_.TriggerEnabled ? 4 : 2;
-  shape.animations = animation_count_;
-  shape.gate_in_wrapper =
-      !job_.TriggerEnabled || job_.AdditionalAppliesTo == AppliesTo::kAnimation;
-  int16_t matrices = 0;
-  const bool matrices_fit =
-      Add16(scan_[1].TransformCount, scan_[1].AnimateCount, &matrices);
-  shape.matrices = matrices;
+  const BlockContext block{
+      job, shape,
+      !job.TriggerEnabled || job.AdditionalAppliesTo == AppliesTo::kAnimation};
 
   std::string line;
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "the size line of the drawing code"));
-  out_.WriteLine(line);
+  out.WriteLine(line);
 
   // Where each matrix was selected, and where the state machine was
   // written: the labels of both may appear only once in the output.
@@ -181,7 +152,7 @@ Status GenerationRun::WriteBglCode() {
   for (;;) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
     if (Contains(line, "bgl_riff_end")) {
-      if (job_.TriggerEnabled && state_machine_at == 0) {
+      if (job.TriggerEnabled && state_machine_at == 0) {
         return in.ErrorHere(
             "the drawing code chunk ends here without a model label line "
             "(MasterScale_1 label or RotateAroundX_1 label), so the trigger "
@@ -189,14 +160,14 @@ Status GenerationRun::WriteBglCode() {
             "never start the animation. Add the label line, or disable the "
             "trigger");
       }
-      out_.WriteLine(line);
+      out.WriteLine(line);
       return Status::OK();
     }
     if (Contains(line, "RotateAroundX_1 label") ||
         Contains(line, "MasterScale_1 label")) {
-      out_.WriteLine(line);
-      out_.WriteEmptyLine();
-      if (!job_.TriggerEnabled) {
+      out.WriteLine(line);
+      out.WriteEmptyLine();
+      if (!job.TriggerEnabled) {
         continue;
       }
       if (state_machine_at != 0) {
@@ -208,7 +179,7 @@ Status GenerationRun::WriteBglCode() {
             "model. Keep one label line (MasterScale_1 or RotateAroundX_1) "
             "in the drawing code");
       }
-      if (!has_tick_block_part1_) {
+      if (!part_one.tick_block) {
         return in.ErrorHere(
             "the trigger needs the frame number of part 1, but the animation "
             "commands chunk has no interpolated keyframe animation "
@@ -218,43 +189,37 @@ Status GenerationRun::WriteBglCode() {
             "interpolated animated part 1, or disable the trigger");
       }
       state_machine_at = in.line_number();
-      ZUM_RETURN_IF_ERROR(WriteTriggerStateMachine());
-      out_.WriteEmptyLine();
+      ZUM_RETURN_IF_ERROR(WriteTriggerStateMachine(out, in, job, shape));
+      out.WriteEmptyLine();
       continue;
     }
     if (!Contains(line, kSetMatrix)) {
-      out_.WriteLine(line);
+      out.WriteLine(line);
       continue;
     }
 
-    if (!matrices_fit) {
-      return in.ErrorHere(
-          "the companion file has " +
-          IntText(long{scan_[1].TransformCount} + scan_[1].AnimateCount) +
-          " BGL_TRANSFORM_INDIRECT and BGL_ANIMATE_INDIRECT commands; "
-          "more than 32767 animated parts cannot be numbered");
-    }
-    if (matrices == 0) {
+    ZUM_RETURN_IF_ERROR(CheckCommandCount(shape, in));
+    if (shape.commands == 0) {
       return in.ErrorHere(
           "the drawing code selects a matrix here, but the companion file "
           "has no BGL_TRANSFORM_INDIRECT or BGL_ANIMATE_INDIRECT command, so "
           "there is no animated part whose matrix copies could be selected");
     }
-    if (job_.SecondaryEnabled && animation_count_ > kMaxAnimations) {
+    if (job.SecondaryEnabled && shape.animations > kMaxAnimations) {
       return in.ErrorHere("the secondary condition names " +
-                          IntText(animation_count_) +
+                          IntText(shape.animations) +
                           " animations, but ranges exist for at most " +
                           IntText(kMaxAnimations));
     }
-    AddProgress(20.0 / matrices);
+    io.AddProgress(kStageProgress / shape.commands);
     int16_t m;
     ZUM_RETURN_IF_ERROR(ReadMatrixNumber(in, line, &m));
-    if (!has_local_area_part1_) {
+    if (!part_one.local_area) {
       return in.ErrorHere(
           "the drawing code selects a matrix here, but the animation "
           "parameters chunk has no part numbered 1, so there is no local "
           "variable area " +
-          label_base_ +
+          shape.label_base +
           "_local_varbase_1, which every matrix selection block refers to, "
           "and the model would not compile. Number the model's first "
           "animated part 1");
@@ -268,7 +233,7 @@ Status GenerationRun::WriteBglCode() {
           "number and would be written twice, which the compiler rejects. "
           "Each animated part's matrix may be set only once");
     }
-    ZUM_RETURN_IF_ERROR(WriteSelectionBlock(out_, in, shape, m));
+    ZUM_RETURN_IF_ERROR(WriteSelectionBlock(out, in, block, m));
   }
 }
 

@@ -1,38 +1,32 @@
 #include "engine/generation_run.h"
 
-#include <filesystem>
+#include <memory>
 #include <string>
-#include <system_error>
-#include <vector>
 
+#include "engine/animation_commands.h"
 #include "engine/asm_lines.h"
+#include "engine/bgl_code.h"
 #include "engine/number_rules.h"
+#include "engine/scene_graph.h"
 #include "engine/source_scanner.h"
 
 namespace zum {
 
 GenerationRun::GenerationRun(const JobSettings& job, ProgressFn progress)
-    : job_(job), progress_(std::move(progress)) {}
+    : job_(job), io_(std::move(progress)) {}
 
 GenerationRun::~GenerationRun() {
   CloseAllFiles();
 }
 
-void GenerationRun::AddProgress(double share) {
-  if (progress_) {
-    progress_(share);
-  }
-}
-
 void GenerationRun::CloseAllFiles() {
-  for (LineReader& reader : inputs_) {
-    reader.Close();
-  }
-  out_.Abandon();
+  io_.CloseInputs();
+  io_.out().Abandon();
   main_out_.Abandon();
 }
 
-Status GenerationRun::CheckOutputNames() const {
+// Also derives the companion names that the run opens.
+Status GenerationRun::CheckFileNames() {
   std::string err;
   const std::string& output = job_.OutputFile;
   if (TrimBlanks(output).empty()) {
@@ -41,26 +35,23 @@ Status GenerationRun::CheckOutputNames() const {
   if (output.find('\0') != std::string::npos) {
     return Status::Error("output file: the name holds a NUL character");
   }
-  std::string output_companion;
-  if (!IncludedFileName(output, &output_companion, &err)) {
+  if (!IncludedFileName(output, &companion_output_, &err)) {
     return Status::Error("output file: " + err);
   }
-  int inputs = job_.SecondaryEnabled ? animation_count_ : 1;
-  for (int a = 1; a <= inputs; ++a) {
+  for (int a = 1; a <= animation_count_; ++a) {
     const std::string& input = job_.InputFile[a];
     if (input.find('\0') != std::string::npos) {
       return Status::Error("input file of animation " + IntText(a) +
                            ": the name holds a NUL character");
     }
-    std::string input_companion;
-    if (!IncludedFileName(input, &input_companion, &err)) {
+    if (!IncludedFileName(input, &input_companion_[a], &err)) {
       return Status::Error("input file of animation " + IntText(a) + ": " +
                            err);
     }
-    for (const std::string* out :
-         {&output, static_cast<const std::string*>(&output_companion)}) {
-      for (const std::string* in :
-           {&input, static_cast<const std::string*>(&input_companion)}) {
+    const std::string& input_companion = input_companion_[a];
+    const std::string& output_companion = companion_output_;
+    for (const std::string* out : {&output, &output_companion}) {
+      for (const std::string* in : {&input, &input_companion}) {
         if (SameFile(*out, *in)) {
           return Status::Error(
               "the output would overwrite an input: '" + *out +
@@ -88,25 +79,32 @@ Status GenerationRun::RunGeneration() {
                          IntText(animation_count_) +
                          "; without the secondary condition it must be 1");
   }
-  ZUM_RETURN_IF_ERROR(CheckOutputNames());
-  translation_tables_.resize(animation_count_ + 1);
-  rotation_tables_.resize(animation_count_ + 1);
+  ZUM_RETURN_IF_ERROR(CheckFileNames());
+  tables_ = std::make_unique<AnimationTables>(animation_count_);
 
+  // Every input is scanned, so that a bad one stops the run before any
+  // output is written; animation 1's scan gives the run its shape.
+  SourceScan first;
   for (int a = 1; a <= animation_count_; ++a) {
-    std::string companion;
-    IncludedFileName(job_.InputFile[a], &companion, &err);
-    ZUM_RETURN_IF_ERROR(ScanSourceFile(companion, &scan_[a]));
+    SourceScan scan;
+    ZUM_RETURN_IF_ERROR(ScanSourceFile(input_companion_[a], &scan));
+    if (a == 1) {
+      first = scan;
+    }
   }
-  label_base_ = scan_[1].LabelBase;
-  frame_count_ = scan_[1].Frames[1];
-  AddProgress(20);
+  shape_ = MakeRunShape(job_, animation_count_, first);
+  io_.AddProgress(kStageProgress);
 
+  LineReader& main = io_.InputOf(1);
   Status status = WriteMainFile();
-  while (status.ok() && !Main().AtEnd()) {
+  if (status.ok()) {
+    status = OpenCompanionFiles();
+  }
+  while (status.ok() && !main.AtEnd()) {
     status = DispatchLine();
   }
   if (status.ok()) {
-    status = Main().status();
+    status = main.status();
   }
   if (status.ok()) {
     status = CommitOutputs();
@@ -116,18 +114,15 @@ Status GenerationRun::RunGeneration() {
 }
 
 Status GenerationRun::CommitOutputs() {
-  for (LineReader& reader : inputs_) {
-    reader.Close();
-  }
-  ZUM_RETURN_IF_ERROR(out_.Commit());
+  io_.CloseInputs();
+  ZUM_RETURN_IF_ERROR(io_.out().Commit());
   return main_out_.Commit();
 }
 
+// Animation 1's main file, with every include line naming the output's
+// companion.
 Status GenerationRun::WriteMainFile() {
-  std::string err;
-  IncludedFileName(job_.OutputFile, &companion_output_, &err);
   const std::string include_line = "include " + companion_output_;
-
   LineReader main_input;
   ZUM_RETURN_IF_ERROR(main_input.OpenNonEmpty(job_.InputFile[1]));
   ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));
@@ -137,36 +132,32 @@ Status GenerationRun::WriteMainFile() {
   }
   ZUM_RETURN_IF_ERROR(main_input.status());
   main_input.Close();
-  ZUM_RETURN_IF_ERROR(main_out_.Finish());
+  return main_out_.Finish();
+}
 
-  ZUM_RETURN_IF_ERROR(out_.OpenReplacing(companion_output_));
-  std::string companion;
-  IncludedFileName(job_.InputFile[1], &companion, &err);
-  ZUM_RETURN_IF_ERROR(Main().Open(companion));
-  if (job_.SecondaryEnabled) {
-    for (int a = 2; a <= animation_count_; ++a) {
-      IncludedFileName(job_.InputFile[a], &companion, &err);
-      ZUM_RETURN_IF_ERROR(Input(a + 1).Open(companion));
-    }
+Status GenerationRun::OpenCompanionFiles() {
+  ZUM_RETURN_IF_ERROR(io_.out().OpenReplacing(companion_output_));
+  for (int a = 1; a <= animation_count_; ++a) {
+    ZUM_RETURN_IF_ERROR(io_.InputOf(a).Open(input_companion_[a]));
   }
   return Status::OK();
 }
 
 Status GenerationRun::DispatchLine() {
   std::string line;
-  ZUM_RETURN_IF_ERROR(Main().ReadLine(&line, "a line"));
-  out_.WriteLine(line);
+  ZUM_RETURN_IF_ERROR(io_.InputOf(1).ReadLine(&line, "a line"));
+  io_.out().WriteLine(line);
   if (Contains(line, "'A','N','I','P'")) {
-    return WriteAnimationParameters();
+    return WriteAnimationParameters(io_, shape_, tables_.get(), &part_one_);
   }
   if (Contains(line, "'A','N','I','C'")) {
-    return WriteAnimationCommands();
+    return WriteAnimationCommands(io_, shape_, &part_one_);
   }
   if (Contains(line, "'S','C','E','N'")) {
-    return WriteSceneGraphEntries();
+    return WriteSceneGraphEntries(io_, shape_);
   }
   if (Contains(line, "'B','G','L',' '")) {
-    return WriteBglCode();
+    return WriteBglCode(io_, job_, shape_, part_one_);
   }
   return Status::OK();
 }

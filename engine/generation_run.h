@@ -3,28 +3,23 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "engine/animation_parameters.h"
+#include "engine/chunk_io.h"
 #include "engine/job.h"
 #include "engine/line_io.h"
+#include "engine/run_shape.h"
 #include "engine/status.h"
 
 namespace zum {
 
-// Receives the run's progress shares; the shares of one run add up to at
-// most 100.
-using ProgressFn = std::function<void(double share)>;
-
 // One generation run over one JobSettings snapshot: scans every animation's
 // companion input, writes the main output file, then copies animation 1's
 // companion input into the output's companion file, handing each RIFF chunk
-// to its section writer.
-//
-// File numbers: the output writer is file 1; file a + 1 is the reader of
-// animation a's companion input (2 = animation 1).
+// to its chunk writer (animation_parameters.h, animation_commands.h,
+// scene_graph.h, bgl_code.h).
 //
 // Output names that hold a NUL character or would overwrite an input are
 // refused before anything is opened. Both outputs are written to temporary
@@ -46,59 +41,28 @@ class GenerationRun {
   // is to blame.
   Status RunGeneration();
 
-  const SourceScan& scan(int animation) const { return scan_[animation]; }
-  const std::string& label_base() const { return label_base_; }
-  int16_t frame_count() const { return frame_count_; }
+  // The name of the output's companion file; empty until RunGeneration has
+  // checked the file names.
+  const std::string& companion_output() const { return companion_output_; }
 
  private:
-  // Run driver.
-  Status CheckOutputNames() const;
+  Status CheckFileNames();
   Status WriteMainFile();
-  Status CommitOutputs();
+  Status OpenCompanionFiles();
   Status DispatchLine();
+  Status CommitOutputs();
   void CloseAllFiles();
-  void AddProgress(double share);
-
-  // Animation parameters chunk.
-  Status WriteAnimationParameters();
-  Status FlushKeyframeTables(bool translation_pending, bool rotation_pending,
-                             int16_t part);
-  Status SeekAnimationParameters(int file);
-
-  // Animation commands chunk.
-  Status WriteAnimationCommands();
-  // Scene graph chunk.
-  Status WriteSceneGraphEntries();
-  // Drawing code chunk and the trigger state machine.
-  Status WriteBglCode();
-  Status WriteTriggerStateMachine();
-
-  LineReader& Input(int file) { return inputs_[file]; }
-  // The companion input of animation 1.
-  LineReader& Main() { return inputs_[2]; }
 
   const JobSettings& job_;
-  ProgressFn progress_;
-
   int16_t animation_count_ = 1;  // N
-  std::array<SourceScan, kMaxAnimations + 1> scan_;
-  std::string label_base_;
-  int16_t frame_count_ = 0;
-  // Whether the animation parameters chunk gave part 1 its local variable
-  // area, and whether the animation commands chunk wrote a tick block for
-  // part 1: the trigger state machine and the matrix selection blocks rely
-  // on both.
-  bool has_local_area_part1_ = false;
-  bool has_tick_block_part1_ = false;
-  // The current part's tables of animations 1..N, on the heap (20 KB
-  // each), sized for N once it is known.
-  std::vector<KeyframeTable> translation_tables_;
-  std::vector<KeyframeTable> rotation_tables_;
-
+  // The companion names of the inputs [1..N] and of the output.
+  std::array<std::string, kMaxAnimations + 1> input_companion_;
   std::string companion_output_;
-  LineWriter main_out_;                                // the main output
-  LineWriter out_;                                     // file 1
-  std::array<LineReader, kMaxAnimations + 2> inputs_;  // files 2..51
+  RunShape shape_;
+  PartOneFacts part_one_;
+  std::unique_ptr<AnimationTables> tables_;
+  LineWriter main_out_;
+  ChunkIo io_;
 };
 
 // Runs one generation over JOB; a convenience for callers that need no

@@ -58,10 +58,16 @@ struct SourceScan {
   std::string LabelBase;
 };
 
-// One keyframe table: Kind 1 (translation, key and three values a row) or 3
-// (rotation, key and four values a row). Rows are 1..RowCount.
+// The kinds of keyframe table, numbered as the table's first header line
+// writes them ("dw 1", "dw 3").
+enum class KeyframeKind : int16_t {
+  kTranslation = 1,  // a key and three values a row
+  kRotation = 3,     // a key and four values a row
+};
+
+// One keyframe table. Rows are 1..RowCount.
 struct KeyframeTable {
-  int16_t Kind = 1;
+  KeyframeKind Kind = KeyframeKind::kTranslation;
   int16_t RowCount = 0;
   std::array<float, kMaxKeyframeRows + 1> Key{};
   std::array<float, kMaxKeyframeRows + 1> Value1{};

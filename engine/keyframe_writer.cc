@@ -24,7 +24,7 @@ class RowValues {
         text_.append(", ");
         AppendKeyframeNumber(value, kValueDecimals, &text_);
       }
-      if (t.Kind == 3) {
+      if (t.Kind == KeyframeKind::kRotation) {
         text_.append(", ");
         AppendKeyframeNumber(t.Value4[r], kValueDecimals, &text_);
       }
@@ -42,7 +42,8 @@ class RowValues {
 };
 
 void WriteTableHeader(LineWriter& out, const KeyframeTable& table) {
-  out.WriteLine(table.Kind == 3 ? "   dw    3" : "   dw    1");
+  out.WriteLine(table.Kind == KeyframeKind::kRotation ? "   dw    3"
+                                                      : "   dw    1");
   out.WriteLine("   real4 -1.0");
   out.WriteLine("   real4 16 dup (0.0)");
 }
@@ -94,10 +95,10 @@ void HoldEnd(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
   WriteRow(out, t.Key[t.RowCount], v.Row(t.RowCount));
 }
 
-void WriteVariants(LineWriter& out, int animation, const KeyframeTable& table,
-                   const char* tag, const std::string& label_base, int part) {
+void WriteVariants(LineWriter& out, const KeyframeTableSet& set,
+                   const KeyframeTable& table, const char* tag) {
   const std::string label =
-      label_base + tag + IntText(part) + "_" + IntText(animation);
+      set.label_base + tag + IntText(set.part) + "_" + IntText(set.animation);
   RowValues values(table);
   out.WriteLine(label + "_a label word");
   HoldStart(out, table, values);
@@ -111,16 +112,12 @@ void WriteVariants(LineWriter& out, int animation, const KeyframeTable& table,
 
 }  // namespace
 
-void WriteKeyframeTableSet(LineWriter& out, int animation,
-                           const KeyframeTable& translation,
-                           bool translation_pending,
-                           const KeyframeTable& rotation, bool rotation_pending,
-                           const std::string& label_base, int part) {
-  if (translation_pending) {
-    WriteVariants(out, animation, translation, "_trans_", label_base, part);
+void WriteKeyframeTableSet(LineWriter& out, const KeyframeTableSet& set) {
+  if (set.translation != nullptr) {
+    WriteVariants(out, set, *set.translation, "_trans_");
   }
-  if (rotation_pending) {
-    WriteVariants(out, animation, rotation, "_quat_", label_base, part);
+  if (set.rotation != nullptr) {
+    WriteVariants(out, set, *set.rotation, "_quat_");
   }
 }
 

@@ -8,15 +8,21 @@
 
 namespace zum {
 
+// The keyframe tables of one animation in one part of the model. A null
+// table is one the part does not have.
+struct KeyframeTableSet {
+  const std::string& label_base;  // B
+  int part;
+  int animation;
+  const KeyframeTable* translation = nullptr;
+  const KeyframeTable* rotation = nullptr;
+};
+
 // Writes the four labelled variants a (hold start), b (forward), c (reverse)
-// and d (hold end) of the translation table when TRANSLATION_PENDING, then
-// those of the rotation table when ROTATION_PENDING. Labels read
-// LABEL_BASE + "_trans_" / "_quat_" + PART + "_" + ANIMATION + "_a" ...
-void WriteKeyframeTableSet(LineWriter& out, int animation,
-                           const KeyframeTable& translation,
-                           bool translation_pending,
-                           const KeyframeTable& rotation, bool rotation_pending,
-                           const std::string& label_base, int part);
+// and d (hold end) of the set's translation table, then those of its
+// rotation table. Labels read LABEL_BASE + "_trans_" / "_quat_" + PART +
+// "_" + ANIMATION + "_a" ...
+void WriteKeyframeTableSet(LineWriter& out, const KeyframeTableSet& set);
 
 }  // namespace zum
 

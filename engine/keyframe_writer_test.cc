@@ -19,8 +19,8 @@ std::vector<std::string> Written(const KeyframeTable& table) {
   testing::TempDir dir;
   LineWriter out;
   EXPECT_TRUE(out.Open(dir.File("out.asm")).ok());
-  KeyframeTable none;
-  WriteKeyframeTableSet(out, 1, table, true, none, false, "g", 2);
+  const std::string label_base = "g";
+  WriteKeyframeTableSet(out, {label_base, 2, 1, &table, nullptr});
   EXPECT_TRUE(out.Close().ok());
   return testing::SplitCrLf(testing::ReadFile(dir.File("out.asm")));
 }
@@ -36,7 +36,6 @@ std::vector<std::string> Variant(const std::string& suffix,
 
 TEST(KeyframeWriterTest, WorkedExampleAllFourVariants) {
   auto t = std::make_unique<KeyframeTable>();
-  t->Kind = 1;
   t->RowCount = 3;
   const float rows[3][4] = {
       {0, 0, 0, 0}, {10, 1, 0.25f, -0.5f}, {20, 2, 0.5f, -1}};
@@ -67,7 +66,6 @@ TEST(KeyframeWriterTest, WorkedExampleAllFourVariants) {
 
 TEST(KeyframeWriterTest, ReverseKeysAreFloatDifferences) {
   auto t = std::make_unique<KeyframeTable>();
-  t->Kind = 1;
   t->RowCount = 2;
   t->Key[1] = 0.1f;
   t->Key[2] = 30.35f;

@@ -65,11 +65,12 @@ TEST(EngineFaultsTest, KeysWhoseReverseKeyIsNotFiniteAreRefusedAtTheirLine) {
   std::string line;
   ASSERT_TRUE(in.Next(&line));
   auto table = std::make_unique<KeyframeTable>();
-  EXPECT_EQ(ReadKeyframeTable(in, 1, table.get()).message(),
-            path +
-                ":6: keyframe table row: the key -3E+38 lies too far from "
-                "the last key 3E+38; their distance is beyond the range "
-                "of a 32-bit float");
+  EXPECT_EQ(
+      ReadKeyframeTable(in, KeyframeKind::kTranslation, table.get()).message(),
+      path +
+          ":6: keyframe table row: the key -3E+38 lies too far from "
+          "the last key 3E+38; their distance is beyond the range "
+          "of a 32-bit float");
   // No value, however large, makes the number format throw.
   EXPECT_EQ(KeyframeNumber(std::numeric_limits<float>::infinity(), 1), "INF");
 }

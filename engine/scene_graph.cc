@@ -4,9 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/animation_commands.h"
 #include "engine/asm_lines.h"
-#include "engine/generation_run.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
 #include "engine/status.h"
@@ -96,61 +94,55 @@ int SceneGraphTable::LastTopLevelRow(int commands) const {
   return 0;
 }
 
-bool SceneGraphTable::CopyLinks(int k, int copy, int copies, int commands,
-                                int last_top, int16_t* child,
-                                int16_t* sibling) const {
+bool SceneGraphTable::CopyLinks(int k, const SceneGraphCopy& copy,
+                                SceneGraphLinks* links) const {
   const SceneGraphRow& row = rows_[k];
-  int16_t base = 0;
-  if (!Mul16(copy, commands, &base)) {
-    return false;
-  }
   if (row.child == -1) {
-    *child = -1;
-  } else if (!Add16(row.child, base, child)) {
+    links->child = -1;
+  } else if (!Add16(row.child, copy.first_entry, &links->child)) {
     return false;
   }
   if (row.sibling != -1) {
-    return Add16(row.sibling, base, sibling);
+    return Add16(row.sibling, copy.first_entry, &links->sibling);
   }
-  if (!row.top_level || k < last_top || copy == copies - 1) {
-    *sibling = -1;
+  if (!row.top_level || k < copy.last_top || copy.last) {
+    links->sibling = -1;
     return true;
   }
-  return Mul16(copy + 1, commands, sibling);
+  return Add16(copy.first_entry, copy.commands, &links->sibling);
 }
 
-Status GenerationRun::WriteSceneGraphEntries() {
-  LineReader& in = Main();
-  const int16_t animations = animation_count_;
-  const int16_t variants = job_.TriggerEnabled ? 4 : 2;
-  int16_t commands = 0;
-  if (!Add16(scan_[1].TransformCount, scan_[1].AnimateCount, &commands) ||
-      commands > kMaxSceneGraphEntries) {
-    return in.ErrorHere(
-        "the companion file has " + IntText(scan_[1].TransformCount) +
-        " transform and " + IntText(scan_[1].AnimateCount) +
-        " animate commands; expected at most " +
-        IntText(kMaxSceneGraphEntries) + ", one scene graph entry each");
+Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape) {
+  LineReader& in = io.InputOf(1);
+  LineWriter& out = io.out();
+  ZUM_RETURN_IF_ERROR(CheckCommandCount(shape, in));
+  const int commands = shape.commands;
+  if (commands > kMaxSceneGraphEntries) {
+    return in.ErrorHere("the companion file has " + IntText(shape.transforms) +
+                        " transform and " + IntText(shape.animates) +
+                        " animate commands; expected at most " +
+                        IntText(kMaxSceneGraphEntries) +
+                        ", one scene graph entry each");
   }
   int16_t copies = 0;
   int16_t total = 0;
-  if (!Mul16(variants, animations, &copies) ||
+  if (!Mul16(shape.variants, shape.animations, &copies) ||
       !Mul16(copies, commands, &total)) {
     return in.ErrorHere(
-        "the scene graph would have " + IntText(variants) + " x " +
-        IntText(animations) + " x " + IntText(commands) +
+        "the scene graph would have " + IntText(shape.variants) + " x " +
+        IntText(shape.animations) + " x " + IntText(commands) +
         " entries (variants x animations x commands); expected at most 32767");
   }
 
   std::string line;
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
-  out_.WriteLine(line);
-  out_.WriteEmptyLine();
+  out.WriteLine(line);
+  out.WriteEmptyLine();
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
   std::string text = IntText(total);
-  out_.Append("dw ");
-  out_.Append(text);
-  out_.EndLine();
+  out.Append("dw ");
+  out.Append(text);
+  out.EndLine();
 
   // The first line after the header is tested as read; every later one with
   // tabs made blanks and trimmed.
@@ -169,18 +161,23 @@ Status GenerationRun::WriteSceneGraphEntries() {
     NormalizeSceneGraphLine(&line);
   }
 
-  const int last_top = table.LastTopLevelRow(commands);
-  for (int i = 1; i <= animations; ++i) {
-    AddProgress(20.0 / (animations + 1));
-    for (int j = 1; j <= variants; ++j) {
-      const int copy = (i - 1) * variants + (j - 1);
+  SceneGraphCopy copy;
+  copy.commands = commands;
+  copy.last_top = table.LastTopLevelRow(commands);
+  for (int i = 1; i <= shape.animations; ++i) {
+    io.AddProgress(kStageProgress / (shape.animations + 1));
+    for (int j = 1; j <= shape.variants; ++j) {
+      // Every entry number stays below M x N x C, which fits.
+      int16_t first_entry = 0;
+      if (!CopyNumber(shape, i, j, 0, &first_entry, &err)) {
+        return in.ErrorHere(err);
+      }
+      copy.first_entry = first_entry;
+      copy.last = i == shape.animations && j == shape.variants;
       for (int k = 1; k <= commands; ++k) {
-        // Every number here stays below total, which fits.
-        const int16_t g = static_cast<int16_t>(copy * commands + k - 1);
-        int16_t child = 0;
-        int16_t sibling = 0;
-        if (!table.CopyLinks(k, copy, copies, commands, last_top, &child,
-                             &sibling)) {
+        const int16_t g = static_cast<int16_t>(first_entry + k - 1);
+        SceneGraphLinks links;
+        if (!table.CopyLinks(k, copy, &links)) {
           return in.ErrorHere("scene graph entry " + IntText(k - 1) +
                               " in animation " + IntText(i) + ", variant " +
                               IntText(j) + " links beyond entry 32767 (child " +
@@ -188,29 +185,29 @@ Status GenerationRun::WriteSceneGraphEntries() {
                               IntText(table.row(k).sibling) + ")");
         }
         text = IntText(g);
-        out_.Append("bgl_scene_graph_entry_");
-        out_.Append(text);
-        out_.Append(" label byte");
-        out_.EndLine();
-        out_.Append("BGL_SCENEGRAPH_ENTRY ");
-        out_.Append(text);
-        out_.Append(", ");
-        out_.Append(IntText(child));
-        out_.Append(", ");
-        out_.Append(IntText(sibling));
-        out_.Append(", bgl_animation_command_end_");
-        out_.Append(text);
-        out_.Append(" - bgl_animation_command_start_");
-        out_.Append(text);
-        out_.Append(", bgl_animation_command_start_");
-        out_.Append(text);
-        out_.Append(" - bgl_scene_graph_entry_");
-        out_.Append(text);
-        out_.EndLine();
+        out.Append("bgl_scene_graph_entry_");
+        out.Append(text);
+        out.Append(" label byte");
+        out.EndLine();
+        out.Append("BGL_SCENEGRAPH_ENTRY ");
+        out.Append(text);
+        out.Append(", ");
+        out.Append(IntText(links.child));
+        out.Append(", ");
+        out.Append(IntText(links.sibling));
+        out.Append(", bgl_animation_command_end_");
+        out.Append(text);
+        out.Append(" - bgl_animation_command_start_");
+        out.Append(text);
+        out.Append(", bgl_animation_command_start_");
+        out.Append(text);
+        out.Append(" - bgl_scene_graph_entry_");
+        out.Append(text);
+        out.EndLine();
       }
     }
   }
-  out_.WriteLine(line);
+  out.WriteLine(line);
   return Status::OK();
 }
 

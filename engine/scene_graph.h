@@ -6,10 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "engine/chunk_io.h"
 #include "engine/job.h"
+#include "engine/run_shape.h"
+#include "engine/status.h"
 
-// The scene graph's entry table and the renumbering of its copies.
+// The scene graph chunk: its entry table and the renumbering of its copies.
 namespace zum {
+
+// The scene graph chunk: writes the entries of animation 1's companion
+// input once per copy (see CopyNumber), M x N x C entries in all, and
+// chains the top-level entries of all copies into one chain. Errors name
+// the line to blame.
+Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape);
 
 // Replaces every tab of *LINE by a blank and removes leading and trailing
 // blanks.
@@ -22,13 +31,26 @@ void NormalizeSceneGraphLine(std::string* line);
 bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
                           int16_t* sibling, std::string* err);
 
-// One entry as read: its links (entry indexes counted from 0, -1 for none)
-// and whether it lies on the top-level chain that starts at the first entry
-// and follows the sibling links.
+// The links of one entry: entry indexes counted from 0, -1 for none.
+struct SceneGraphLinks {
+  int16_t child = 0;
+  int16_t sibling = 0;
+};
+
+// One entry as read: its links and whether it lies on the top-level chain
+// that starts at the first entry and follows the sibling links.
 struct SceneGraphRow {
   int16_t child = 0;
   int16_t sibling = 0;
   bool top_level = false;
+};
+
+// Where one copy of the C entries lies in the written table.
+struct SceneGraphCopy {
+  int first_entry = 0;  // the copy's number of entry 0
+  int commands = 0;     // C
+  bool last = false;    // the last copy, whose top-level chain ends the table
+  int last_top = 0;     // LastTopLevelRow(C)
 };
 
 // The input's entries, rows 1..kMaxSceneGraphEntries. Rows never added keep
@@ -45,18 +67,17 @@ class SceneGraphTable {
   // The last row among 1..COMMANDS on the top-level chain, 0 when none.
   int LastTopLevelRow(int commands) const;
 
-  // The links of row K (1..COMMANDS) in copy COPY (0..COPIES - 1) of
-  // COMMANDS entries each: links move by COPY x COMMANDS, and the last
-  // top-level entry of every copy but the last is chained to the first entry
-  // of the next copy. LAST_TOP is LastTopLevelRow(COMMANDS). Returns false
-  // when a number leaves the 16-bit range.
-  bool CopyLinks(int k, int copy, int copies, int commands, int last_top,
-                 int16_t* child, int16_t* sibling) const;
+  // The links of row K (1..C) in COPY: links move by the copy's first
+  // entry, and the last top-level entry of every copy but the last is
+  // chained to the first entry of the next copy. Returns false when a number
+  // leaves the 16-bit range.
+  bool CopyLinks(int k, const SceneGraphCopy& copy,
+                 SceneGraphLinks* links) const;
 
  private:
   std::array<SceneGraphRow, kMaxSceneGraphEntries + 1> rows_{};
   int count_ = 0;
-  int next_top_level_ = 1;  // R
+  int next_top_level_ = 1;  // R: the row of the next top-level entry
 };
 
 }  // namespace zum

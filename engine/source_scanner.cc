@@ -1,6 +1,7 @@
 #include "engine/source_scanner.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/asm_lines.h"
@@ -36,21 +37,20 @@ Status ScanSourceFile(const std::string& path, SourceScan* scan) {
       }
       continue;
     }
-    const int16_t kind = KeyframeTableKind(line);
-    if (kind == 0) {
+    const std::optional<KeyframeKind> kind = KeyframeTableKind(line);
+    if (!kind) {
       continue;
     }
-    const bool rotation = kind == 3;
     if (tables == kMaxTablesPerFile) {
       return in.ErrorHere(
           "keyframe table number " + std::to_string(tables + 1) + "; at most " +
           std::to_string(kMaxTablesPerFile) + " fit in one file");
     }
     ++tables;
-    scan->LabelBase = TableLabelBase(line, rotation);
+    scan->LabelBase = TableLabelBase(line, *kind == KeyframeKind::kRotation);
     // The shape needs only the last key; the run reads every number later.
-    ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, rotation ? 3 : 1, table.get(),
-                                          TableRead::kLastKey));
+    ZUM_RETURN_IF_ERROR(
+        ReadKeyframeTable(in, *kind, table.get(), TableRead::kLastKey));
     std::string err;
     if (!RoundToInt16(table->Key[table->RowCount], &scan->Frames[tables],
                       &err)) {
