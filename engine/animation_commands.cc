@@ -19,30 +19,6 @@ constexpr std::string_view kEndExpected =
 
 constexpr std::string_view kVariantSuffix[] = {"", "_a", "_b", "_c", "_d"};
 
-std::string Quoted(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += '"';
-  quoted += Excerpt(text);
-  quoted += '"';
-  return quoted;
-}
-
-// Reads TEXT as a 16-bit integer; on failure fills *err with what was
-// expected (WHAT) and the text found.
-bool ReadInt16(std::string_view text, std::string_view what, int16_t* value,
-               std::string* err) {
-  std::string ignored;
-  if (ToInt16(text, value, &ignored)) {
-    return true;
-  }
-  *err = "expected ";
-  *err += what;
-  *err += " (a whole number from -32768 to 32767), found ";
-  *err += Quoted(text);
-  return false;
-}
-
 // Writes the concatenation of PIECES as one line.
 template <typename... Pieces>
 void Emit(LineWriter& out, const Pieces&... pieces) {
@@ -176,12 +152,10 @@ bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
         Quoted(t);
     return false;
   }
-  return ReadInt16(t.substr(blank, comma - blank),
-                   "the transform's first argument before the comma", first,
-                   err) &&
-         ReadInt16(t.substr(comma + 1),
-                   "the transform's matrix number after the first comma",
-                   matrix, err);
+  return ToInt16Named("the transform's first argument before the comma",
+                      t.substr(blank, comma - blank), first, err) &&
+         ToInt16Named("the transform's matrix number after the first comma",
+                      t.substr(comma + 1), matrix, err);
 }
 
 bool OffsetLabelNumber(std::string_view line, int16_t* number,
@@ -209,9 +183,9 @@ bool OffsetLabelNumber(std::string_view line, int16_t* number,
   if (underscore != std::string_view::npos) {
     label.remove_prefix(underscore + 1);
   }
-  return ReadInt16(label,
-                   "a part number at the end of the label after \"offset\"",
-                   number, err);
+  return ToInt16Named(
+      "the part number at the end of the label after \"offset\"", label, number,
+      err);
 }
 
 bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
@@ -230,9 +204,8 @@ bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
         Quoted(t);
     return false;
   }
-  if (!ReadInt16(t.substr(last_comma + 1),
-                 "the matrix number after the last comma", &args->matrix,
-                 err)) {
+  if (!ToInt16Named("the matrix number after the last comma",
+                    t.substr(last_comma + 1), &args->matrix, err)) {
     return false;
   }
   args->tail = t.substr(paren + 1, last_comma - paren);

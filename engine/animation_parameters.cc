@@ -19,23 +19,19 @@ bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err) {
   *line = std::string(TrimBlanks(*line));
   size_t tick = line->find("_tick18_");
   if (tick == std::string::npos) {
-    *err = "expected a part label with \"_tick18_\", found '" + Excerpt(*line) +
-           "'";
+    *err = "expected a part label with \"_tick18_\", found " + Quoted(*line);
     return false;
   }
   size_t underscore =
       tick == 0 ? std::string::npos : line->rfind('_', tick - 1);
   if (underscore == std::string::npos) {
-    *err = "expected a part number in front of \"_tick18_\", found '" +
-           Excerpt(*line) + "'";
+    *err = "expected a part number in front of \"_tick18_\", found " +
+           Quoted(*line);
     return false;
   }
-  std::string number = line->substr(underscore + 1, tick - underscore - 1);
-  if (!ToInt16(number, part, err)) {
-    *err = "part number of the label '" + Excerpt(*line) + "': " + *err;
-    return false;
-  }
-  return true;
+  return ToInt16Named("part number of the label " + Quoted(*line),
+                      line->substr(underscore + 1, tick - underscore - 1), part,
+                      err);
 }
 
 namespace {

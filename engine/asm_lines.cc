@@ -130,8 +130,8 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
     return in.ErrorHere(err);
   }
   int16_t rows;
-  if (!ToInt16(tokens.Token(2), &rows, &err)) {
-    return in.ErrorHere("keyframe table row count: " + err);
+  if (!ToInt16Named("keyframe table row count", tokens.Token(2), &rows, &err)) {
+    return in.ErrorHere(err);
   }
   if (rows < 1) {
     return in.ErrorHere("keyframe table has " + IntText(rows) +
@@ -164,9 +164,8 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
       std::string_view token =
           is_plain ? plain.Token(c + 2) : std::string_view(tokens.Token(c + 2));
       if (!StoreFloat32(LeadingNumber(token), &(*columns[c])[r], &err)) {
-        return in.ErrorHere("keyframe table row: the number '" +
-                            Excerpt(token) +
-                            "' is beyond the range of a 32-bit float");
+        return in.ErrorHere("keyframe table row: the number " + Quoted(token) +
+                            " is beyond the range of a 32-bit float");
       }
     }
   }

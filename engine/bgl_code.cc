@@ -39,17 +39,11 @@ Status ReadMatrixNumber(const LineReader& in, std::string_view line,
   const std::string_view text =
       start <= trimmed.size() ? trimmed.substr(start) : std::string_view();
   std::string err;
-  if (ToInt16(text, m, &err)) {
-    return Status::OK();
+  if (!ToInt16Named("the matrix number after " + std::string(kSetMatrix), text,
+                    m, &err)) {
+    return in.ErrorHere(err);
   }
-  double value;
-  if (ParseWholeNumber(text, &value)) {
-    return in.ErrorHere("matrix number '" + Excerpt(text) +
-                        "' lies outside -32768..32767");
-  }
-  return in.ErrorHere("expected a matrix number after " +
-                      std::string(kSetMatrix) + ", found '" + Excerpt(text) +
-                      "'");
+  return Status::OK();
 }
 
 // Writes the selection block that replaces the matrix selection of M.

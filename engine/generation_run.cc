@@ -66,8 +66,9 @@ Status GenerationRun::CheckFileNames() {
 
 Status GenerationRun::RunGeneration() {
   std::string err;
-  if (!ToInt16(job_.AnimationCount, &animation_count_, &err)) {
-    return Status::Error("number of animations: " + err);
+  if (!ToInt16Named("number of animations", job_.AnimationCount,
+                    &animation_count_, &err)) {
+    return Status::Error(err);
   }
   if (animation_count_ < 1 || animation_count_ > kMaxAnimations) {
     return Status::Error("number of animations is " +

@@ -95,10 +95,6 @@ std::string NumberText(double value) {
   return text;
 }
 
-std::string Quote(std::string_view text) {
-  return "'" + Excerpt(text) + "'";
-}
-
 constexpr uint64_t kPow10[] = {1ULL,          10ULL,         100ULL,
                                1000ULL,       10000ULL,      100000ULL,
                                1000000ULL,    10000000ULL,   100000000ULL,
@@ -239,6 +235,10 @@ std::string Excerpt(std::string_view text) {
   return std::string(text.substr(0, kMaxQuotedText)) + "...";
 }
 
+std::string Quoted(std::string_view text) {
+  return "'" + Excerpt(text) + "'";
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   size_t begin = text.find_first_not_of(' ');
   if (begin == std::string_view::npos) {
@@ -289,15 +289,24 @@ bool ToInt16(std::string_view text, int16_t* value, std::string* err) {
   double number;
   if (!ParseWholeNumber(text, &number)) {
     *err = text.empty() ? "expected a whole number, found nothing"
-                        : "expected a whole number, found " + Quote(text);
+                        : "expected a whole number, found " + Quoted(text);
     return false;
   }
   if (!RoundToInt16(number, value, err)) {
-    *err = "number " + Quote(TrimBlanks(text)) +
+    *err = "number " + Quoted(TrimBlanks(text)) +
            " is outside the 16-bit range -32768..32767";
     return false;
   }
   return true;
+}
+
+bool ToInt16Named(std::string_view what, std::string_view text, int16_t* value,
+                  std::string* err) {
+  if (ToInt16(text, value, err)) {
+    return true;
+  }
+  *err = std::string(what) + ": " + *err;
+  return false;
 }
 
 bool StoreFloat32(double value, float* result, std::string* err) {
@@ -317,11 +326,11 @@ bool ToFloat32(std::string_view text, float* value, std::string* err) {
   double number;
   if (!ParseWholeNumber(text, &number)) {
     *err = text.empty() ? "expected a number, found nothing"
-                        : "expected a number, found " + Quote(text);
+                        : "expected a number, found " + Quoted(text);
     return false;
   }
   if (!StoreFloat32(number, value, err)) {
-    *err = "number " + Quote(TrimBlanks(text)) +
+    *err = "number " + Quoted(TrimBlanks(text)) +
            " is beyond the range of a 32-bit float";
     return false;
   }

@@ -28,6 +28,13 @@ bool IsNumeric(std::string_view text);
 // -32768.5 gives -32768). Returns false with *err filled otherwise.
 bool ToInt16(std::string_view text, int16_t* value, std::string* err);
 
+// ToInt16 for a text that a message names WHAT ("keyframe table row
+// count"): on failure *err reads "WHAT: " followed by ToInt16's error,
+// "WHAT: expected a whole number, found 'x'" or "WHAT: number '40000' is
+// outside the 16-bit range -32768..32767". The one wording of both errors.
+bool ToInt16Named(std::string_view what, std::string_view text, int16_t* value,
+                  std::string* err);
+
 // Rounds VALUE half to even and checks the 16-bit range.
 bool RoundToInt16(double value, int16_t* result, std::string* err);
 
@@ -62,6 +69,11 @@ bool Mul16(int a, int b, int16_t* result);
 // by "..." when cut, so that a huge line never swells a message.
 inline constexpr size_t kMaxQuotedText = 80;
 std::string Excerpt(std::string_view text);
+
+// The Excerpt of an offending TEXT in single quotes: "found 'x3'". Fixed
+// words of the input language are quoted with double quotes instead
+// ("expected \"offset\"").
+std::string Quoted(std::string_view text);
 
 // Removes leading and trailing blanks (spaces only).
 std::string_view TrimBlanks(std::string_view text);

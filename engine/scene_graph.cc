@@ -39,28 +39,14 @@ bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
   if (c3 == std::string_view::npos) {
     *err =
         "expected a scene graph entry \"BGL_SCENEGRAPH_ENTRY index, child, "
-        "sibling, ...\" with at least three commas, found \"" +
-        Excerpt(t) + "\"";
+        "sibling, ...\" with at least three commas, found " +
+        Quoted(t);
     return false;
   }
-  std::string ignored;
-  const std::string_view child_text = t.substr(c1 + 1, c2 - c1 - 1);
-  if (!ToInt16(child_text, child, &ignored)) {
-    *err =
-        "expected the entry's child link (a whole number from -32768 to "
-        "32767) after the first comma, found \"" +
-        Excerpt(child_text) + "\"";
-    return false;
-  }
-  const std::string_view sibling_text = t.substr(c2 + 1, c3 - c2 - 1);
-  if (!ToInt16(sibling_text, sibling, &ignored)) {
-    *err =
-        "expected the entry's sibling link (a whole number from -32768 to "
-        "32767) after the second comma, found \"" +
-        Excerpt(sibling_text) + "\"";
-    return false;
-  }
-  return true;
+  return ToInt16Named("the entry's child link after the first comma",
+                      t.substr(c1 + 1, c2 - c1 - 1), child, err) &&
+         ToInt16Named("the entry's sibling link after the second comma",
+                      t.substr(c2 + 1, c3 - c2 - 1), sibling, err);
 }
 
 bool SceneGraphTable::Add(int16_t child, int16_t sibling, std::string* err) {
