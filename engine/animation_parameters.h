@@ -10,6 +10,8 @@
 #include "engine/run_shape.h"
 #include "engine/status.h"
 
+// The animation parameters chunk and its part labels. N and B are those of
+// RunShape.
 namespace zum {
 
 // Trims *LINE (the caller's copy changes too) and returns in *part the
@@ -18,10 +20,10 @@ namespace zum {
 // filled when the line has no such number.
 bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err);
 
-// The current part's keyframe tables of animations 1..N (see RunShape), on
-// the heap (20 KB each). A table stays until a later one of its animation
-// and kind replaces it, so a part without tables of its own in animations
-// 2..N reuses an earlier part's.
+// The current part's keyframe tables of animations 1..N, on the heap (20 KB
+// each). A table stays until a later one of its animation and kind replaces
+// it, so a part without tables of its own in animations 2..N reuses an
+// earlier part's.
 struct AnimationTables {
   explicit AnimationTables(int animations)
       : translation(animations + 1), rotation(animations + 1) {}

@@ -54,7 +54,7 @@ class GenerationRun {
   void CloseAllFiles();
 
   const JobSettings& job_;
-  int16_t animation_count_ = 1;  // N
+  int16_t animation_count_ = 1;  // N, the number of animations
   // The companion names of the inputs [1..N] and of the output.
   std::array<std::string, kMaxAnimations + 1> input_companion_;
   std::string companion_output_;

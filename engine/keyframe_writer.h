@@ -11,7 +11,7 @@ namespace zum {
 // The keyframe tables of one animation in one part of the model. A null
 // table is one the part does not have.
 struct KeyframeTableSet {
-  const std::string& label_base;  // B
+  const std::string& label_base;  // B, the run's label base (RunShape)
   int part;
   int animation;
   const KeyframeTable* translation = nullptr;

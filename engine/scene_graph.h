@@ -12,6 +12,8 @@
 #include "engine/status.h"
 
 // The scene graph chunk: its entry table and the renumbering of its copies.
+// M, N and C are those of RunShape; R is the row of the next entry on the
+// top-level chain.
 namespace zum {
 
 // The scene graph chunk: writes the entries of animation 1's companion
@@ -77,7 +79,7 @@ class SceneGraphTable {
  private:
   std::array<SceneGraphRow, kMaxSceneGraphEntries + 1> rows_{};
   int count_ = 0;
-  int next_top_level_ = 1;  // R: the row of the next top-level entry
+  int next_top_level_ = 1;  // R
 };
 
 }  // namespace zum
