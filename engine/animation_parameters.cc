@@ -8,12 +8,6 @@
 #include "engine/number_rules.h"
 
 namespace zum {
-namespace {
-
-constexpr const char* kChunkTag = "'A','N','I','P'";
-constexpr const char* kChunkEnd = "animation_parameters_riff_end";
-
-}  // namespace
 
 bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err) {
   *line = std::string(TrimBlanks(*line));
@@ -35,6 +29,9 @@ bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err) {
 }
 
 namespace {
+
+constexpr const char* kChunkTag = "'A','N','I','P'";
+constexpr const char* kChunkEnd = "animation_parameters_riff_end";
 
 // Which keyframe tables the current part has.
 struct PendingTables {
