@@ -9,8 +9,10 @@
 #include "engine/number_rules.h"
 #include "engine/status.h"
 #include "settings/job_builder.h"
+#include "settings/job_summary.h"
 #include "settings/page_checks.h"
 #include "settings/settings_file.h"
+#include "settings/variable_table.h"
 
 namespace zum {
 namespace {
@@ -214,6 +216,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
     std::string ignored;
     IncludedFileName(job.OutputFile, &companion, &ignored);
     out << "Wrote " << job.OutputFile << " and " << companion << '\n';
+    VariableTable variables;
+    variables.AddBuiltInVariables();
+    out << RunSummary(job, variables);
   }
   return kBatchSucceeded;
 }
