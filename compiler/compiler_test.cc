@@ -13,6 +13,7 @@
 #include "engine/testing.h"
 
 #ifdef _WIN32
+#include <stdlib.h>
 #include <windows.h>
 #else
 #include <errno.h>
