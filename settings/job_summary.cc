@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -163,7 +164,8 @@ std::string FileLine(const std::string& what, const std::string& path) {
   if (ec) {
     return what + ": " + shown + " (size unknown: " + ec.message() + ")\n";
   }
-  return what + ": " + shown + " (" + std::to_string(size) + " bytes)\n";
+  return what + ": " + shown + " (" + std::to_string(size) +
+         (size == 1 ? " byte)\n" : " bytes)\n");
 }
 
 }  // namespace

@@ -29,9 +29,10 @@ namespace zum {
 std::string JobSummary(const JobSettings& job, const VariableTable& variables);
 
 // The two files a successful run wrote, one line each, ended by "\n":
-// "Main file: PATH (N bytes)" and "Companion file: PATH (N bytes)", PATH
-// the absolute path of OUTPUT_FILE and of its "_0.asm" companion. A size
-// that cannot be read gives "(size unknown: REASON)".
+// "Main file: PATH (N bytes)" and "Companion file: PATH (N bytes)" ("1
+// byte" for one), PATH the absolute path of OUTPUT_FILE and of its
+// "_0.asm" companion. A size that cannot be read gives "(size unknown:
+// REASON)"; a name too short to have a companion gives the main line only.
 std::string WrittenFilesSummary(const std::string& output_file);
 
 // WrittenFilesSummary of the job's output file, then JobSummary.

@@ -80,6 +80,11 @@ TEST(JobSummaryTest, WrittenFilesByFullPathAndSize) {
             "Main file: " + here + sep + "gate_zum.asm (5 bytes)\n" +
                 "Companion file: " + here + sep + "gate_zum_0.asm (0 bytes)\n");
 
+  // A name too short to have a companion names the main file alone.
+  WriteFile("abc", "x");
+  EXPECT_EQ(WrittenFilesSummary("abc"),
+            "Main file: " + here + sep + "abc (1 byte)\n");
+
   // The reason is the system's own text.
   fs::remove("gate_zum_0.asm");
   std::error_code gone;
