@@ -11,8 +11,10 @@
 #include "engine/number_rules.h"
 #include "engine/status.h"
 #include "settings/job_builder.h"
+#include "settings/job_summary.h"
 #include "settings/page_checks.h"
 #include "settings/settings_file.h"
+#include "settings/variable_table.h"
 
 namespace zum {
 namespace {
@@ -218,6 +220,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   if (!parsed.quiet) {
     out << "Wrote " << job.OutputFile << " and " << run->companion_output()
         << '\n';
+    VariableTable variables;
+    variables.AddBuiltInVariables();
+    out << RunSummary(job, variables);
   }
   return kBatchSucceeded;
 }

@@ -14,6 +14,7 @@ namespace zum {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadFile;
 using testing::WriteFile;
 
 // What zum-batch adds to the settings file, the page checks and the run:
@@ -65,8 +66,15 @@ TEST_F(BatchRunTest, HelpAndBadUsage) {
 
 TEST_F(BatchRunTest, SuccessSaysWhatWasWrittenAndShowsProgressOnATerminal) {
   EXPECT_EQ(Run({settings_}), kBatchSucceeded) << err_.str();
-  EXPECT_EQ(out_.str(), "Wrote " + dir_.File("gate_zum.asm") + " and " +
-                            dir_.File("gate_zum_0.asm") + "\n");
+  // The files by full path and size, then the job in plain words.
+  const std::string main = dir_.File("gate_zum.asm");
+  const std::string companion = dir_.File("gate_zum_0.asm");
+  EXPECT_EQ(out_.str(), "Wrote " + main + " and " + companion + "\n" +
+                            "Main file: " + main + " (" +
+                            std::to_string(ReadFile(main).size()) +
+                            " bytes)\nCompanion file: " + companion + " (" +
+                            std::to_string(ReadFile(companion).size()) +
+                            " bytes)\nPlays forward in a loop (no trigger).\n");
   EXPECT_EQ(err_.str(), "");
   EXPECT_TRUE(fs::exists(dir_.File("gate_zum.asm")));
 

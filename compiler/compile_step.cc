@@ -1,11 +1,50 @@
 #include "compiler/compile_step.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "compiler/console_child.h"
+
 namespace zum {
+namespace {
+
+// Outside Windows the compiler runs through wine, found on the PATH.
+bool WineMissing() {
+#ifdef _WIN32
+  return false;
+#else
+  return FindOnPath("wine").empty();
+#endif
+}
+
+}  // namespace
+
+std::string CompilerPath(const std::string& program_folder) {
+  return program_folder + kFolderSeparator + kCompilerFileName;
+}
 
 std::string CompileCommandLine(const std::string& program_folder,
                                const std::string& output_file) {
-  return "\"" + program_folder + kFolderSeparator + kCompilerFileName +
-         "\" -mdl \"" + output_file + "\"";
+  return "\"" + CompilerPath(program_folder) + "\" -mdl \"" + output_file +
+         "\"";
+}
+
+std::string CompilerMissingLine(const std::string& compiler_path,
+                                bool wine_missing) {
+  std::string line = std::string(kCompilerFileName) +
+                     " was not found: looked for " + compiler_path +
+                     ". Copy it there from the Fs2004 SDK.";
+  if (wine_missing) {
+    line +=
+        " Outside Windows it runs through wine, which is not on the PATH: "
+        "install wine as well.";
+  }
+  return line + "\r\n";
+}
+
+std::string CompilerExitCodeText(long long exit_code) {
+  return "\r\n" + std::string(kCompilerFileName) + " ended with exit code " +
+         std::to_string(exit_code) + ".";
 }
 
 void ConnectCompileLog(DOSOutputs* runner, CompileLog* log) {
@@ -16,11 +55,18 @@ void ConnectCompileLog(DOSOutputs* runner, CompileLog* log) {
 void RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
                     CompileLog* log) {
-  const std::string command_line =
-      CompileCommandLine(program_folder, output_file);
+  const std::string compiler = CompilerPath(program_folder);
   log->SetLogText(kCompileStartText);
-  runner->SetCommandLine(command_line);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(compiler, ec)) {
+    log->AppendToLog(CompilerMissingLine(compiler, WineMissing()));
+  }
+  runner->SetCommandLine(CompileCommandLine(program_folder, output_file));
   runner->ExecuteCommand(std::string());
+  const std::optional<long long> exit_code = runner->ExitCode();
+  if (exit_code.has_value() && *exit_code != 0) {
+    log->AppendToLog(CompilerExitCodeText(*exit_code));
+  }
   log->AppendToLog(kCompileReadyText);
 }
 

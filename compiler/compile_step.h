@@ -24,11 +24,25 @@ inline constexpr char kFolderSeparator = '/';
 inline constexpr char kCompileStartText[] = "Starting compilation...\r\n\r\n";
 inline constexpr char kCompileReadyText[] = "\r\nCompilation ready!";
 
+// The compiler's full path: `program_folder`, kFolderSeparator and
+// kCompilerFileName.
+std::string CompilerPath(const std::string& program_folder);
+
 // The compile command line: the compiler in `program_folder` and the output
 // file, each in double quotes, with " -mdl " between them. For C:\Tools and
 // C:\Scenery\gate.asm: "C:\Tools\bglc_9.exe" -mdl "C:\Scenery\gate.asm".
 std::string CompileCommandLine(const std::string& program_folder,
                                const std::string& output_file);
+
+// The log line, ended by CR LF, for a compiler that is not at
+// `compiler_path`: where it was looked for and what to do. With
+// `wine_missing` it adds that wine must be installed too.
+std::string CompilerMissingLine(const std::string& compiler_path,
+                                bool wine_missing);
+
+// What is appended before kCompileReadyText when the compiler ended with a
+// non-zero exit code: CR LF and "bglc_9.exe ended with exit code N.".
+std::string CompilerExitCodeText(long long exit_code);
 
 // The compile log box as the compile step sees it.
 class CompileLog {
@@ -55,13 +69,16 @@ class TextCompileLog : public CompileLog {
 // `log` must outlive the connection (until `runner` gets another handler).
 void ConnectCompileLog(DOSOutputs* runner, CompileLog* log);
 
-// The compile step: sets the log to kCompileStartText, stores the compile
-// command line as the runner's CommandLine, runs it with an empty argument
-// (the pieces reach the log through the runner's ReceiveOutputs, see
-// ConnectCompileLog) and appends kCompileReadyText. Neither the compiler nor
-// the output file is checked beforehand, and the runner's result is not
-// used; a compiler that cannot be started is reported by the runner's
-// message and the log still ends with kCompileReadyText.
+// The compile step: sets the log to kCompileStartText, adds
+// CompilerMissingLine when the program's folder holds no compiler file
+// (wine missing: outside Windows, when wine is not on the PATH), stores the
+// compile command line as the runner's CommandLine, runs it with an empty
+// argument (the pieces reach the log through the runner's ReceiveOutputs,
+// see ConnectCompileLog), adds CompilerExitCodeText when the compiler ended
+// with an exit code other than 0, and appends kCompileReadyText. The run is
+// tried even without a compiler file, and a compiler that cannot be started
+// is reported by the runner's message; the log always ends with
+// kCompileReadyText.
 void RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
                     CompileLog* log);

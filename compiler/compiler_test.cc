@@ -13,6 +13,7 @@
 #include "engine/testing.h"
 
 #ifdef _WIN32
+#include <stdlib.h>
 #include <windows.h>
 #else
 #include <errno.h>
@@ -58,6 +59,37 @@ void WriteTestFile(const fs::path& path, const std::string& content,
   }
 }
 
+// Sets the environment variable NAME to VALUE for the lifetime of the
+// object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    const char* old = getenv(name);
+    had_ = old != nullptr;
+    old_ = had_ ? old : "";
+    Set(value.c_str());
+  }
+  ~ScopedEnv() { Set(had_ ? old_.c_str() : nullptr); }
+
+ private:
+  // VALUE nullptr removes the variable.
+  void Set(const char* value) {
+#ifdef _WIN32
+    _putenv_s(name_, value == nullptr ? "" : value);
+#else
+    if (value == nullptr) {
+      unsetenv(name_);
+    } else {
+      setenv(name_, value, 1);
+    }
+#endif
+  }
+
+  const char* name_;
+  bool had_;
+  std::string old_;
+};
+
 class RecordingSink : public MessageSink {
  public:
   void ShowMessage(MessageIcon icon, const std::string& text) override {
@@ -93,6 +125,7 @@ class DOSOutputsTest : public ::testing::Test {
     }
     EXPECT_FALSE(pieces_.empty());
     EXPECT_EQ(joined, output);
+    EXPECT_EQ(runner_.ExitCode(), 0);
     EXPECT_TRUE(sink_.messages.empty());
   }
 
@@ -108,6 +141,7 @@ class DOSOutputsTest : public ::testing::Test {
     EXPECT_EQ(sink_.messages[0].second, text);
     EXPECT_TRUE(pieces_.empty());
     EXPECT_EQ(runner_.Outputs(), before);
+    EXPECT_FALSE(runner_.ExitCode().has_value());
   }
 
   testing::TempDir temp_;
@@ -159,18 +193,6 @@ TEST_F(DOSOutputsTest, CommandsThatCannotStartAreReported) {
 }
 
 #ifndef _WIN32
-// Sets PATH for the lifetime of the object.
-class ScopedPath {
- public:
-  explicit ScopedPath(const std::string& path) : old_(getenv("PATH")) {
-    setenv("PATH", path.c_str(), 1);
-  }
-  ~ScopedPath() { setenv("PATH", old_.c_str(), 1); }
-
- private:
-  std::string old_;
-};
-
 TEST_F(DOSOutputsTest, PosixLooksUpThePathRunsWindowsProgramsThroughWine) {
   // The child is reaped.
   ExpectRun(Chatter("both 10 0"), ChatterText("out", 10));
@@ -187,12 +209,12 @@ TEST_F(DOSOutputsTest, PosixLooksUpThePathRunsWindowsProgramsThroughWine) {
   const fs::path program = temp_.path() / "sdk dir" / "tool.exe";
   WriteTestFile(program, "MZ");
   {
-    ScopedPath path((temp_.path() / "bin").string());
+    ScopedEnv path("PATH", (temp_.path() / "bin").string());
     ExpectRun("zum-hello world", "hello world\n");
     ExpectRun(Quoted(program.string()) + " -mdl \"out dir/a.asm\"",
               "[" + program.string() + "]\n[-mdl]\n[out dir/a.asm]\n");
   }
-  ScopedPath no_wine((temp_.path() / "sdk dir").string());
+  ScopedEnv no_wine("PATH", (temp_.path() / "sdk dir").string());
   ExpectRefused(Quoted(program.string()),
                 "File or command not found\n" + program.string() +
                     " is a Windows program; running it needs wine, which is "
@@ -250,13 +272,50 @@ TEST_F(CompileStepTest, CompilerOutputGoesIntoTheLogBetweenStartAndEnd) {
   EXPECT_EQ(log_.text(), log);
 }
 
-TEST_F(CompileStepTest, MissingCompilerIsReportedAndTheLogStillEnds) {
-  Compile();
-  ASSERT_EQ(sink_.messages.size(), 1u);
-  EXPECT_EQ(sink_.messages[0].first, MessageIcon::kCritical);
-  EXPECT_EQ(sink_.messages[0].second, "File or command not found");
-  EXPECT_EQ(log_.text(),
-            "Starting compilation...\r\n\r\n\r\nCompilation ready!");
+// compile_steps.txt: the log for a missing compiler and for one that ends
+// with a given exit code.
+TEST_F(CompileStepTest, Cases) {
+  const fs::path bin = temp_.path() / "bin";
+  WriteTestFile(bin / "wine", "#!/bin/sh\n", true);
+  for (const testing::CaseRow& row :
+       testing::ReadCaseRows(ZUM_COMPILER_TESTDATA "/compile_steps.txt")) {
+    const bool missing = row.input.starts_with("missing");
+#ifdef _WIN32
+    // Neither wine nor signals play a part on Windows.
+    if (row.input.ends_with("no wine on the PATH") ||
+        row.input == "exits term") {
+      continue;
+    }
+#endif
+    fs::remove_all(folder_);
+    if (!missing) {
+      fs::create_directories(folder_);
+      fs::copy_file(ChatterPath(), folder_ / kCompilerFileName);
+    }
+    ScopedEnv path("PATH", row.input.ends_with("no wine on the PATH")
+                               ? temp_.File("no such folder")
+                               : bin.string());
+    ScopedEnv exit_code(
+        "ZUM_CHATTER_EXIT",
+        missing ? "" : row.input.substr(row.input.find(' ') + 1));
+    sink_.messages.clear();
+    Compile();
+
+    std::string log = row.expected;
+    for (auto [from, to] : {std::pair<std::string, std::string>{"\\r", "\r"},
+                            {"\\n", "\n"},
+                            {"$COMPILER", Native(folder_ / kCompilerFileName)},
+                            {"$OUT", output_}}) {
+      for (size_t at = log.find(from); at != std::string::npos;
+           at = log.find(from, at + to.size())) {
+        log.replace(at, from.size(), to);
+      }
+    }
+    EXPECT_EQ(log_.text(), log) << "compile_steps.txt:" << row.line;
+    // The runner reports a compiler it cannot start.
+    EXPECT_EQ(sink_.messages.size(), missing ? 1u : 0u)
+        << "compile_steps.txt:" << row.line;
+  }
 }
 
 }  // namespace

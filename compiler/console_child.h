@@ -2,6 +2,7 @@
 #define ZUM_COMPILER_CONSOLE_CHILD_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #ifndef _WIN32
@@ -60,11 +61,17 @@ class ConsoleChild {
   // (or reading fails otherwise).
   bool Read(char* buffer, std::size_t size, std::size_t* count);
 
-  // Closes the pipe and releases the child. POSIX also reaps the child,
-  // waiting for it to end if it is still running.
+  // Closes the pipe, waits for the child to end if it is still running,
+  // and releases it.
   void Close();
 
+  // The exit code of the child that Close() released; empty before that
+  // and when no child was started. A POSIX child ended by a signal gives
+  // 128 + the signal's number, as shells report it.
+  std::optional<long long> exit_code() const { return exit_code_; }
+
  private:
+  std::optional<long long> exit_code_;
 #ifdef _WIN32
   void* read_handle_ = nullptr;
   void* process_handle_ = nullptr;
@@ -74,6 +81,13 @@ class ConsoleChild {
   pid_t pid_ = -1;
 #endif
 };
+
+#ifndef _WIN32
+// The first executable regular file NAME in the folders of the PATH (an
+// empty entry is the current folder), as Start looks a program up; empty
+// when there is none or no PATH.
+std::string FindOnPath(const std::string& name);
+#endif
 
 }  // namespace zum
 

@@ -30,33 +30,6 @@ bool IsExecutableFile(const std::string& path) {
   return IsRegularFile(path) && access(path.c_str(), X_OK) == 0;
 }
 
-// Looks a program name without '/' up on the PATH; an empty PATH entry
-// means the current folder. Returns an empty text when none is found.
-std::string FindOnPath(const std::string& name) {
-  const char* path = getenv("PATH");
-  if (path == nullptr || name.empty()) {
-    return std::string();
-  }
-  std::string entries(path);
-  std::string::size_type start = 0;
-  for (;;) {
-    const std::string::size_type colon = entries.find(':', start);
-    std::string folder = entries.substr(
-        start, colon == std::string::npos ? std::string::npos : colon - start);
-    if (folder.empty()) {
-      folder = ".";
-    }
-    const std::string candidate = folder + "/" + name;
-    if (IsExecutableFile(candidate)) {
-      return candidate;
-    }
-    if (colon == std::string::npos) {
-      return std::string();
-    }
-    start = colon + 1;
-  }
-}
-
 // Windows executables start with the two bytes "MZ".
 bool IsWindowsProgram(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -106,6 +79,31 @@ void CloseDescriptor(int* fd) {
 }
 
 }  // namespace
+
+std::string FindOnPath(const std::string& name) {
+  const char* path = getenv("PATH");
+  if (path == nullptr || name.empty()) {
+    return std::string();
+  }
+  std::string entries(path);
+  std::string::size_type start = 0;
+  for (;;) {
+    const std::string::size_type colon = entries.find(':', start);
+    std::string folder = entries.substr(
+        start, colon == std::string::npos ? std::string::npos : colon - start);
+    if (folder.empty()) {
+      folder = ".";
+    }
+    const std::string candidate = folder + "/" + name;
+    if (IsExecutableFile(candidate)) {
+      return candidate;
+    }
+    if (colon == std::string::npos) {
+      return std::string();
+    }
+    start = colon + 1;
+  }
+}
 
 ConsoleChild::~ConsoleChild() {
   Close();
@@ -181,7 +179,13 @@ void ConsoleChild::Close() {
   CloseDescriptor(&read_fd_);
   if (pid_ > 0) {
     int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    pid_t reaped;
+    while ((reaped = waitpid(pid_, &status, 0)) < 0 && errno == EINTR) {
+    }
+    if (reaped == pid_ && WIFEXITED(status)) {
+      exit_code_ = WEXITSTATUS(status);
+    } else if (reaped == pid_ && WIFSIGNALED(status)) {
+      exit_code_ = 128 + WTERMSIG(status);
     }
     pid_ = -1;
   }

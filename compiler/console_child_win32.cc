@@ -86,6 +86,14 @@ bool ConsoleChild::Read(char* buffer, std::size_t size, std::size_t* count) {
 }
 
 void ConsoleChild::Close() {
+  if (process_handle_ != nullptr) {
+    HANDLE process = static_cast<HANDLE>(process_handle_);
+    DWORD code = 0;
+    if (WaitForSingleObject(process, INFINITE) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process, &code)) {
+      exit_code_ = code;
+    }
+  }
   CloseAndClear(&process_handle_);
   CloseAndClear(&thread_handle_);
   CloseAndClear(&read_handle_);

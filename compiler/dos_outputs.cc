@@ -10,6 +10,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
   if (!command_line.empty()) {
     command_line_ = command_line;
   }
+  exit_code_.reset();
   if (command_line_.empty()) {
     ShowCritical("Command Line empty");
     return std::string();
@@ -45,6 +46,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
     }
   }
   child.Close();
+  exit_code_ = child.exit_code();
   return outputs_;
 }
 

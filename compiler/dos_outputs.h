@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -25,8 +26,8 @@ class MessageSink {
 // ReceiveOutputs handler as soon as it has been read.
 //
 // ExecuteCommand blocks the calling thread until the child's output ends (the
-// pipe breaks) and raises ReceiveOutputs synchronously on that thread. The
-// child's exit code is not looked at.
+// pipe breaks) and the child has ended, and raises ReceiveOutputs
+// synchronously on that thread.
 class DOSOutputs {
  public:
   // Receives one piece of output (`CommandOutputs`): at most kReadSize bytes
@@ -46,6 +47,10 @@ class DOSOutputs {
 
   // Everything read during the last run that started a child.
   const std::string& Outputs() const { return outputs_; }
+
+  // The exit code of the child of the last ExecuteCommand; empty when that
+  // call started no child (or the code could not be had).
+  std::optional<long long> ExitCode() const { return exit_code_; }
 
   // Sets the handler of the ReceiveOutputs event; an empty one ignores it.
   void SetReceiveOutputs(ReceiveOutputsHandler handler) {
@@ -72,6 +77,7 @@ class DOSOutputs {
   ReceiveOutputsHandler receive_outputs_;
   std::string command_line_;
   std::string outputs_;
+  std::optional<long long> exit_code_;
 };
 
 }  // namespace zum

@@ -111,5 +111,38 @@ TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
   EXPECT_EQ(ReadFile("zum0.cfg"), saved);
 }
 
+// Settings files outside the program's folder follow the slots' rules: the
+// examples open, and saved anywhere they keep every byte.
+TEST_F(SettingsFileTest, ExampleSettingsOpenAndSaveAnywhere) {
+  int examples = 0;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(ZUM_EXAMPLES_DIR)) {
+    if (entry.path().extension() != ".cfg") {
+      continue;
+    }
+    ++examples;
+    const std::string name = entry.path().filename().string();
+    std::vector<SettingsValue> values;
+    ASSERT_TRUE(ReadSettingsFile(entry.path().string(), &values).ok()) << name;
+    EXPECT_EQ(values.size(), 184u) << name;
+    SettingsRecord record;
+    for (const SettingsValue& value : values) {
+      ApplySettingsValue(value, &record);
+    }
+    std::filesystem::create_directories("my project");
+    const std::string copy = "my project/copy of " + name;
+    ASSERT_TRUE(WriteSettingsFile(copy, record).ok()) << name;
+    EXPECT_EQ(ReadFile(copy), ReadFile(entry.path().string())) << name;
+  }
+  EXPECT_GE(examples, 2);
+  // A folder is neither read nor replaced.
+  SettingsRecord untouched;
+  EXPECT_EQ(LoadSettingsFile("my project", &untouched).ToString(),
+            "my project: is a directory");
+  Status status = WriteSettingsFile("my project", SettingsRecord());
+  EXPECT_EQ(status.message().rfind("my project: ", 0), 0u) << status.message();
+  EXPECT_TRUE(std::filesystem::is_directory("my project"));
+}
+
 }  // namespace
 }  // namespace zum

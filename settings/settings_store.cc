@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/line_io.h"
+#include "settings/recent_files.h"
 
 namespace zum {
 namespace {
@@ -53,6 +54,22 @@ Status SettingsStore::Save(int slot, const SettingsRecord& record) const {
 
 Status SettingsStore::Load(int slot, std::vector<SettingsValue>* values) const {
   return ReadSettingsFile(SlotFile(slot), values);
+}
+
+std::string SettingsStore::RecentFilesFile() const {
+  return InFolder(folder_, "zumrecent.txt");
+}
+
+std::vector<std::string> SettingsStore::RecentFiles() const {
+  return ReadRecentFiles(RecentFilesFile());
+}
+
+Status SettingsStore::AddRecentFile(const std::string& path) const {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  std::vector<std::string> list = RecentFiles();
+  PutFirst(ec ? path : absolute.lexically_normal().string(), &list);
+  return WriteRecentFiles(RecentFilesFile(), list);
 }
 
 }  // namespace zum

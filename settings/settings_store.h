@@ -20,8 +20,12 @@ inline constexpr const char* kFreeSlot = "Free";
 using SlotNames = std::array<std::string, kSlotCount>;
 
 // The settings files in one folder (the program's own): "zum.cfg" with the
-// ten slot names, "zum0.cfg" .. "zum9.cfg" with the slots' settings and
-// "zuma.cfg" with the settings saved at exit.
+// ten slot names, "zum0.cfg" .. "zum9.cfg" with the slots' settings,
+// "zuma.cfg" with the settings saved at exit and "zumrecent.txt" with the
+// settings files last opened or saved elsewhere (see recent_files.h).
+//
+// A settings file anywhere else is read with ReadSettingsFile and written
+// with WriteSettingsFile, by the same rules as a slot.
 class SettingsStore {
  public:
   explicit SettingsStore(std::string folder) : folder_(std::move(folder)) {}
@@ -43,6 +47,14 @@ class SettingsStore {
   Status Save(int slot, const SettingsRecord& record) const;
   // Reads SLOT's values in file order (see ReadSettingsFile).
   Status Load(int slot, std::vector<SettingsValue>* values) const;
+
+  std::string RecentFilesFile() const;
+  // The recently used settings files, most recent first; empty when the
+  // list is missing or unreadable.
+  std::vector<std::string> RecentFiles() const;
+  // Puts PATH, made absolute, first in the list and writes the list.
+  // Errors name the list's file and the reason.
+  Status AddRecentFile(const std::string& path) const;
 
  private:
   std::string folder_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/testing.h"
+#include "settings/testing.h"
 
 namespace zum {
 namespace {
@@ -65,6 +66,30 @@ TEST(SettingsStoreTest, SlotsAreSavedAndLoadedInTheirOwnFiles) {
   ASSERT_TRUE(store.Load(3, &values).ok());
   ASSERT_EQ(values.size(), 184u);
   EXPECT_EQ(values[5].text, "0282h");  // txt_var(1)
+}
+
+TEST(SettingsStoreTest, RecentFilesByFullPathMostRecentFirst) {
+  testing::TempDir dir;
+  SettingsStore store(dir.path().string());
+  EXPECT_EQ(store.RecentFilesFile(), dir.File("zumrecent.txt"));
+  EXPECT_TRUE(store.RecentFiles().empty());
+  testing::TempWorkFolder work;
+  const std::string here = std::filesystem::current_path().string();
+  ASSERT_TRUE(store.AddRecentFile("gate.cfg").ok());
+  ASSERT_TRUE(store.AddRecentFile(dir.File("door.cfg")).ok());
+  ASSERT_TRUE(store.AddRecentFile("./sub/../gate.cfg").ok());
+  const std::string gate = (std::filesystem::path(here) / "gate.cfg").string();
+  EXPECT_EQ(store.RecentFiles(),
+            (std::vector<std::string>{gate, dir.File("door.cfg")}));
+  EXPECT_EQ(ReadFile(store.RecentFilesFile()),
+            CrLf({gate, dir.File("door.cfg")}));
+
+  SettingsStore nowhere(dir.File("no_such_folder"));
+  Status status = nowhere.AddRecentFile("gate.cfg");
+  EXPECT_EQ(status.message().rfind(
+                nowhere.RecentFilesFile() + ": cannot create the file (", 0),
+            0u)
+      << status.message();
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "engine/status.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
-#include "wizard/variable_table.h"
+#include "settings/variable_table.h"
 
 class QAction;
 class QButtonGroup;

@@ -46,5 +46,28 @@ TEST_F(CompileTest, OutputShowsInTheLogAsItArrives) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(CompileTest, MissingAndFailingCompilersAreExplained) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-in compiler is a POSIX shell script";
+#endif
+  auto* log = Find<QPlainTextEdit>("txt_compile_log");
+  Run({"txt_file_out=/scenery/gate_zum.asm", "show 5", "click cmd_compile"});
+  const QString hint =
+      "Starting compilation...\n\nbglc_9.exe was not found: "
+      "looked for " +
+      QString::fromStdString(folder_.File("bglc_9.exe")) +
+      ". Copy it there from the Fs2004 SDK.";
+  EXPECT_TRUE(log->toPlainText().startsWith(hint))
+      << log->toPlainText().toStdString();
+  EXPECT_TRUE(log->toPlainText().endsWith("\n\nCompilation ready!"));
+  EXPECT_EQ(Messages(),
+            std::vector<std::string>{"ZUM|File or command not found"});
+
+  Run({"compiler echo failed; exit 1", "click cmd_compile"});
+  EXPECT_EQ(log->toPlainText(),
+            "Starting compilation...\n\nfailed\n\nbglc_9.exe ended with exit "
+            "code 1.\nCompilation ready!");
+}
+
 }  // namespace
 }  // namespace zum::testing

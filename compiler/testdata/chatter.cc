@@ -5,6 +5,9 @@
 //   chatter stdin         reads standard input to its end and writes
 //                         "stdin N\n", N being the number of bytes read
 //   chatter ARG...        (anything else) writes each argument as "[ARG]\n"
+// It exits with the code in the environment variable ZUM_CHATTER_EXIT (0
+// when unset), or, when that is "term", raises SIGTERM after writing.
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -49,5 +52,9 @@ int main(int argc, char** argv) {
       Write(stdout, std::string("[") + argv[i] + "]\n");
     }
   }
-  return 0;
+  const char* exit_code = getenv("ZUM_CHATTER_EXIT");
+  if (exit_code != nullptr && std::string(exit_code) == "term") {
+    raise(SIGTERM);
+  }
+  return exit_code == nullptr ? 0 : atoi(exit_code);
 }

@@ -1,5 +1,5 @@
-#ifndef ZUM_WIZARD_VARIABLE_TABLE_H_
-#define ZUM_WIZARD_VARIABLE_TABLE_H_
+#ifndef ZUM_SETTINGS_VARIABLE_TABLE_H_
+#define ZUM_SETTINGS_VARIABLE_TABLE_H_
 
 #include <array>
 #include <cstdint>
@@ -43,4 +43,4 @@ class VariableTable {
 
 }  // namespace zum
 
-#endif  // ZUM_WIZARD_VARIABLE_TABLE_H_
+#endif  // ZUM_SETTINGS_VARIABLE_TABLE_H_

@@ -1,4 +1,4 @@
-#include "wizard/variable_table.h"
+#include "settings/variable_table.h"
 
 namespace zum {
 

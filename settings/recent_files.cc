@@ -1,0 +1,49 @@
+#include "settings/recent_files.h"
+
+#include <algorithm>
+
+#include "engine/line_io.h"
+
+namespace zum {
+
+std::vector<std::string> ReadRecentFiles(const std::string& list_file) {
+  std::vector<std::string> list;
+  LineReader in;
+  if (!in.Open(list_file).ok()) {
+    return list;
+  }
+  std::string line;
+  while (list.size() < static_cast<size_t>(kRecentFilesCapacity) &&
+         in.Next(&line)) {
+    if (!line.empty()) {
+      list.push_back(line);
+    }
+  }
+  // A list cut short by a read failure is not to be trusted.
+  if (!in.status().ok()) {
+    list.clear();
+  }
+  return list;
+}
+
+void PutFirst(const std::string& path, std::vector<std::string>* list) {
+  std::erase_if(*list, [&path](const std::string& entry) {
+    return entry == path || SameFile(entry, path);
+  });
+  list->insert(list->begin(), path);
+  if (list->size() > static_cast<size_t>(kRecentFilesCapacity)) {
+    list->resize(kRecentFilesCapacity);
+  }
+}
+
+Status WriteRecentFiles(const std::string& list_file,
+                        const std::vector<std::string>& list) {
+  LineWriter out;
+  ZUM_RETURN_IF_ERROR(out.OpenReplacing(list_file));
+  for (const std::string& path : list) {
+    out.WriteLine(path);
+  }
+  return out.Commit();
+}
+
+}  // namespace zum

@@ -1,0 +1,30 @@
+#ifndef ZUM_SETTINGS_RECENT_FILES_H_
+#define ZUM_SETTINGS_RECENT_FILES_H_
+
+#include <string>
+#include <vector>
+
+#include "engine/status.h"
+
+// The settings files most recently opened or saved by name, most recent
+// first, kept as a text file of one path a line.
+namespace zum {
+
+inline constexpr int kRecentFilesCapacity = 5;
+
+// The list in LIST_FILE: its non-empty lines, at most kRecentFilesCapacity
+// of them. A missing or unreadable file is an empty list.
+std::vector<std::string> ReadRecentFiles(const std::string& list_file);
+
+// Puts PATH first in *LIST, removes any other entry naming the same file
+// (see SameFile) and keeps at most kRecentFilesCapacity entries.
+void PutFirst(const std::string& path, std::vector<std::string>* list);
+
+// Writes LIST to LIST_FILE, replacing the file only once it is complete.
+// Errors name LIST_FILE and the reason.
+Status WriteRecentFiles(const std::string& list_file,
+                        const std::vector<std::string>& list);
+
+}  // namespace zum
+
+#endif  // ZUM_SETTINGS_RECENT_FILES_H_

@@ -1,0 +1,69 @@
+#include "settings/recent_files.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/testing.h"
+#include "settings/testing.h"
+
+namespace zum {
+namespace {
+
+using testing::CrLf;
+using testing::ReadFile;
+using testing::WriteFile;
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string word; in >> word;) {
+    if (word != "-") {
+      words.push_back(word);
+    }
+  }
+  return words;
+}
+
+TEST(RecentFilesTest, PutFirstCases) {
+  testing::TempWorkFolder folder;
+  for (const testing::CaseRow& row :
+       testing::ReadCases("recent_files_cases.txt")) {
+    const size_t plus = row.input.find(" + ");
+    ASSERT_NE(plus, std::string::npos) << row.line;
+    std::vector<std::string> list = Words(row.input.substr(0, plus));
+    PutFirst(row.input.substr(plus + 3), &list);
+    EXPECT_EQ(list, Words(row.expected))
+        << "recent_files_cases.txt:" << row.line << ": " << row.input;
+  }
+}
+
+TEST(RecentFilesTest, ReadAndWrite) {
+  testing::TempDir dir;
+  const std::string file = dir.File("zumrecent.txt");
+  // Missing or unreadable: empty.
+  EXPECT_TRUE(ReadRecentFiles(file).empty());
+  EXPECT_TRUE(ReadRecentFiles(dir.path().string()).empty());
+
+  const std::vector<std::string> list = {"/p/my gate.cfg", "C:\\x\\y.cfg"};
+  ASSERT_TRUE(WriteRecentFiles(file, list).ok());
+  EXPECT_EQ(ReadFile(file), CrLf({"/p/my gate.cfg", "C:\\x\\y.cfg"}));
+  EXPECT_EQ(ReadRecentFiles(file), list);
+
+  // Empty lines are skipped; at most five entries are read.
+  WriteFile(file, CrLf({"1", "", "2", "3", "4", "5", "6"}));
+  EXPECT_EQ(ReadRecentFiles(file),
+            (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+
+  EXPECT_EQ(WriteRecentFiles(dir.File("no_such_folder/zumrecent.txt"), list)
+                .message()
+                .rfind(dir.File("no_such_folder/zumrecent.txt") +
+                           ": cannot create the file (",
+                       0),
+            0u);
+}
+
+}  // namespace
+}  // namespace zum
