@@ -194,7 +194,9 @@ bool Form1::LoadConfiguration(int slot) {
     ArrangeFilePage();
   }
   if (!status.ok()) {
-    ShowCritical(tr("An error occured when loading your configuration file"),
+    // The store names the file and, for a bad line, the line (FILE:LINE).
+    ShowCritical(tr("An error occured when loading your configuration file") +
+                     QStringLiteral("\n\n") + FromBytes(status.message()),
                  tr("ZUM error"));
     return false;
   }
