@@ -13,6 +13,7 @@
 #include "engine/status.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "settings/settings_store.h"
 #include "wizard/variable_table.h"
 
 class QAction;
@@ -213,8 +214,8 @@ class Form1 : public QMainWindow {
   // Settings menus and their slots.
   QMenu* mSave = nullptr;
   QMenu* mLoad = nullptr;
-  std::array<QAction*, 10> mdata{};
-  std::array<QAction*, 11> mdata2{};
+  std::array<QAction*, kSlotCount> mdata{};
+  std::array<QAction*, kLastSaveSlot + 1> mdata2{};
 
   // Pages and page buttons.
   std::array<QWidget*, kPageCount> Frame1{};

@@ -24,6 +24,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "settings/settings_store.h"
 #include "wizard/form1.h"
 #include "wizard/welcome_picture.h"
 
@@ -92,15 +93,16 @@ int LabelColumnWidth(std::initializer_list<QLabel*> labels) {
 
 void Form1::BuildMenus() {
   mSave = Named(menuBar()->addMenu(tr("&Save settings")), "mSave");
-  for (int k = 0; k < 10; ++k) {
+  for (int k = 0; k < kSlotCount; ++k) {
     mdata[k] = Named(mSave->addAction(tr("Free")), "mdata", k);
   }
   mLoad = Named(menuBar()->addMenu(tr("&Load settings")), "mLoad");
-  for (int k = 0; k < 10; ++k) {
+  for (int k = 0; k < kSlotCount; ++k) {
     mdata2[k] = Named(mLoad->addAction(tr("Free")), "mdata2", k);
   }
   mLoad->addSeparator();
-  mdata2[10] = Named(mLoad->addAction(tr("Last save on exit")), "mdata2", 10);
+  mdata2[kLastSaveSlot] =
+      Named(mLoad->addAction(tr("Last save on exit")), "mdata2", kLastSaveSlot);
 }
 
 void Form1::AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout) {
