@@ -82,7 +82,7 @@ void Form1::ConnectHandlers() {
       }
     });
   }
-  for (int k = 0; k < 4; ++k) {
+  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
     connect(cmd_file[k], &QPushButton::clicked, this,
             [this, k] { cmd_file_Click(k); });
     connect(txt_file_in[k], &QLineEdit::textChanged, this,
@@ -183,10 +183,7 @@ SettingsRecord Form1::CurrentSettings() const {
   }
   record.txt_num_secondanim = Bytes(txt_num_secondanim->text());
   record.txt_file_out = Bytes(txt_file_out->text());
-  record.FileRowBase = file_row_base_;
-  record.InputFile = input_file_;
-  record.SecondaryMin = secondary_min_;
-  record.SecondaryMax = secondary_max_;
+  rows_.SaveInto(&record);
   for (int i = 0; i < 2; ++i) {
     record.opt_kind[i] = KindOf(i);
     record.txt_box_xmin[i] = Bytes(txt_box_xmin[i]->text());

@@ -14,6 +14,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
+#include "settings/source_file_rows.h"
 #include "wizard/variable_table.h"
 
 class QAction;
@@ -90,7 +91,6 @@ class Form1 : public QMainWindow {
 
   int CurrentPage() const;
   const VariableTable& variables() const { return variable_table_; }
-  int16_t FileRowBase() const { return file_row_base_; }
   const SourceScan& PreScan(int animation) const {
     return pre_scan_[animation];
   }
@@ -178,6 +178,7 @@ class Form1 : public QMainWindow {
   void ArrangeFilePage();
   void ShowScanTooltip(int animation, int row);
   void ScrollFileRows(int step);
+  void StoreFileRows();
   void ShowFileRows();
   void PreScanChosenFile(int animation, const QString& file);
   int AnimationsOnFilePage() const;
@@ -197,12 +198,9 @@ class Form1 : public QMainWindow {
   std::unique_ptr<DOSOutputs> objDOS;
   VariableTable variable_table_;
 
-  // Per-animation entries of the source file page, [1..50]; the rows show
-  // four of them.
-  int16_t file_row_base_ = 2;
-  std::array<std::string, kMaxAnimations + 1> input_file_;
-  std::array<std::string, kMaxAnimations + 1> secondary_min_;
-  std::array<std::string, kMaxAnimations + 1> secondary_max_;
+  // The source file page's lists and the four rows shown of them, and each
+  // animation's scan, [1..50].
+  SourceFileRows rows_;
   std::array<SourceScan, kMaxAnimations + 1> pre_scan_;
 
   // While true, row text changes are not stored (the rows are being filled
@@ -271,11 +269,11 @@ class Form1 : public QMainWindow {
   QLabel* Label18 = nullptr;  // "maximum"
   QLabel* Label19 = nullptr;  // "Secondairy condition"
   QLabel* Label32 = nullptr;  // "Output file:"
-  std::array<QLabel*, 4> lbl_file_count{};
-  std::array<QLineEdit*, 4> txt_file_in{};
-  std::array<QPushButton*, 4> cmd_file{};
-  std::array<QLineEdit*, 4> txt_secondcond_min{};
-  std::array<QLineEdit*, 4> txt_secondcond_max{};
+  std::array<QLabel*, SourceFileRows::kRowCount> lbl_file_count{};
+  std::array<QLineEdit*, SourceFileRows::kRowCount> txt_file_in{};
+  std::array<QPushButton*, SourceFileRows::kRowCount> cmd_file{};
+  std::array<QLineEdit*, SourceFileRows::kRowCount> txt_secondcond_min{};
+  std::array<QLineEdit*, SourceFileRows::kRowCount> txt_secondcond_max{};
   QPushButton* cmd_file_up = nullptr;
   QPushButton* cmd_file_down = nullptr;
   QLineEdit* txt_file_out = nullptr;

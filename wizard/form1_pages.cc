@@ -400,7 +400,8 @@ QWidget* Form1::BuildSourceFilePage() {
   grid->addWidget(Label19, 0, 3, 1, 2, Qt::AlignHCenter);
   grid->addWidget(Label17, 1, 3, Qt::AlignHCenter);
   grid->addWidget(Label18, 1, 4, Qt::AlignHCenter);
-  for (int k = 0; k < 4; ++k) {
+  constexpr int kFirstRow = 2;  // of the grid, below the headings
+  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
     lbl_file_count[k] = NewLabel(QString::number(k + 1), "lbl_file_count", k);
     lbl_file_count[k]->setMinimumWidth(24);
     lbl_file_count[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -414,11 +415,11 @@ QWidget* Form1::BuildSourceFilePage() {
     txt_secondcond_max[k]->setMinimumWidth(90);
     txt_secondcond_min[k]->setMaximumWidth(110);
     txt_secondcond_max[k]->setMaximumWidth(110);
-    grid->addWidget(lbl_file_count[k], k + 2, 0);
-    grid->addWidget(txt_file_in[k], k + 2, 1);
-    grid->addWidget(cmd_file[k], k + 2, 2);
-    grid->addWidget(txt_secondcond_min[k], k + 2, 3);
-    grid->addWidget(txt_secondcond_max[k], k + 2, 4);
+    grid->addWidget(lbl_file_count[k], kFirstRow + k, 0);
+    grid->addWidget(txt_file_in[k], kFirstRow + k, 1);
+    grid->addWidget(cmd_file[k], kFirstRow + k, 2);
+    grid->addWidget(txt_secondcond_min[k], kFirstRow + k, 3);
+    grid->addWidget(txt_secondcond_max[k], kFirstRow + k, 4);
   }
   cmd_file_up = Named(new QPushButton, "cmd_file_up");
   cmd_file_down = Named(new QPushButton, "cmd_file_down");
@@ -430,8 +431,8 @@ QWidget* Form1::BuildSourceFilePage() {
   for (QPushButton* button : {cmd_file_up, cmd_file_down}) {
     button->setFixedSize(kCopyButtonWidth, txt_file_in[0]->sizeHint().height());
   }
-  grid->addWidget(cmd_file_up, 2, 5);
-  grid->addWidget(cmd_file_down, 5, 5);
+  grid->addWidget(cmd_file_up, kFirstRow, 5);
+  grid->addWidget(cmd_file_down, kFirstRow + SourceFileRows::kRowCount - 1, 5);
 
   Label32 = NewLabel(tr("Output file:"), "Label32");
   txt_file_out = NewField("txt_file_out");

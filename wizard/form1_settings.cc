@@ -9,7 +9,6 @@
 // as they were, so that the menus never name settings that were not
 // written.
 
-#include <algorithm>
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,10 +26,6 @@
 namespace zum {
 
 namespace {
-
-// The row bases that keep all four rows on animations 1..kMaxAnimations.
-constexpr int16_t kFirstRowBase = 2;
-constexpr int16_t kLastRowBase = kMaxAnimations - 2;
 
 QString FreeCaption() {
   return QString::fromLatin1(kFreeSlot);
@@ -107,16 +102,17 @@ bool Form1::SaveConfiguration(int slot) {
 }
 
 void Form1::AssignSettingsValue(const SettingsValue& value) {
+  // The row base and the lists are written directly, not through the rows.
+  if (rows_.Assign(value)) {
+    return;
+  }
   const int i = value.slot.index;
   switch (value.slot.kind) {
     case SettingsLineKind::kCheckBox:
       // A greyed box (2) counts as unticked, as everywhere else.
       chk_cond[i]->setChecked(value.number == 1);
       return;
-    case SettingsLineKind::kNumber:
-      // Straight to the list's row base, kept where the four rows stay on
-      // animations 1..50.
-      file_row_base_ = std::clamp(value.number, kFirstRowBase, kLastRowBase);
+    case SettingsLineKind::kNumber:  // the row base, taken above
       return;
     case SettingsLineKind::kKind:
       SelectKind(i, value.kind);
@@ -129,15 +125,6 @@ void Form1::AssignSettingsValue(const SettingsValue& value) {
   }
   QLineEdit* box = nullptr;
   switch (value.slot.field) {
-    case SettingsField::kInputFile:
-      input_file_[i] = value.text;
-      return;
-    case SettingsField::kSecondaryMin:
-      secondary_min_[i] = value.text;
-      return;
-    case SettingsField::kSecondaryMax:
-      secondary_max_[i] = value.text;
-      return;
     case SettingsField::kTxtVar:
       box = txt_var[i];
       break;
@@ -200,17 +187,20 @@ bool Form1::LoadConfiguration(int slot) {
                  tr("ZUM error"));
     return false;
   }
+  using Column = SourceFileRows::Column;
   for (int a = 1; a <= kMaxAnimations; ++a) {
-    if (!input_file_[a].empty()) {
+    if (!rows_.Entry(Column::kInputFile, a).empty()) {
       // A file that cannot be scanned shows an empty scan; the page check
       // reports it when the file page is left.
       pre_scan_[a] = SourceScan();
-      PreScanInputFile(input_file_[a], &pre_scan_[a]);
+      PreScanInputFile(rows_.Entry(Column::kInputFile, a), &pre_scan_[a]);
     }
   }
-  for (int r = 1; r <= 4; ++r) {
-    if (!input_file_[r].empty()) {
-      ShowScanTooltip(r, r - 1);
+  // The tooltips of the rows as they show animations 1..4, whatever the
+  // loaded row base.
+  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+    if (!rows_.Entry(Column::kInputFile, row + 1).empty()) {
+      ShowScanTooltip(row + 1, row);
     }
   }
   return true;
