@@ -9,7 +9,6 @@
 // as they were, so that the menus never name settings that were not
 // written.
 
-
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
