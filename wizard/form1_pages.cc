@@ -26,70 +26,10 @@
 
 #include "settings/settings_store.h"
 #include "wizard/form1.h"
+#include "wizard/named_controls.h"
 #include "wizard/welcome_picture.h"
 
 namespace zum {
-
-namespace {
-
-constexpr int kCopyButtonWidth = 32;
-constexpr int kFieldWidth = 150;
-
-// Names a control after the system's control name and its array index.
-template <typename W>
-W* Named(W* widget, const QString& name, int index = -1) {
-  widget->setObjectName(
-      index < 0 ? name : name + QLatin1Char('_') + QString::number(index));
-  return widget;
-}
-
-QLabel* NewLabel(const QString& text, const QString& name, int index = -1) {
-  return Named(new QLabel(text), name, index);
-}
-
-QLabel* NewPageText(const QString& text, const QString& name) {
-  QLabel* label = NewLabel(text, name);
-  label->setWordWrap(true);
-  label->setMinimumHeight(label->fontMetrics().lineSpacing() * 3);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
-QLineEdit* NewField(const QString& name, int index = -1) {
-  QLineEdit* field = Named(new QLineEdit, name, index);
-  field->setMinimumWidth(kFieldWidth);
-  return field;
-}
-
-QPushButton* NewCopyButton(const QString& caption, int index) {
-  QPushButton* button = Named(new QPushButton(caption), "cmd_copyvar", index);
-  button->setFixedWidth(kCopyButtonWidth);
-  button->setToolTip(caption == QLatin1String("<")
-                         ? QObject::tr("Copy the selected variable")
-                         : QObject::tr("Copy the selected variable to the "
-                                       "additional condition"));
-  return button;
-}
-
-QComboBox* NewVariableList(int index) {
-  QComboBox* list = Named(new QComboBox, "cmb_var", index);
-  list->setEditable(true);
-  // Typed text is not used: only a picked entry counts.
-  list->setInsertPolicy(QComboBox::NoInsert);
-  list->setMinimumWidth(200);
-  return list;
-}
-
-// The width of a grid column holding LABELS, whichever of them are shown.
-int LabelColumnWidth(std::initializer_list<QLabel*> labels) {
-  int width = 0;
-  for (QLabel* label : labels) {
-    width = std::max(width, label->sizeHint().width());
-  }
-  return width + 8;
-}
-
-}  // namespace
 
 void Form1::BuildMenus() {
   mSave = Named(menuBar()->addMenu(tr("&Save settings")), "mSave");
