@@ -18,11 +18,9 @@
 #include "wizard/variable_table.h"
 
 class QAction;
-class QButtonGroup;
 class QCloseEvent;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +35,7 @@ class QVBoxLayout;
 namespace zum {
 
 class CompileLogBox;
+class ConditionEditor;
 class Dialogs;
 class DialogsMessageSink;
 class DOSOutputs;
@@ -95,10 +94,6 @@ class Form1 : public QMainWindow {
     return pre_scan_[animation];
   }
 
-  // Selects kind button KIND of editor INDEX (0 or 1) and runs its handler,
-  // also when the button was already selected.
-  void SelectKind(int index, ConditionKind kind);
-
   // Used by tests only: the console command runner created at start-up.
   DOSOutputs* TEST_objDOS() { return objDOS.get(); }
 
@@ -106,13 +101,13 @@ class Form1 : public QMainWindow {
   // Previous would, without any check, run or page entry step.
   void TEST_ShowPage(int page);
 
-  // Handlers, named control + event with the control-array index.
+  // Handlers, named control + event with the control-array index. The
+  // condition editors of pages 1 and 2 have their own (ConditionEditor);
+  // chk_cond_Click, cmd_copyvar_Click and txt_var_Change here are the
+  // secondary condition's, index 2.
   void cmd_next_Click(int index);
   void cmd_prev_Click(int index);
   void chk_cond_Click(int index);
-  void opt_con_Click(int index);
-  void opt_mask_Click(int index);
-  void opt_box_Click(int index);
   void cmd_copyvar_Click(int index);
   void txt_var_Change(int index);
   void cmd_file_Click(int index);
@@ -148,8 +143,6 @@ class Form1 : public QMainWindow {
   QWidget* BuildSecondaryPage();
   QWidget* BuildSourceFilePage();
   QWidget* BuildFinishPage();
-  QWidget* BuildKindButtons(int index);
-  void AddBoxFields(int index, QGridLayout* grid, int first_row);
   void AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout);
   void ConnectHandlers();
 
@@ -182,13 +175,6 @@ class Form1 : public QMainWindow {
   void ShowFileRows();
   void PreScanChosenFile(int animation, const QString& file);
   int AnimationsOnFilePage() const;
-
-  // Condition editors.
-  QComboBox* ListOf(int index) const;
-  void SetBoxFieldsEnabled(int index, bool on);
-  void SetBoxFieldsShown(int index, bool shown);
-
-  ConditionKind KindOf(int index) const;
 
   Dialogs* dialogs_;
   QString program_folder_;
@@ -228,38 +214,22 @@ class Form1 : public QMainWindow {
   QLabel* Label9 = nullptr;  // "Please click next to continue."
   QLabel* Image1 = nullptr;  // picture
 
-  // Condition editors: index roles as in the window's control table.
-  std::array<QCheckBox*, 4> chk_cond{};
-  std::array<QLineEdit*, 4> txt_var{};
-  std::array<QComboBox*, 3> cmb_var{};
-  std::array<QPushButton*, 4> cmd_copyvar{};
-  std::array<QRadioButton*, 2> opt_con{};
-  std::array<QRadioButton*, 2> opt_mask{};
-  std::array<QRadioButton*, 2> opt_box{};
-  std::array<QButtonGroup*, 2> kind_group_{};
-  std::array<QLineEdit*, 3> txt_var_min{};
-  std::array<QLineEdit*, 3> txt_var_max{};
-  std::array<QLineEdit*, 2> txt_box_xmin{}, txt_box_xmax{};
-  std::array<QLineEdit*, 2> txt_box_ymin{}, txt_box_ymax{};
-  std::array<QLineEdit*, 2> txt_box_zmin{}, txt_box_zmax{};
-  std::array<QLineEdit*, 2> txt_rot{};
-  std::array<QLabel*, 2> Label4{}, Label27{}, Label28{}, Label29{}, Label30{},
-      Label31{};
-  QLabel* Label6 = nullptr;   // page 1 "Variable:"
-  QLabel* Label7 = nullptr;   // page 1 minimum
-  QLabel* Label8 = nullptr;   // page 1 maximum
-  QLabel* Label10 = nullptr;  // page 2 maximum
-  QLabel* Label11 = nullptr;  // page 2 minimum
-  QLabel* Label12 = nullptr;  // page 2 "Variable:"
+  // The condition editors of pages 1 (the animation condition with the
+  // additional condition) and 2 (the trigger).
+  std::array<ConditionEditor*, 2> editors_{};
   QLabel* Label13 = nullptr;  // page 1 text
   QLabel* Label15 = nullptr;  // page 2 text
-  QLabel* Label16 = nullptr;  // page 3 text
-  QLabel* Label23 = nullptr;  // additional condition maximum
-  QLabel* Label24 = nullptr;  // additional condition minimum
-  QLabel* Label25 = nullptr;  // page 3 "Variable:"
-  QLabel* Label26 = nullptr;  // page 3 number of animations
   QGroupBox* Frame2 = nullptr;
   std::array<QRadioButton*, 2> opt_condapply{};
+
+  // The secondary condition (page 3), index 2 of the condition controls.
+  QLabel* Label16 = nullptr;  // page 3 text
+  QCheckBox* chk_cond_2 = nullptr;
+  QLineEdit* txt_var_2 = nullptr;
+  QPushButton* cmd_copyvar_2 = nullptr;
+  QComboBox* cmb_var_2 = nullptr;
+  QLabel* Label25 = nullptr;  // page 3 "Variable:"
+  QLabel* Label26 = nullptr;  // page 3 number of animations
   QLineEdit* txt_num_secondanim = nullptr;
 
   // Source file page.

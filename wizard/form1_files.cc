@@ -148,7 +148,7 @@ void Form1::cmd_file_down_Click() {
 }
 
 void Form1::ArrangeFilePage() {
-  if (!chk_cond[2]->isChecked()) {
+  if (!chk_cond_2->isChecked()) {
     for (QWidget* w : std::initializer_list<QWidget*>{
              txt_secondcond_min[0], txt_secondcond_max[0], cmd_file_up,
              cmd_file_down, lbl_file_count[0], Label17, Label18, Label19}) {

@@ -83,7 +83,7 @@ void Form1::RunGenerationOfPage() {
 }
 
 void Form1::EnterSourceFilePage() {
-  if (!chk_cond[2]->isChecked()) {
+  if (!chk_cond_2->isChecked()) {
     txt_num_secondanim->setText(QStringLiteral("1"));
   }
   rows_.ShowFirstRows();

@@ -4,7 +4,6 @@
 #include <initializer_list>
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -25,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "settings/settings_store.h"
+#include "wizard/condition_editor.h"
 #include "wizard/form1.h"
 #include "wizard/named_controls.h"
 #include "wizard/welcome_picture.h"
@@ -101,61 +101,6 @@ QWidget* Form1::BuildWelcomePage() {
   return frame;
 }
 
-QWidget* Form1::BuildKindButtons(int index) {
-  auto* box = Named(new QWidget, "kind", index);
-  auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(0, 0, 0, 0);
-  opt_con[index] =
-      Named(new QRadioButton(tr("Condition (between)")), "opt_con", index);
-  opt_mask[index] =
-      Named(new QRadioButton(tr("Condition (mask)")), "opt_mask", index);
-  opt_box[index] =
-      Named(new QRadioButton(tr("Bounding box")), "opt_box", index);
-  kind_group_[index] = new QButtonGroup(this);
-  for (QRadioButton* button :
-       {opt_con[index], opt_mask[index], opt_box[index]}) {
-    kind_group_[index]->addButton(button);
-    row->addWidget(button);
-  }
-  row->addStretch(1);
-  opt_con[index]->setChecked(true);
-  return box;
-}
-
-void Form1::AddBoxFields(int index, QGridLayout* grid, int first_row) {
-  Label4[index] = NewLabel(tr("Min"), "Label4", index);
-  Label27[index] = NewLabel(tr("Max"), "Label27", index);
-  Label28[index] = NewLabel(tr("<- width ->"), "Label28", index);
-  Label29[index] = NewLabel(tr("<- height ->"), "Label29", index);
-  Label30[index] = NewLabel(tr("<- length ->"), "Label30", index);
-  Label31[index] = NewLabel(tr("Rotation"), "Label31", index);
-  txt_box_xmin[index] = NewField("txt_box_xmin", index);
-  txt_box_xmax[index] = NewField("txt_box_xmax", index);
-  txt_box_ymin[index] = NewField("txt_box_ymin", index);
-  txt_box_ymax[index] = NewField("txt_box_ymax", index);
-  txt_box_zmin[index] = NewField("txt_box_zmin", index);
-  txt_box_zmax[index] = NewField("txt_box_zmax", index);
-  txt_rot[index] = NewField("txt_rot", index);
-  // Minimum in the variable box's column, maximum in the list's, so that
-  // the box lines up with the fields of the other modes.
-  grid->addWidget(Label4[index], first_row, 1, Qt::AlignHCenter);
-  grid->addWidget(Label27[index], first_row, 3, Qt::AlignHCenter);
-  QLabel* axes[] = {Label28[index], Label29[index], Label30[index]};
-  QLineEdit* mins[] = {txt_box_xmin[index], txt_box_ymin[index],
-                       txt_box_zmin[index]};
-  QLineEdit* maxs[] = {txt_box_xmax[index], txt_box_ymax[index],
-                       txt_box_zmax[index]};
-  for (int r = 0; r < 3; ++r) {
-    grid->addWidget(axes[r], first_row + 1 + r, 0);
-    grid->addWidget(mins[r], first_row + 1 + r, 1);
-    grid->addWidget(maxs[r], first_row + 1 + r, 3);
-    axes[r]->setBuddy(mins[r]);
-  }
-  grid->addWidget(Label31[index], first_row + 4, 0);
-  grid->addWidget(txt_rot[index], first_row + 4, 1);
-  Label31[index]->setBuddy(txt_rot[index]);
-}
-
 QWidget* Form1::BuildConditionPage() {
   auto* frame = new QWidget;
   auto* layout = new QVBoxLayout(frame);
@@ -166,60 +111,8 @@ QWidget* Form1::BuildConditionPage() {
       "Label13");
   layout->addWidget(Label13);
 
-  chk_cond[0] =
-      Named(new QCheckBox(tr("Enable &animation condition")), "chk_cond", 0);
-  chk_cond[3] =
-      Named(new QCheckBox(tr("Enable a&dditional animation condition")),
-            "chk_cond", 3);
-  txt_var[0] = NewField("txt_var", 0);
-  txt_var[3] = NewField("txt_var", 3);
-  cmd_copyvar[0] = NewCopyButton(tr("<"), 0);
-  cmd_copyvar[3] = NewCopyButton(tr(">"), 3);
-  cmb_var[0] = NewVariableList(0);
-  txt_var_min[0] = NewField("txt_var_min", 0);
-  txt_var_max[0] = NewField("txt_var_max", 0);
-  txt_var_min[2] = NewField("txt_var_min", 2);
-  txt_var_max[2] = NewField("txt_var_max", 2);
-  Label6 = NewLabel(tr("Variable:"), "Label6");
-  Label7 = NewLabel(tr("Minimum value:"), "Label7");
-  Label8 = NewLabel(tr("Maximum value:"), "Label8");
-  Label24 = NewLabel(tr("Minimum value:"), "Label24");
-  Label23 = NewLabel(tr("Maximum value:"), "Label23");
-  Label6->setBuddy(txt_var[0]);
-  Label7->setBuddy(txt_var_min[0]);
-  Label8->setBuddy(txt_var_max[0]);
-  Label24->setBuddy(txt_var_min[2]);
-  Label23->setBuddy(txt_var_max[2]);
-
-  // The shared list sits between the two variable boxes: "<" copies into
-  // the animation condition, ">" into the additional one.
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);
-  grid->addWidget(chk_cond[0], 0, 0, 1, 4);
-  grid->addWidget(chk_cond[3], 0, 4, 1, 2);
-  grid->addWidget(BuildKindButtons(0), 1, 0, 1, 4);
-  grid->addWidget(Label6, 2, 0);
-  grid->addWidget(txt_var[0], 2, 1);
-  grid->addWidget(cmd_copyvar[0], 2, 2);
-  grid->addWidget(cmb_var[0], 2, 3);
-  // ">" sits against the box it fills, as "<" does.
-  grid->addWidget(cmd_copyvar[3], 2, 4, Qt::AlignRight);
-  grid->addWidget(txt_var[3], 2, 5);
-  grid->addWidget(Label7, 3, 0);
-  grid->addWidget(txt_var_min[0], 3, 1);
-  grid->addWidget(Label24, 3, 4);
-  grid->addWidget(txt_var_min[2], 3, 5);
-  grid->addWidget(Label8, 4, 0);
-  grid->addWidget(txt_var_max[0], 4, 1);
-  grid->addWidget(Label23, 4, 4);
-  grid->addWidget(txt_var_max[2], 4, 5);
-  AddBoxFields(0, grid, 5);
-  // Columns keep their widths when the kind buttons hide labels.
-  grid->setColumnMinimumWidth(
-      0, LabelColumnWidth({Label6, Label7, Label8, Label28[0], Label30[0]}));
-  grid->setColumnMinimumWidth(4, LabelColumnWidth({Label24, Label23}));
-  grid->setColumnStretch(6, 1);
-  layout->addLayout(grid);
+  editors_[0] = new ConditionEditor(0, &variable_table_);
+  layout->addWidget(editors_[0]);
 
   Frame2 = Named(new QGroupBox, "Frame2");
   auto* apply = new QHBoxLayout(Frame2);
@@ -247,38 +140,8 @@ QWidget* Form1::BuildTriggerPage() {
          "animation will be started."),
       "Label15");
   layout->addWidget(Label15);
-  chk_cond[1] =
-      Named(new QCheckBox(tr("Enable animation &trigger")), "chk_cond", 1);
-  chk_cond[1]->setChecked(true);
-  txt_var[1] = NewField("txt_var", 1);
-  cmd_copyvar[1] = NewCopyButton(tr("<"), 1);
-  cmb_var[1] = NewVariableList(1);
-  txt_var_min[1] = NewField("txt_var_min", 1);
-  txt_var_max[1] = NewField("txt_var_max", 1);
-  Label12 = NewLabel(tr("Variable:"), "Label12");
-  Label11 = NewLabel(tr("Minimum value:"), "Label11");
-  Label10 = NewLabel(tr("Maximum value:"), "Label10");
-  Label12->setBuddy(txt_var[1]);
-  Label11->setBuddy(txt_var_min[1]);
-  Label10->setBuddy(txt_var_max[1]);
-
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);
-  grid->addWidget(chk_cond[1], 0, 0, 1, 4);
-  grid->addWidget(BuildKindButtons(1), 1, 0, 1, 4);
-  grid->addWidget(Label12, 2, 0);
-  grid->addWidget(txt_var[1], 2, 1);
-  grid->addWidget(cmd_copyvar[1], 2, 2);
-  grid->addWidget(cmb_var[1], 2, 3);
-  grid->addWidget(Label11, 3, 0);
-  grid->addWidget(txt_var_min[1], 3, 1);
-  grid->addWidget(Label10, 4, 0);
-  grid->addWidget(txt_var_max[1], 4, 1);
-  AddBoxFields(1, grid, 5);
-  grid->setColumnMinimumWidth(
-      0, LabelColumnWidth({Label12, Label11, Label10, Label28[1], Label30[1]}));
-  grid->setColumnStretch(4, 1);
-  layout->addLayout(grid);
+  editors_[1] = new ConditionEditor(1, &variable_table_);
+  layout->addWidget(editors_[1]);
   AddPageButtons(kTriggerPage, frame, layout);
   return frame;
 }
@@ -293,26 +156,26 @@ QWidget* Form1::BuildSecondaryPage() {
          "aircraft types."),
       "Label16");
   layout->addWidget(Label16);
-  chk_cond[2] =
+  chk_cond_2 =
       Named(new QCheckBox(tr("Enable &secondary condition")), "chk_cond", 2);
-  txt_var[2] = NewField("txt_var", 2);
-  cmd_copyvar[2] = NewCopyButton(tr("<"), 2);
-  cmb_var[2] = NewVariableList(2);
+  txt_var_2 = NewField("txt_var", 2);
+  cmd_copyvar_2 = NewCopyButton(tr("<"), 2);
+  cmb_var_2 = NewVariableList(2);
   txt_num_secondanim = NewField("txt_num_secondanim");
   txt_num_secondanim->setMaximumWidth(80);
   txt_num_secondanim->setMinimumWidth(80);
   Label25 = NewLabel(tr("Variable:"), "Label25");
   Label26 = NewLabel(tr("Number ofanimations (max 50):"), "Label26");
-  Label25->setBuddy(txt_var[2]);
+  Label25->setBuddy(txt_var_2);
   Label26->setBuddy(txt_num_secondanim);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
-  grid->addWidget(chk_cond[2], 0, 0, 1, 4);
+  grid->addWidget(chk_cond_2, 0, 0, 1, 4);
   grid->addWidget(Label25, 1, 0);
-  grid->addWidget(txt_var[2], 1, 1);
-  grid->addWidget(cmd_copyvar[2], 1, 2);
-  grid->addWidget(cmb_var[2], 1, 3);
+  grid->addWidget(txt_var_2, 1, 1);
+  grid->addWidget(cmd_copyvar_2, 1, 2);
+  grid->addWidget(cmb_var_2, 1, 3);
   grid->addWidget(Label26, 2, 0);
   grid->addWidget(txt_num_secondanim, 2, 1);
   grid->setColumnStretch(4, 1);

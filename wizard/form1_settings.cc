@@ -18,6 +18,7 @@
 
 #include "settings/pre_scan.h"
 #include "settings/settings_store.h"
+#include "wizard/condition_editor.h"
 #include "wizard/dialogs.h"
 #include "wizard/form1.h"
 #include "wizard/text_bytes.h"
@@ -102,19 +103,19 @@ bool Form1::SaveConfiguration(int slot) {
 
 void Form1::AssignSettingsValue(const SettingsValue& value) {
   // The row base and the lists are written directly, not through the rows.
-  if (rows_.Assign(value)) {
+  if (rows_.Assign(value) || editors_[0]->Assign(value) ||
+      editors_[1]->Assign(value)) {
     return;
   }
-  const int i = value.slot.index;
+  // What is left are the secondary condition's lines (index 2), the number
+  // of animations, the output file and the apply choice.
   switch (value.slot.kind) {
     case SettingsLineKind::kCheckBox:
       // A greyed box (2) counts as unticked, as everywhere else.
-      chk_cond[i]->setChecked(value.number == 1);
+      chk_cond_2->setChecked(value.number == 1);
       return;
     case SettingsLineKind::kNumber:  // the row base, taken above
-      return;
-    case SettingsLineKind::kKind:
-      SelectKind(i, value.kind);
+    case SettingsLineKind::kKind:    // the editors' own
       return;
     case SettingsLineKind::kApplyTo:
       opt_condapply[value.number == 0 ? 0 : 1]->setChecked(true);
@@ -125,40 +126,13 @@ void Form1::AssignSettingsValue(const SettingsValue& value) {
   QLineEdit* box = nullptr;
   switch (value.slot.field) {
     case SettingsField::kTxtVar:
-      box = txt_var[i];
-      break;
-    case SettingsField::kTxtVarMin:
-      box = txt_var_min[i];
-      break;
-    case SettingsField::kTxtVarMax:
-      box = txt_var_max[i];
+      box = txt_var_2;
       break;
     case SettingsField::kTxtNumSecondanim:
       box = txt_num_secondanim;
       break;
     case SettingsField::kTxtFileOut:
       box = txt_file_out;
-      break;
-    case SettingsField::kTxtBoxXmin:
-      box = txt_box_xmin[i];
-      break;
-    case SettingsField::kTxtBoxXmax:
-      box = txt_box_xmax[i];
-      break;
-    case SettingsField::kTxtBoxYmin:
-      box = txt_box_ymin[i];
-      break;
-    case SettingsField::kTxtBoxYmax:
-      box = txt_box_ymax[i];
-      break;
-    case SettingsField::kTxtBoxZmin:
-      box = txt_box_zmin[i];
-      break;
-    case SettingsField::kTxtBoxZmax:
-      box = txt_box_zmax[i];
-      break;
-    case SettingsField::kTxtRot:
-      box = txt_rot[i];
       break;
     default:
       return;
