@@ -48,9 +48,9 @@ class DOSOutputs;
 // change handler is txt_file_in_Change(3).
 //
 // Every handler runs whether the user or the program changed the control:
-// the widgets' toggled/textChanged signals call them, and where Qt stays
-// silent (selecting a kind button that is already selected) SelectKind()
-// calls the handler itself.
+// the widgets' toggled/textChanged signals call them. Pages 1 and 2 are
+// ConditionEditors with handlers of their own; the source file page's
+// lists are a SourceFileRows.
 //
 // All modal interaction goes through the Dialogs passed in.
 //
