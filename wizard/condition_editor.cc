@@ -1,6 +1,7 @@
 #include "wizard/condition_editor.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,55 +21,22 @@ namespace zum {
 ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
                                  QWidget* parent)
     : QWidget(parent), index_(index), variables_(variables) {
-  main_.index = index;
-  main_.limits = index;
-  main_.chk_cond =
-      Named(new QCheckBox(index == 0 ? tr("Enable &animation condition")
-                                     : tr("Enable animation &trigger")),
-            "chk_cond", index);
-  if (index == 0) {
-    additional_.index = 3;
-    additional_.limits = 2;
-    additional_.chk_cond =
-        Named(new QCheckBox(tr("Enable a&dditional animation condition")),
-              "chk_cond", 3);
-  } else {
-    main_.chk_cond->setChecked(true);
-  }
-  main_.txt_var = NewField("txt_var", index);
-  if (HasAdditional()) {
-    additional_.txt_var = NewField("txt_var", 3);
-  }
-  main_.cmd_copyvar = NewCopyButton(tr("<"), index);
-  if (HasAdditional()) {
-    additional_.cmd_copyvar = NewCopyButton(tr(">"), 3);
-  }
-  cmb_var = NewVariableList(index);
-  for (Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      s->txt_var_min = NewField("txt_var_min", s->limits);
-      s->txt_var_max = NewField("txt_var_max", s->limits);
-    }
-  }
   // The labels keep the system's names: page 1's are Label6..Label8 and
   // the additional condition's Label24 and Label23, page 2's Label12..Label10.
+  if (index == 0) {
+    main_ = NewSwitch(0, 0, tr("Enable &animation condition"), tr("<"),
+                      "Label7", "Label8");
+    additional_ = NewSwitch(3, 2, tr("Enable a&dditional animation condition"),
+                            tr(">"), "Label24", "Label23");
+  } else {
+    main_ = NewSwitch(1, 1, tr("Enable animation &trigger"), tr("<"), "Label11",
+                      "Label10");
+    main_.chk_cond->setChecked(true);
+  }
+  cmb_var = NewVariableList(index);
   variable_label_ =
       NewLabel(tr("Variable:"), index == 0 ? "Label6" : "Label12");
-  main_.minimum_label =
-      NewLabel(tr("Minimum value:"), index == 0 ? "Label7" : "Label11");
-  main_.maximum_label =
-      NewLabel(tr("Maximum value:"), index == 0 ? "Label8" : "Label10");
-  if (HasAdditional()) {
-    additional_.minimum_label = NewLabel(tr("Minimum value:"), "Label24");
-    additional_.maximum_label = NewLabel(tr("Maximum value:"), "Label23");
-  }
   variable_label_->setBuddy(main_.txt_var);
-  for (Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      s->minimum_label->setBuddy(s->txt_var_min);
-      s->maximum_label->setBuddy(s->txt_var_max);
-    }
-  }
 
   // The shared list sits between the two variable boxes: "<" copies into
   // the animation condition, ">" into the additional one.
@@ -90,14 +58,12 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
     grid->addWidget(additional_.txt_var, 2, 5);
   }
   for (int r = 0; r < 2; ++r) {
-    for (const Switch* s : {&main_, &additional_}) {
-      if (s->chk_cond != nullptr) {
-        const int column = s == &main_ ? 0 : 4;
-        grid->addWidget(r == 0 ? s->minimum_label : s->maximum_label, 3 + r,
-                        column);
-        grid->addWidget(r == 0 ? s->txt_var_min : s->txt_var_max, 3 + r,
-                        column + 1);
-      }
+    for (const Switch* s : Switches()) {
+      const int column = s == &main_ ? 0 : 4;
+      grid->addWidget(r == 0 ? s->minimum_label : s->maximum_label, 3 + r,
+                      column);
+      grid->addWidget(r == 0 ? s->txt_var_min : s->txt_var_max, 3 + r,
+                      column + 1);
     }
   }
   AddBoxFields(grid, 5);
@@ -113,10 +79,8 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
   }
   grid->setColumnStretch(HasAdditional() ? 6 : 4, 1);
 
-  for (const Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      ConnectHandlers(*s);
-    }
+  for (const Switch* s : Switches()) {
+    ConnectHandlers(*s);
   }
   connect(opt_con, &QRadioButton::toggled, this, [this](bool on) {
     if (on) {
@@ -186,6 +150,33 @@ void ConditionEditor::AddBoxFields(QGridLayout* grid, int first_row) {
   box_labels_[5]->setBuddy(txt_rot);
 }
 
+ConditionEditor::Switch ConditionEditor::NewSwitch(int index, int limits,
+                                                   const QString& caption,
+                                                   const QString& copy_caption,
+                                                   const char* minimum_label,
+                                                   const char* maximum_label) {
+  Switch s;
+  s.index = index;
+  s.limits = limits;
+  s.chk_cond = Named(new QCheckBox(caption), "chk_cond", index);
+  s.txt_var = NewField("txt_var", index);
+  s.cmd_copyvar = NewCopyButton(copy_caption, index);
+  s.txt_var_min = NewField("txt_var_min", limits);
+  s.txt_var_max = NewField("txt_var_max", limits);
+  s.minimum_label = NewLabel(tr("Minimum value:"), minimum_label);
+  s.maximum_label = NewLabel(tr("Maximum value:"), maximum_label);
+  s.minimum_label->setBuddy(s.txt_var_min);
+  s.maximum_label->setBuddy(s.txt_var_max);
+  return s;
+}
+
+std::vector<const ConditionEditor::Switch*> ConditionEditor::Switches() const {
+  if (HasAdditional()) {
+    return {&main_, &additional_};
+  }
+  return {&main_};
+}
+
 void ConditionEditor::ConnectHandlers(const Switch& s) {
   const int i = s.index;
   connect(s.chk_cond, &QCheckBox::toggled, this,
@@ -202,9 +193,8 @@ void ConditionEditor::Start() {
   }
   cmb_var->setCurrentIndex(-1);
   cmb_var->setEditText(tr("Select variable"));
-  chk_cond_Click(main_.index);
-  if (HasAdditional()) {
-    chk_cond_Click(additional_.index);
+  for (const Switch* s : Switches()) {
+    chk_cond_Click(s->index);
   }
   opt_con_Click();
 }
@@ -242,13 +232,11 @@ void ConditionEditor::SelectKind(ConditionKind kind) {
 }
 
 void ConditionEditor::SaveInto(SettingsRecord* record) const {
-  for (const Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      record->chk_cond[s->index] = s->chk_cond->isChecked() ? 1 : 0;
-      record->txt_var[s->index] = Bytes(s->txt_var->text());
-      record->txt_var_min[s->limits] = Bytes(s->txt_var_min->text());
-      record->txt_var_max[s->limits] = Bytes(s->txt_var_max->text());
-    }
+  for (const Switch* s : Switches()) {
+    record->chk_cond[s->index] = s->chk_cond->isChecked() ? 1 : 0;
+    record->txt_var[s->index] = Bytes(s->txt_var->text());
+    record->txt_var_min[s->limits] = Bytes(s->txt_var_min->text());
+    record->txt_var_max[s->limits] = Bytes(s->txt_var_max->text());
   }
   record->opt_kind[index_] = Kind();
   record->txt_box_xmin[index_] = Bytes(txt_box_xmin->text());
@@ -261,10 +249,7 @@ void ConditionEditor::SaveInto(SettingsRecord* record) const {
 }
 
 QLineEdit* ConditionEditor::TextBox(SettingsField field, int index) const {
-  for (const Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond == nullptr) {
-      continue;
-    }
+  for (const Switch* s : Switches()) {
     if (field == SettingsField::kTxtVar && index == s->index) {
       return s->txt_var;
     }
@@ -302,8 +287,8 @@ bool ConditionEditor::Assign(const SettingsValue& value) {
   const int i = value.slot.index;
   switch (value.slot.kind) {
     case SettingsLineKind::kCheckBox:
-      for (const Switch* s : {&main_, &additional_}) {
-        if (s->chk_cond != nullptr && s->index == i) {
+      for (const Switch* s : Switches()) {
+        if (s->index == i) {
           // A greyed box (2) counts as unticked, as everywhere else.
           s->chk_cond->setChecked(value.number == 1);
           return true;
@@ -392,28 +377,22 @@ void ConditionEditor::ShowLimits(const Switch& s, ConditionKind kind,
 }
 
 void ConditionEditor::opt_con_Click() {
-  for (const Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      ShowLimits(*s, ConditionKind::kBetween, tr("Minimum value:"));
-    }
+  for (const Switch* s : Switches()) {
+    ShowLimits(*s, ConditionKind::kBetween, tr("Minimum value:"));
   }
   SetBoxFieldsShown(false);
 }
 
 void ConditionEditor::opt_mask_Click() {
-  for (const Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      ShowLimits(*s, ConditionKind::kMask, tr("Value:"));
-    }
+  for (const Switch* s : Switches()) {
+    ShowLimits(*s, ConditionKind::kMask, tr("Value:"));
   }
   SetBoxFieldsShown(false);
 }
 
 void ConditionEditor::opt_box_Click() {
-  for (const Switch* s : {&main_, &additional_}) {
-    if (s->chk_cond != nullptr) {
-      ShowLimits(*s, ConditionKind::kBoundingBox, QString());
-    }
+  for (const Switch* s : Switches()) {
+    ShowLimits(*s, ConditionKind::kBoundingBox, QString());
   }
   SetBoxFieldsShown(true);
 }

@@ -2,6 +2,7 @@
 #define ZUM_WIZARD_CONDITION_EDITOR_H_
 
 #include <array>
+#include <vector>
 
 #include <QWidget>
 
@@ -81,6 +82,13 @@ class ConditionEditor : public QWidget {
     QLabel* maximum_label = nullptr;
   };
 
+  // The controls of a switch, named after INDEX and LIMITS, its limits'
+  // labels named MINIMUM_LABEL and MAXIMUM_LABEL.
+  static Switch NewSwitch(int index, int limits, const QString& caption,
+                          const QString& copy_caption,
+                          const char* minimum_label, const char* maximum_label);
+  // The condition's switch, then the additional condition's if there is one.
+  std::vector<const Switch*> Switches() const;
   QWidget* BuildKindButtons();
   void AddBoxFields(QGridLayout* grid, int first_row);
   void ConnectHandlers(const Switch& s);
