@@ -39,11 +39,16 @@ std::string RunSteps(const std::string& steps) {
                             : name[1] == 'i' ? Column::kSecondaryMin
                                              : Column::kSecondaryMax;
       rows.SetRowEntry(column, name.back() - '0', text);
-    } else if (name.rfind("file", 0) == 0) {
-      value.slot = {SettingsField::kInputFile, std::stoi(name.substr(4)),
+    } else if (name.find('(') != std::string::npos) {
+      // A settings line, e.g. "SecondaryMin(5)".
+      const SettingsField field =
+          name.rfind("InputFile", 0) == 0      ? SettingsField::kInputFile
+          : name.rfind("SecondaryMin", 0) == 0 ? SettingsField::kSecondaryMin
+                                               : SettingsField::kSecondaryMax;
+      value.slot = {field, std::stoi(name.substr(name.find('(') + 1)),
                     SettingsLineKind::kText};
       value.text = text;
-      EXPECT_TRUE(rows.Assign(value));
+      EXPECT_TRUE(rows.Assign(value)) << step;
     } else {
       ADD_FAILURE() << "unknown step " << step;
     }
