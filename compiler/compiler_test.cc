@@ -92,10 +92,8 @@ class ScopedEnv {
 
 class RecordingSink : public MessageSink {
  public:
-  void ShowMessage(MessageIcon icon, const std::string& text) override {
-    messages.emplace_back(icon, text);
-  }
-  std::vector<std::pair<MessageIcon, std::string>> messages;
+  void ShowError(const std::string& text) override { messages.push_back(text); }
+  std::vector<std::string> messages;
 };
 
 class DOSOutputsTest : public ::testing::Test {
@@ -137,8 +135,7 @@ class DOSOutputsTest : public ::testing::Test {
     const std::string before = runner_.Outputs();
     EXPECT_EQ(runner_.ExecuteCommand(command_line), "") << command_line;
     ASSERT_EQ(sink_.messages.size(), 1u) << command_line;
-    EXPECT_EQ(sink_.messages[0].first, MessageIcon::kCritical);
-    EXPECT_EQ(sink_.messages[0].second, text);
+    EXPECT_EQ(sink_.messages[0], text);
     EXPECT_TRUE(pieces_.empty());
     EXPECT_EQ(runner_.Outputs(), before);
     EXPECT_FALSE(runner_.ExitCode().has_value());
@@ -232,7 +229,7 @@ TEST_F(DOSOutputsTest, PosixPipeFailureShowsTheSystemErrorCode) {
   ASSERT_EQ(0, setrlimit(RLIMIT_NOFILE, &saved));
   EXPECT_EQ(result, "");
   ASSERT_EQ(sink_.messages.size(), 1u);
-  EXPECT_EQ(sink_.messages[0].second,
+  EXPECT_EQ(sink_.messages[0],
             "CreatePipe failed. Error: " + std::to_string(EMFILE));
 }
 #endif  // _WIN32

@@ -52,7 +52,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
 
 void DOSOutputs::ShowCritical(const std::string& text) {
   if (messages_ != nullptr) {
-    messages_->ShowMessage(MessageIcon::kCritical, text);
+    messages_->ShowError(text);
   }
 }
 

@@ -7,17 +7,15 @@
 #include <string>
 #include <utility>
 
-#include "engine/message_icon.h"
-
 namespace zum {
 
-// Shows the runner's messages. The window shows each as a modal message box
-// with the icon, an OK button and the application's default title; tests
-// record them.
+// Reports the runner's errors. The window shows each as a modal message box
+// with the critical-error icon, an OK button and the application's default
+// title; tests record them.
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
-  virtual void ShowMessage(MessageIcon icon, const std::string& text) = 0;
+  virtual void ShowError(const std::string& text) = 0;
 };
 
 // Runs one console command line as a hidden child process and collects what
@@ -62,7 +60,7 @@ class DOSOutputs {
   // later ones. ReceiveOutputs is raised once per read with the piece read
   // and once more with an empty piece when the pipe breaks.
   //
-  // Failures show one critical-error message and return an empty text,
+  // Failures report one error and return an empty text,
   // leaving Outputs() as it was: "Command Line empty" when there is no
   // command line, "CreatePipe failed. Error: " + the system's error code when
   // the pipe cannot be created, "File or command not found" when the program

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Photographs the window in every page and condition editor mode under a
 # virtual X server: docs/screenshots/NAME.png for each state that
-# `zum --list-screenshot-states` names. Needs no display of its own.
+# `zum-screenshots --list` names. Needs no display of its own. zum-screenshots
+# is the window with the prepared states, built with the tests only.
 #
 #   scripts/screenshots.sh [OUTPUT_FOLDER]
 #
-# ZUM_BUILD=DIR uses the zum already built in DIR instead of building the
-# default preset.
+# ZUM_BUILD=DIR uses the zum-screenshots already built in DIR instead of
+# building the default preset.
 #
 # The window runs from a temporary copy of the program, whose folder holds a
 # stand-in bglc_9.exe (a shell script that prints what a compiler might) for
@@ -17,7 +18,7 @@ cd "$(dirname "$0")/.."
 scripts/ensure-packages.sh cmake g++ make libgtest-dev qt6-base-dev xvfb xauth imagemagick
 if [ -z "${ZUM_BUILD:-}" ]; then
   cmake --preset default >/dev/null
-  cmake --build --preset default -j 2 --target zum >/dev/null
+  cmake --build --preset default -j 2 --target zum-screenshots >/dev/null
   ZUM_BUILD=build/default
 fi
 
@@ -25,7 +26,7 @@ out=${1:-docs/screenshots}
 mkdir -p "$out"
 program=$(mktemp -d)
 trap 'rm -rf "$program"' EXIT
-cp "$ZUM_BUILD/app/zum" "$program/zum"
+cp "$ZUM_BUILD/app/zum-screenshots" "$program/zum-screenshots"
 cat >"$program/bglc_9.exe" <<'COMPILER'
 #!/bin/sh
 echo "BGL compiler stand-in for the screenshots"
@@ -42,13 +43,13 @@ chmod +x "$program/bglc_9.exe"
 printf '%s\r\n' "Gate, one animation" "Gate with three aircraft types" Free \
   "Hangar door" Free Free Free Free Free Free >"$program/zum.cfg"
 
-zum=$program/zum
-states=$("$zum" --list-screenshot-states)
+zum=$program/zum-screenshots
+states=$("$zum" --list)
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   zum=$1; out=$2; shift 2
   for state in "$@"; do
-    "$zum" --screenshot-state "$state" &
+    "$zum" "$state" &
     pid=$!
     sleep 1.5
     import -window root -crop 860x560+0+0 +repage "$out/$state.png"

@@ -41,8 +41,12 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 
 # The settings and the compiler belong in the programs' folder, however the
-# window is started.
-for start in "$programs/zum" "$prefix/bin/zum"; do
+# window is started. The test-only zum-screenshots, put beside the installed
+# zum and linked from bin as zum is, prints the folder that the window takes
+# as its own, found as zum finds it.
+cp "$build/app/zum-screenshots" "$programs/zum-screenshots"
+ln -s "$programs/zum-screenshots" "$prefix/bin/zum-screenshots"
+for start in "$programs/zum-screenshots" "$prefix/bin/zum-screenshots"; do
   folder=$(QT_QPA_PLATFORM=offscreen "$start" --print-program-folder)
   [ "$folder" = "$programs" ] || fail "$start takes $folder as its folder, not $programs"
 done

@@ -90,37 +90,35 @@ bool SameShape(const SourceScan& a, const SourceScan& b) {
 }  // namespace
 
 CheckMessage CheckCodeMessage(int16_t code) {
-  constexpr MessageIcon kIcon = MessageIcon::kCritical;
   switch (code) {
     case kCheckVariable:
-      return {"Please enter a valid variable", kErrorTitle, kIcon};
+      return {"Please enter a valid variable", kErrorTitle};
     case kCheckLimits:
-      return {"Please enter a valid minimum/maximum value", kErrorTitle, kIcon};
+      return {"Please enter a valid minimum/maximum value", kErrorTitle};
     case kCheckAnimationCount:
       return {"Please enter a valid number of secondairy conditions",
-              kErrorTitle, kIcon};
+              kErrorTitle};
     case kCheckInputFile:
-      return {"Please enter a valid input file", kErrorTitle, kIcon};
+      return {"Please enter a valid input file", kErrorTitle};
     case kCheckInputFiles:
       return {
           "Please enter as many input files as you have selected "
           "secondairy conditions",
-          kErrorTitle, kIcon};
+          kErrorTitle};
     case kCheckOutputFile:
-      return {"Please enter a valid output file", "ZUM err", kIcon};
+      return {"Please enter a valid output file", "ZUM err"};
     case kCheckSecondaryRanges:
       return {
           "Please enter as many minimum/maximum values as you have "
           "selected secondairy conditions",
-          kErrorTitle, kIcon};
+          kErrorTitle};
     case kCheckShapes:
       return {
           "The number of frames or animation tables does not match, "
           "please check the tooltips of the text boxes",
-          kErrorTitle, kIcon};
+          kErrorTitle};
     case kCheckBoundingBox:
-      return {"Please enter correct values for the bounding box", kErrorTitle,
-              kIcon};
+      return {"Please enter correct values for the bounding box", kErrorTitle};
     default:
       return {};
   }

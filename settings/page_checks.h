@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "engine/job.h"
-#include "engine/message_icon.h"
 #include "engine/status.h"
 
 // The checks that Next runs before it leaves a page, over the values of a
@@ -26,16 +25,14 @@ inline constexpr int16_t kCheckSecondaryRanges = 7;
 inline constexpr int16_t kCheckShapes = 8;
 inline constexpr int16_t kCheckBoundingBox = 9;
 
-// The message box shown for a check code.
+// The text and title of the message shown for a check code.
 struct CheckMessage {
   std::string_view message;
   std::string_view title;
-  MessageIcon icon = MessageIcon::kNone;
 };
 
-// The message, title and icon for CODE; code 0 and unknown codes give empty
-// texts and no icon. Every problem shows a critical-error icon and one OK
-// button; code 6 alone is titled "ZUM err".
+// The message and title for CODE; code 0 and unknown codes give empty
+// texts. Code 6 alone is titled "ZUM err".
 CheckMessage CheckCodeMessage(int16_t code);
 
 // Page 1 (WHICH 0: the animation condition, then the additional condition,

@@ -1,7 +1,6 @@
 #include "wizard/form1.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +16,7 @@
 #include "compiler/dos_outputs.h"
 #include "settings/job_builder.h"
 #include "settings/settings_store.h"
+#include "wizard/condition_editor.h"
 #include "wizard/dialogs.h"
 #include "wizard/runner_messages.h"
 #include "wizard/text_bytes.h"
@@ -57,32 +57,12 @@ void Form1::ConnectHandlers() {
     connect(cmd_prev[i], &QPushButton::clicked, this,
             [this, i] { cmd_prev_Click(i); });
   }
-  for (int i = 0; i < 4; ++i) {
-    connect(chk_cond[i], &QCheckBox::toggled, this,
-            [this, i] { chk_cond_Click(i); });
-    connect(txt_var[i], &QLineEdit::textChanged, this,
-            [this, i] { txt_var_Change(i); });
-    connect(cmd_copyvar[i], &QPushButton::clicked, this,
-            [this, i] { cmd_copyvar_Click(i); });
-  }
-  for (int i = 0; i < 2; ++i) {
-    connect(opt_con[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) {
-        opt_con_Click(i);
-      }
-    });
-    connect(opt_mask[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) {
-        opt_mask_Click(i);
-      }
-    });
-    connect(opt_box[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) {
-        opt_box_Click(i);
-      }
-    });
-  }
-  for (int k = 0; k < 4; ++k) {
+  connect(chk_cond_2, &QCheckBox::toggled, this, [this] { chk_cond_Click(2); });
+  connect(txt_var_2, &QLineEdit::textChanged, this,
+          [this] { txt_var_Change(2); });
+  connect(cmd_copyvar_2, &QPushButton::clicked, this,
+          [this] { cmd_copyvar_Click(2); });
+  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
     connect(cmd_file[k], &QPushButton::clicked, this,
             [this, k] { cmd_file_Click(k); });
     connect(txt_file_in[k], &QLineEdit::textChanged, this,
@@ -111,20 +91,16 @@ void Form1::Form_Load() {
                       .arg(ZUM_VERSION_PATCH));
 
   variable_table_.AddBuiltInVariables();
-  for (QComboBox* list : cmb_var) {
-    for (int row = 1; row <= variable_table_.VariableCount(); ++row) {
-      list->addItem(FromBytes(variable_table_.DisplayName(row)));
-    }
-    list->setCurrentIndex(-1);
-    list->setEditText(tr("Select variable"));
-  }
-
   // The design state of the editors, set through their own handlers.
-  for (int i = 0; i < 4; ++i) {
-    chk_cond_Click(i);
+  for (ConditionEditor* editor : editors_) {
+    editor->Start();
   }
-  opt_con_Click(0);
-  opt_con_Click(1);
+  for (int row = 1; row <= variable_table_.VariableCount(); ++row) {
+    cmb_var_2->addItem(FromBytes(variable_table_.DisplayName(row)));
+  }
+  cmb_var_2->setCurrentIndex(-1);
+  cmb_var_2->setEditText(tr("Select variable"));
+  chk_cond_Click(2);
 
   for (int page = 1; page < kPageCount; ++page) {
     cmd_next[page]->setEnabled(false);
@@ -161,42 +137,16 @@ void Form1::ReadSlotNames() {
   }
 }
 
-ConditionKind Form1::KindOf(int index) const {
-  if (opt_con[index]->isChecked()) {
-    return ConditionKind::kBetween;
-  }
-  if (opt_mask[index]->isChecked()) {
-    return ConditionKind::kMask;
-  }
-  return ConditionKind::kBoundingBox;
-}
-
 SettingsRecord Form1::CurrentSettings() const {
   SettingsRecord record;
-  for (int i = 0; i < 4; ++i) {
-    record.chk_cond[i] = chk_cond[i]->isChecked() ? 1 : 0;
-    record.txt_var[i] = Bytes(txt_var[i]->text());
+  for (ConditionEditor* editor : editors_) {
+    editor->SaveInto(&record);
   }
-  for (int i = 0; i < 3; ++i) {
-    record.txt_var_min[i] = Bytes(txt_var_min[i]->text());
-    record.txt_var_max[i] = Bytes(txt_var_max[i]->text());
-  }
+  record.chk_cond[2] = chk_cond_2->isChecked() ? 1 : 0;
+  record.txt_var[2] = Bytes(txt_var_2->text());
   record.txt_num_secondanim = Bytes(txt_num_secondanim->text());
   record.txt_file_out = Bytes(txt_file_out->text());
-  record.FileRowBase = file_row_base_;
-  record.InputFile = input_file_;
-  record.SecondaryMin = secondary_min_;
-  record.SecondaryMax = secondary_max_;
-  for (int i = 0; i < 2; ++i) {
-    record.opt_kind[i] = KindOf(i);
-    record.txt_box_xmin[i] = Bytes(txt_box_xmin[i]->text());
-    record.txt_box_xmax[i] = Bytes(txt_box_xmax[i]->text());
-    record.txt_box_ymin[i] = Bytes(txt_box_ymin[i]->text());
-    record.txt_box_ymax[i] = Bytes(txt_box_ymax[i]->text());
-    record.txt_box_zmin[i] = Bytes(txt_box_zmin[i]->text());
-    record.txt_box_zmax[i] = Bytes(txt_box_zmax[i]->text());
-    record.txt_rot[i] = Bytes(txt_rot[i]->text());
-  }
+  rows_.SaveInto(&record);
   record.opt_condapply0 = opt_condapply[0]->isChecked();
   return record;
 }
@@ -207,24 +157,6 @@ JobSettings Form1::CurrentJob() const {
 
 int Form1::CurrentPage() const {
   return pages_->currentIndex();
-}
-
-void Form1::SelectKind(int index, ConditionKind kind) {
-  QRadioButton* button = kind == ConditionKind::kBetween ? opt_con[index]
-                         : kind == ConditionKind::kMask  ? opt_mask[index]
-                                                         : opt_box[index];
-  if (button->isChecked()) {
-    // Qt emits nothing for a button that is already selected.
-    if (kind == ConditionKind::kBetween) {
-      opt_con_Click(index);
-    } else if (kind == ConditionKind::kMask) {
-      opt_mask_Click(index);
-    } else {
-      opt_box_Click(index);
-    }
-    return;
-  }
-  button->setChecked(true);
 }
 
 void Form1::TEST_ShowPage(int page) {

@@ -13,14 +13,14 @@
 #include "engine/status.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "settings/settings_store.h"
+#include "settings/source_file_rows.h"
 #include "settings/variable_table.h"
 
 class QAction;
-class QButtonGroup;
 class QCloseEvent;
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +35,7 @@ class QVBoxLayout;
 namespace zum {
 
 class CompileLogBox;
+class ConditionEditor;
 class Dialogs;
 class DialogsMessageSink;
 class DOSOutputs;
@@ -47,9 +48,9 @@ class DOSOutputs;
 // change handler is txt_file_in_Change(3).
 //
 // Every handler runs whether the user or the program changed the control:
-// the widgets' toggled/textChanged signals call them, and where Qt stays
-// silent (selecting a kind button that is already selected) SelectKind()
-// calls the handler itself.
+// the widgets' toggled/textChanged signals call them. Pages 1 and 2 are
+// ConditionEditors with handlers of their own; the source file page's
+// lists are a SourceFileRows.
 //
 // All modal interaction goes through the Dialogs passed in.
 //
@@ -89,14 +90,9 @@ class Form1 : public QMainWindow {
 
   int CurrentPage() const;
   const VariableTable& variables() const { return variable_table_; }
-  int16_t FileRowBase() const { return file_row_base_; }
   const SourceScan& PreScan(int animation) const {
     return pre_scan_[animation];
   }
-
-  // Selects kind button KIND of editor INDEX (0 or 1) and runs its handler,
-  // also when the button was already selected.
-  void SelectKind(int index, ConditionKind kind);
 
   // Used by tests only: the console command runner created at start-up.
   DOSOutputs* TEST_objDOS() { return objDOS.get(); }
@@ -105,13 +101,13 @@ class Form1 : public QMainWindow {
   // Previous would, without any check, run or page entry step.
   void TEST_ShowPage(int page);
 
-  // Handlers, named control + event with the control-array index.
+  // Handlers, named control + event with the control-array index. The
+  // condition editors of pages 1 and 2 have their own (ConditionEditor);
+  // chk_cond_Click, cmd_copyvar_Click and txt_var_Change here are the
+  // secondary condition's, index 2.
   void cmd_next_Click(int index);
   void cmd_prev_Click(int index);
   void chk_cond_Click(int index);
-  void opt_con_Click(int index);
-  void opt_mask_Click(int index);
-  void opt_box_Click(int index);
   void cmd_copyvar_Click(int index);
   void txt_var_Change(int index);
   void cmd_file_Click(int index);
@@ -147,8 +143,6 @@ class Form1 : public QMainWindow {
   QWidget* BuildSecondaryPage();
   QWidget* BuildSourceFilePage();
   QWidget* BuildFinishPage();
-  QWidget* BuildKindButtons(int index);
-  void AddBoxFields(int index, QGridLayout* grid, int first_row);
   void AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout);
   void ConnectHandlers();
 
@@ -177,16 +171,10 @@ class Form1 : public QMainWindow {
   void ArrangeFilePage();
   void ShowScanTooltip(int animation, int row);
   void ScrollFileRows(int step);
+  void StoreFileRows();
   void ShowFileRows();
   void PreScanChosenFile(int animation, const QString& file);
   int AnimationsOnFilePage() const;
-
-  // Condition editors.
-  QComboBox* ListOf(int index) const;
-  void SetBoxFieldsEnabled(int index, bool on);
-  void SetBoxFieldsShown(int index, bool shown);
-
-  ConditionKind KindOf(int index) const;
 
   Dialogs* dialogs_;
   QString program_folder_;
@@ -196,12 +184,9 @@ class Form1 : public QMainWindow {
   std::unique_ptr<DOSOutputs> objDOS;
   VariableTable variable_table_;
 
-  // Per-animation entries of the source file page, [1..50]; the rows show
-  // four of them.
-  int16_t file_row_base_ = 2;
-  std::array<std::string, kMaxAnimations + 1> input_file_;
-  std::array<std::string, kMaxAnimations + 1> secondary_min_;
-  std::array<std::string, kMaxAnimations + 1> secondary_max_;
+  // The source file page's lists and the four rows shown of them, and each
+  // animation's scan, [1..50].
+  SourceFileRows rows_;
   std::array<SourceScan, kMaxAnimations + 1> pre_scan_;
 
   // While true, row text changes are not stored (the rows are being filled
@@ -213,8 +198,8 @@ class Form1 : public QMainWindow {
   // Settings menus and their slots.
   QMenu* mSave = nullptr;
   QMenu* mLoad = nullptr;
-  std::array<QAction*, 10> mdata{};
-  std::array<QAction*, 11> mdata2{};
+  std::array<QAction*, kSlotCount> mdata{};
+  std::array<QAction*, kLastSaveSlot + 1> mdata2{};
 
   // Pages and page buttons.
   std::array<QWidget*, kPageCount> Frame1{};
@@ -229,38 +214,22 @@ class Form1 : public QMainWindow {
   QLabel* Label9 = nullptr;  // "Please click next to continue."
   QLabel* Image1 = nullptr;  // picture
 
-  // Condition editors: index roles as in the window's control table.
-  std::array<QCheckBox*, 4> chk_cond{};
-  std::array<QLineEdit*, 4> txt_var{};
-  std::array<QComboBox*, 3> cmb_var{};
-  std::array<QPushButton*, 4> cmd_copyvar{};
-  std::array<QRadioButton*, 2> opt_con{};
-  std::array<QRadioButton*, 2> opt_mask{};
-  std::array<QRadioButton*, 2> opt_box{};
-  std::array<QButtonGroup*, 2> kind_group_{};
-  std::array<QLineEdit*, 3> txt_var_min{};
-  std::array<QLineEdit*, 3> txt_var_max{};
-  std::array<QLineEdit*, 2> txt_box_xmin{}, txt_box_xmax{};
-  std::array<QLineEdit*, 2> txt_box_ymin{}, txt_box_ymax{};
-  std::array<QLineEdit*, 2> txt_box_zmin{}, txt_box_zmax{};
-  std::array<QLineEdit*, 2> txt_rot{};
-  std::array<QLabel*, 2> Label4{}, Label27{}, Label28{}, Label29{}, Label30{},
-      Label31{};
-  QLabel* Label6 = nullptr;   // page 1 "Variable:"
-  QLabel* Label7 = nullptr;   // page 1 minimum
-  QLabel* Label8 = nullptr;   // page 1 maximum
-  QLabel* Label10 = nullptr;  // page 2 maximum
-  QLabel* Label11 = nullptr;  // page 2 minimum
-  QLabel* Label12 = nullptr;  // page 2 "Variable:"
+  // The condition editors of pages 1 (the animation condition with the
+  // additional condition) and 2 (the trigger).
+  std::array<ConditionEditor*, 2> editors_{};
   QLabel* Label13 = nullptr;  // page 1 text
   QLabel* Label15 = nullptr;  // page 2 text
-  QLabel* Label16 = nullptr;  // page 3 text
-  QLabel* Label23 = nullptr;  // additional condition maximum
-  QLabel* Label24 = nullptr;  // additional condition minimum
-  QLabel* Label25 = nullptr;  // page 3 "Variable:"
-  QLabel* Label26 = nullptr;  // page 3 number of animations
   QGroupBox* Frame2 = nullptr;
   std::array<QRadioButton*, 2> opt_condapply{};
+
+  // The secondary condition (page 3), index 2 of the condition controls.
+  QLabel* Label16 = nullptr;  // page 3 text
+  QCheckBox* chk_cond_2 = nullptr;
+  QLineEdit* txt_var_2 = nullptr;
+  QPushButton* cmd_copyvar_2 = nullptr;
+  QComboBox* cmb_var_2 = nullptr;
+  QLabel* Label25 = nullptr;  // page 3 "Variable:"
+  QLabel* Label26 = nullptr;  // page 3 number of animations
   QLineEdit* txt_num_secondanim = nullptr;
 
   // Source file page.
@@ -270,11 +239,11 @@ class Form1 : public QMainWindow {
   QLabel* Label18 = nullptr;  // "maximum"
   QLabel* Label19 = nullptr;  // "Secondairy condition"
   QLabel* Label32 = nullptr;  // "Output file:"
-  std::array<QLabel*, 4> lbl_file_count{};
-  std::array<QLineEdit*, 4> txt_file_in{};
-  std::array<QPushButton*, 4> cmd_file{};
-  std::array<QLineEdit*, 4> txt_secondcond_min{};
-  std::array<QLineEdit*, 4> txt_secondcond_max{};
+  std::array<QLabel*, SourceFileRows::kRowCount> lbl_file_count{};
+  std::array<QLineEdit*, SourceFileRows::kRowCount> txt_file_in{};
+  std::array<QPushButton*, SourceFileRows::kRowCount> cmd_file{};
+  std::array<QLineEdit*, SourceFileRows::kRowCount> txt_secondcond_min{};
+  std::array<QLineEdit*, SourceFileRows::kRowCount> txt_secondcond_max{};
   QPushButton* cmd_file_up = nullptr;
   QPushButton* cmd_file_down = nullptr;
   QLineEdit* txt_file_out = nullptr;

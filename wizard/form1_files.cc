@@ -22,6 +22,8 @@ const QStringList& AsmFilters() {
   return filters;
 }
 
+using Column = SourceFileRows::Column;
+
 }  // namespace
 
 int Form1::AnimationsOnFilePage() const {
@@ -36,21 +38,22 @@ int Form1::AnimationsOnFilePage() const {
 
 void Form1::txt_file_in_Change(int index) {
   if (!filling_rows_) {
-    input_file_[file_row_base_ + index - 1] = Bytes(txt_file_in[index]->text());
+    rows_.SetRowEntry(Column::kInputFile, index,
+                      Bytes(txt_file_in[index]->text()));
   }
 }
 
 void Form1::txt_secondcond_min_Change(int index) {
   if (!filling_rows_) {
-    secondary_min_[file_row_base_ + index - 1] =
-        Bytes(txt_secondcond_min[index]->text());
+    rows_.SetRowEntry(Column::kSecondaryMin, index,
+                      Bytes(txt_secondcond_min[index]->text()));
   }
 }
 
 void Form1::txt_secondcond_max_Change(int index) {
   if (!filling_rows_) {
-    secondary_max_[file_row_base_ + index - 1] =
-        Bytes(txt_secondcond_max[index]->text());
+    rows_.SetRowEntry(Column::kSecondaryMax, index,
+                      Bytes(txt_secondcond_max[index]->text()));
   }
 }
 
@@ -84,7 +87,7 @@ void Form1::cmd_file_Click(int index) {
     return;
   }
   txt_file_in[index]->setText(chosen);
-  int animation = file_row_base_ - 1 + index;
+  const int animation = rows_.AnimationOfRow(index);
   PreScanChosenFile(animation, chosen);
   ShowScanTooltip(animation, index);
   if (index == 0) {
@@ -102,30 +105,36 @@ void Form1::cmd_file_out_Click() {
 
 void Form1::ShowFileRows() {
   filling_rows_ = true;
-  for (int k = 0; k < 4; ++k) {
-    int a = file_row_base_ + k - 1;
-    txt_file_in[k]->setText(FromBytes(input_file_[a]));
-    txt_secondcond_min[k]->setText(FromBytes(secondary_min_[a]));
-    txt_secondcond_max[k]->setText(FromBytes(secondary_max_[a]));
-    lbl_file_count[k]->setText(QString::number(a));
-    ShowScanTooltip(a, k);
+  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+    txt_file_in[row]->setText(
+        FromBytes(rows_.RowEntry(Column::kInputFile, row)));
+    txt_secondcond_min[row]->setText(
+        FromBytes(rows_.RowEntry(Column::kSecondaryMin, row)));
+    txt_secondcond_max[row]->setText(
+        FromBytes(rows_.RowEntry(Column::kSecondaryMax, row)));
+    lbl_file_count[row]->setText(QString::number(rows_.AnimationOfRow(row)));
+    ShowScanTooltip(rows_.AnimationOfRow(row), row);
   }
   filling_rows_ = false;
 }
 
+void Form1::StoreFileRows() {
+  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+    rows_.SetRowEntry(Column::kInputFile, row, Bytes(txt_file_in[row]->text()));
+    rows_.SetRowEntry(Column::kSecondaryMin, row,
+                      Bytes(txt_secondcond_min[row]->text()));
+    rows_.SetRowEntry(Column::kSecondaryMax, row,
+                      Bytes(txt_secondcond_max[row]->text()));
+  }
+}
+
 void Form1::ScrollFileRows(int step) {
-  int new_base = file_row_base_ + step;
   // The buttons are disabled at the ends; this guards calls by code.
-  if (new_base < 2 || new_base - 1 + 3 > kMaxAnimations) {
+  if (!rows_.CanScroll(step)) {
     return;
   }
-  for (int k = 0; k < 4; ++k) {
-    int a = file_row_base_ + k - 1;
-    input_file_[a] = Bytes(txt_file_in[k]->text());
-    secondary_min_[a] = Bytes(txt_secondcond_min[k]->text());
-    secondary_max_[a] = Bytes(txt_secondcond_max[k]->text());
-  }
-  file_row_base_ = static_cast<int16_t>(new_base);
+  StoreFileRows();
+  rows_.Scroll(step);
   ShowFileRows();
   ArrangeFilePage();
 }
@@ -139,16 +148,16 @@ void Form1::cmd_file_down_Click() {
 }
 
 void Form1::ArrangeFilePage() {
-  if (!chk_cond[2]->isChecked()) {
+  if (!chk_cond_2->isChecked()) {
     for (QWidget* w : std::initializer_list<QWidget*>{
              txt_secondcond_min[0], txt_secondcond_max[0], cmd_file_up,
              cmd_file_down, lbl_file_count[0], Label17, Label18, Label19}) {
       w->setVisible(false);
     }
-    for (int k = 1; k < 4; ++k) {
+    for (int row = 1; row < SourceFileRows::kRowCount; ++row) {
       for (QWidget* w : std::initializer_list<QWidget*>{
-               txt_secondcond_min[k], txt_secondcond_max[k], txt_file_in[k],
-               cmd_file[k], lbl_file_count[k]}) {
+               txt_secondcond_min[row], txt_secondcond_max[row],
+               txt_file_in[row], cmd_file[row], lbl_file_count[row]}) {
         w->setVisible(false);
       }
     }
@@ -161,20 +170,17 @@ void Form1::ArrangeFilePage() {
              txt_secondcond_min[0], txt_secondcond_max[0]}) {
       w->setVisible(true);
     }
-    cmd_file_up->setVisible(n >= 5);
-    cmd_file_down->setVisible(n >= 5);
-    for (int k = 1; k < 4; ++k) {
-      bool shown = n >= 5 || n >= k + 1;
+    cmd_file_up->setVisible(SourceFileRows::ScrollButtonsShown(n));
+    cmd_file_down->setVisible(SourceFileRows::ScrollButtonsShown(n));
+    for (int row = 1; row < SourceFileRows::kRowCount; ++row) {
       for (QWidget* w : std::initializer_list<QWidget*>{
-               txt_secondcond_min[k], txt_secondcond_max[k], txt_file_in[k],
-               cmd_file[k], lbl_file_count[k]}) {
-        w->setVisible(shown);
+               txt_secondcond_min[row], txt_secondcond_max[row],
+               txt_file_in[row], cmd_file[row], lbl_file_count[row]}) {
+        w->setVisible(SourceFileRows::RowShown(row, n));
       }
     }
-    cmd_file_up->setEnabled(file_row_base_ != 2);
-    // Disabled from n - 2 on, not only at it, so that the rows never pass
-    // animation n whatever the row base was.
-    cmd_file_down->setEnabled(file_row_base_ < n - 2);
+    cmd_file_up->setEnabled(rows_.CanScrollUp());
+    cmd_file_down->setEnabled(rows_.CanScrollDown(n));
   }
   txt_file_in[0]->setVisible(true);
   cmd_file[0]->setVisible(true);
@@ -182,10 +188,10 @@ void Form1::ArrangeFilePage() {
 }
 
 void Form1::cmd_clear_Click() {
-  for (int k = 0; k < 4; ++k) {
-    txt_file_in[k]->clear();
-    txt_secondcond_min[k]->clear();
-    txt_secondcond_max[k]->clear();
+  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+    txt_file_in[row]->clear();
+    txt_secondcond_min[row]->clear();
+    txt_secondcond_max[row]->clear();
   }
   txt_file_out->clear();
 }

@@ -44,8 +44,8 @@ bool Form1::ValidatePage(int page) {
     for (int a = 1; a <= check.scanned; ++a) {
       pre_scan_[a] = check.pre_scan[a];
     }
-    for (int k = 0; k < 4; ++k) {
-      ShowScanTooltip(file_row_base_ + k - 1, k);
+    for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+      ShowScanTooltip(rows_.AnimationOfRow(row), row);
     }
     if (check.failed_animation != 0) {
       detail = FromBytes(check.scan_error.message());
@@ -83,10 +83,10 @@ void Form1::RunGenerationOfPage() {
 }
 
 void Form1::EnterSourceFilePage() {
-  if (!chk_cond[2]->isChecked()) {
+  if (!chk_cond_2->isChecked()) {
     txt_num_secondanim->setText(QStringLiteral("1"));
   }
-  file_row_base_ = 2;
+  rows_.ShowFirstRows();
   ShowFileRows();
   ArrangeFilePage();
 }

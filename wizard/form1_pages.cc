@@ -4,7 +4,6 @@
 #include <initializer_list>
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -24,83 +23,26 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "settings/settings_store.h"
+#include "wizard/condition_editor.h"
 #include "wizard/form1.h"
+#include "wizard/named_controls.h"
 #include "wizard/welcome_picture.h"
 
 namespace zum {
 
-namespace {
-
-constexpr int kCopyButtonWidth = 32;
-constexpr int kFieldWidth = 150;
-
-// Names a control after the system's control name and its array index.
-template <typename W>
-W* Named(W* widget, const QString& name, int index = -1) {
-  widget->setObjectName(
-      index < 0 ? name : name + QLatin1Char('_') + QString::number(index));
-  return widget;
-}
-
-QLabel* NewLabel(const QString& text, const QString& name, int index = -1) {
-  return Named(new QLabel(text), name, index);
-}
-
-QLabel* NewPageText(const QString& text, const QString& name) {
-  QLabel* label = NewLabel(text, name);
-  label->setWordWrap(true);
-  label->setMinimumHeight(label->fontMetrics().lineSpacing() * 3);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
-QLineEdit* NewField(const QString& name, int index = -1) {
-  QLineEdit* field = Named(new QLineEdit, name, index);
-  field->setMinimumWidth(kFieldWidth);
-  return field;
-}
-
-QPushButton* NewCopyButton(const QString& caption, int index) {
-  QPushButton* button = Named(new QPushButton(caption), "cmd_copyvar", index);
-  button->setFixedWidth(kCopyButtonWidth);
-  button->setToolTip(caption == QLatin1String("<")
-                         ? QObject::tr("Copy the selected variable")
-                         : QObject::tr("Copy the selected variable to the "
-                                       "additional condition"));
-  return button;
-}
-
-QComboBox* NewVariableList(int index) {
-  QComboBox* list = Named(new QComboBox, "cmb_var", index);
-  list->setEditable(true);
-  // Typed text is not used: only a picked entry counts.
-  list->setInsertPolicy(QComboBox::NoInsert);
-  list->setMinimumWidth(200);
-  return list;
-}
-
-// The width of a grid column holding LABELS, whichever of them are shown.
-int LabelColumnWidth(std::initializer_list<QLabel*> labels) {
-  int width = 0;
-  for (QLabel* label : labels) {
-    width = std::max(width, label->sizeHint().width());
-  }
-  return width + 8;
-}
-
-}  // namespace
-
 void Form1::BuildMenus() {
   mSave = Named(menuBar()->addMenu(tr("&Save settings")), "mSave");
-  for (int k = 0; k < 10; ++k) {
+  for (int k = 0; k < kSlotCount; ++k) {
     mdata[k] = Named(mSave->addAction(tr("Free")), "mdata", k);
   }
   mLoad = Named(menuBar()->addMenu(tr("&Load settings")), "mLoad");
-  for (int k = 0; k < 10; ++k) {
+  for (int k = 0; k < kSlotCount; ++k) {
     mdata2[k] = Named(mLoad->addAction(tr("Free")), "mdata2", k);
   }
   mLoad->addSeparator();
-  mdata2[10] = Named(mLoad->addAction(tr("Last save on exit")), "mdata2", 10);
+  mdata2[kLastSaveSlot] =
+      Named(mLoad->addAction(tr("Last save on exit")), "mdata2", kLastSaveSlot);
 }
 
 void Form1::AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout) {
@@ -159,61 +101,6 @@ QWidget* Form1::BuildWelcomePage() {
   return frame;
 }
 
-QWidget* Form1::BuildKindButtons(int index) {
-  auto* box = Named(new QWidget, "kind", index);
-  auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(0, 0, 0, 0);
-  opt_con[index] =
-      Named(new QRadioButton(tr("Condition (between)")), "opt_con", index);
-  opt_mask[index] =
-      Named(new QRadioButton(tr("Condition (mask)")), "opt_mask", index);
-  opt_box[index] =
-      Named(new QRadioButton(tr("Bounding box")), "opt_box", index);
-  kind_group_[index] = new QButtonGroup(this);
-  for (QRadioButton* button :
-       {opt_con[index], opt_mask[index], opt_box[index]}) {
-    kind_group_[index]->addButton(button);
-    row->addWidget(button);
-  }
-  row->addStretch(1);
-  opt_con[index]->setChecked(true);
-  return box;
-}
-
-void Form1::AddBoxFields(int index, QGridLayout* grid, int first_row) {
-  Label4[index] = NewLabel(tr("Min"), "Label4", index);
-  Label27[index] = NewLabel(tr("Max"), "Label27", index);
-  Label28[index] = NewLabel(tr("<- width ->"), "Label28", index);
-  Label29[index] = NewLabel(tr("<- height ->"), "Label29", index);
-  Label30[index] = NewLabel(tr("<- length ->"), "Label30", index);
-  Label31[index] = NewLabel(tr("Rotation"), "Label31", index);
-  txt_box_xmin[index] = NewField("txt_box_xmin", index);
-  txt_box_xmax[index] = NewField("txt_box_xmax", index);
-  txt_box_ymin[index] = NewField("txt_box_ymin", index);
-  txt_box_ymax[index] = NewField("txt_box_ymax", index);
-  txt_box_zmin[index] = NewField("txt_box_zmin", index);
-  txt_box_zmax[index] = NewField("txt_box_zmax", index);
-  txt_rot[index] = NewField("txt_rot", index);
-  // Minimum in the variable box's column, maximum in the list's, so that
-  // the box lines up with the fields of the other modes.
-  grid->addWidget(Label4[index], first_row, 1, Qt::AlignHCenter);
-  grid->addWidget(Label27[index], first_row, 3, Qt::AlignHCenter);
-  QLabel* axes[] = {Label28[index], Label29[index], Label30[index]};
-  QLineEdit* mins[] = {txt_box_xmin[index], txt_box_ymin[index],
-                       txt_box_zmin[index]};
-  QLineEdit* maxs[] = {txt_box_xmax[index], txt_box_ymax[index],
-                       txt_box_zmax[index]};
-  for (int r = 0; r < 3; ++r) {
-    grid->addWidget(axes[r], first_row + 1 + r, 0);
-    grid->addWidget(mins[r], first_row + 1 + r, 1);
-    grid->addWidget(maxs[r], first_row + 1 + r, 3);
-    axes[r]->setBuddy(mins[r]);
-  }
-  grid->addWidget(Label31[index], first_row + 4, 0);
-  grid->addWidget(txt_rot[index], first_row + 4, 1);
-  Label31[index]->setBuddy(txt_rot[index]);
-}
-
 QWidget* Form1::BuildConditionPage() {
   auto* frame = new QWidget;
   auto* layout = new QVBoxLayout(frame);
@@ -224,60 +111,8 @@ QWidget* Form1::BuildConditionPage() {
       "Label13");
   layout->addWidget(Label13);
 
-  chk_cond[0] =
-      Named(new QCheckBox(tr("Enable &animation condition")), "chk_cond", 0);
-  chk_cond[3] =
-      Named(new QCheckBox(tr("Enable a&dditional animation condition")),
-            "chk_cond", 3);
-  txt_var[0] = NewField("txt_var", 0);
-  txt_var[3] = NewField("txt_var", 3);
-  cmd_copyvar[0] = NewCopyButton(tr("<"), 0);
-  cmd_copyvar[3] = NewCopyButton(tr(">"), 3);
-  cmb_var[0] = NewVariableList(0);
-  txt_var_min[0] = NewField("txt_var_min", 0);
-  txt_var_max[0] = NewField("txt_var_max", 0);
-  txt_var_min[2] = NewField("txt_var_min", 2);
-  txt_var_max[2] = NewField("txt_var_max", 2);
-  Label6 = NewLabel(tr("Variable:"), "Label6");
-  Label7 = NewLabel(tr("Minimum value:"), "Label7");
-  Label8 = NewLabel(tr("Maximum value:"), "Label8");
-  Label24 = NewLabel(tr("Minimum value:"), "Label24");
-  Label23 = NewLabel(tr("Maximum value:"), "Label23");
-  Label6->setBuddy(txt_var[0]);
-  Label7->setBuddy(txt_var_min[0]);
-  Label8->setBuddy(txt_var_max[0]);
-  Label24->setBuddy(txt_var_min[2]);
-  Label23->setBuddy(txt_var_max[2]);
-
-  // The shared list sits between the two variable boxes: "<" copies into
-  // the animation condition, ">" into the additional one.
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);
-  grid->addWidget(chk_cond[0], 0, 0, 1, 4);
-  grid->addWidget(chk_cond[3], 0, 4, 1, 2);
-  grid->addWidget(BuildKindButtons(0), 1, 0, 1, 4);
-  grid->addWidget(Label6, 2, 0);
-  grid->addWidget(txt_var[0], 2, 1);
-  grid->addWidget(cmd_copyvar[0], 2, 2);
-  grid->addWidget(cmb_var[0], 2, 3);
-  // ">" sits against the box it fills, as "<" does.
-  grid->addWidget(cmd_copyvar[3], 2, 4, Qt::AlignRight);
-  grid->addWidget(txt_var[3], 2, 5);
-  grid->addWidget(Label7, 3, 0);
-  grid->addWidget(txt_var_min[0], 3, 1);
-  grid->addWidget(Label24, 3, 4);
-  grid->addWidget(txt_var_min[2], 3, 5);
-  grid->addWidget(Label8, 4, 0);
-  grid->addWidget(txt_var_max[0], 4, 1);
-  grid->addWidget(Label23, 4, 4);
-  grid->addWidget(txt_var_max[2], 4, 5);
-  AddBoxFields(0, grid, 5);
-  // Columns keep their widths when the kind buttons hide labels.
-  grid->setColumnMinimumWidth(
-      0, LabelColumnWidth({Label6, Label7, Label8, Label28[0], Label30[0]}));
-  grid->setColumnMinimumWidth(4, LabelColumnWidth({Label24, Label23}));
-  grid->setColumnStretch(6, 1);
-  layout->addLayout(grid);
+  editors_[0] = new ConditionEditor(0, &variable_table_);
+  layout->addWidget(editors_[0]);
 
   Frame2 = Named(new QGroupBox, "Frame2");
   auto* apply = new QHBoxLayout(Frame2);
@@ -305,38 +140,8 @@ QWidget* Form1::BuildTriggerPage() {
          "animation will be started."),
       "Label15");
   layout->addWidget(Label15);
-  chk_cond[1] =
-      Named(new QCheckBox(tr("Enable animation &trigger")), "chk_cond", 1);
-  chk_cond[1]->setChecked(true);
-  txt_var[1] = NewField("txt_var", 1);
-  cmd_copyvar[1] = NewCopyButton(tr("<"), 1);
-  cmb_var[1] = NewVariableList(1);
-  txt_var_min[1] = NewField("txt_var_min", 1);
-  txt_var_max[1] = NewField("txt_var_max", 1);
-  Label12 = NewLabel(tr("Variable:"), "Label12");
-  Label11 = NewLabel(tr("Minimum value:"), "Label11");
-  Label10 = NewLabel(tr("Maximum value:"), "Label10");
-  Label12->setBuddy(txt_var[1]);
-  Label11->setBuddy(txt_var_min[1]);
-  Label10->setBuddy(txt_var_max[1]);
-
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);
-  grid->addWidget(chk_cond[1], 0, 0, 1, 4);
-  grid->addWidget(BuildKindButtons(1), 1, 0, 1, 4);
-  grid->addWidget(Label12, 2, 0);
-  grid->addWidget(txt_var[1], 2, 1);
-  grid->addWidget(cmd_copyvar[1], 2, 2);
-  grid->addWidget(cmb_var[1], 2, 3);
-  grid->addWidget(Label11, 3, 0);
-  grid->addWidget(txt_var_min[1], 3, 1);
-  grid->addWidget(Label10, 4, 0);
-  grid->addWidget(txt_var_max[1], 4, 1);
-  AddBoxFields(1, grid, 5);
-  grid->setColumnMinimumWidth(
-      0, LabelColumnWidth({Label12, Label11, Label10, Label28[1], Label30[1]}));
-  grid->setColumnStretch(4, 1);
-  layout->addLayout(grid);
+  editors_[1] = new ConditionEditor(1, &variable_table_);
+  layout->addWidget(editors_[1]);
   AddPageButtons(kTriggerPage, frame, layout);
   return frame;
 }
@@ -351,26 +156,26 @@ QWidget* Form1::BuildSecondaryPage() {
          "aircraft types."),
       "Label16");
   layout->addWidget(Label16);
-  chk_cond[2] =
+  chk_cond_2 =
       Named(new QCheckBox(tr("Enable &secondary condition")), "chk_cond", 2);
-  txt_var[2] = NewField("txt_var", 2);
-  cmd_copyvar[2] = NewCopyButton(tr("<"), 2);
-  cmb_var[2] = NewVariableList(2);
+  txt_var_2 = NewField("txt_var", 2);
+  cmd_copyvar_2 = NewCopyButton(tr("<"), 2);
+  cmb_var_2 = NewVariableList(2);
   txt_num_secondanim = NewField("txt_num_secondanim");
   txt_num_secondanim->setMaximumWidth(80);
   txt_num_secondanim->setMinimumWidth(80);
   Label25 = NewLabel(tr("Variable:"), "Label25");
   Label26 = NewLabel(tr("Number ofanimations (max 50):"), "Label26");
-  Label25->setBuddy(txt_var[2]);
+  Label25->setBuddy(txt_var_2);
   Label26->setBuddy(txt_num_secondanim);
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
-  grid->addWidget(chk_cond[2], 0, 0, 1, 4);
+  grid->addWidget(chk_cond_2, 0, 0, 1, 4);
   grid->addWidget(Label25, 1, 0);
-  grid->addWidget(txt_var[2], 1, 1);
-  grid->addWidget(cmd_copyvar[2], 1, 2);
-  grid->addWidget(cmb_var[2], 1, 3);
+  grid->addWidget(txt_var_2, 1, 1);
+  grid->addWidget(cmd_copyvar_2, 1, 2);
+  grid->addWidget(cmb_var_2, 1, 3);
   grid->addWidget(Label26, 2, 0);
   grid->addWidget(txt_num_secondanim, 2, 1);
   grid->setColumnStretch(4, 1);
@@ -398,7 +203,8 @@ QWidget* Form1::BuildSourceFilePage() {
   grid->addWidget(Label19, 0, 3, 1, 2, Qt::AlignHCenter);
   grid->addWidget(Label17, 1, 3, Qt::AlignHCenter);
   grid->addWidget(Label18, 1, 4, Qt::AlignHCenter);
-  for (int k = 0; k < 4; ++k) {
+  constexpr int kFirstRow = 2;  // of the grid, below the headings
+  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
     lbl_file_count[k] = NewLabel(QString::number(k + 1), "lbl_file_count", k);
     lbl_file_count[k]->setMinimumWidth(24);
     lbl_file_count[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -412,11 +218,11 @@ QWidget* Form1::BuildSourceFilePage() {
     txt_secondcond_max[k]->setMinimumWidth(90);
     txt_secondcond_min[k]->setMaximumWidth(110);
     txt_secondcond_max[k]->setMaximumWidth(110);
-    grid->addWidget(lbl_file_count[k], k + 2, 0);
-    grid->addWidget(txt_file_in[k], k + 2, 1);
-    grid->addWidget(cmd_file[k], k + 2, 2);
-    grid->addWidget(txt_secondcond_min[k], k + 2, 3);
-    grid->addWidget(txt_secondcond_max[k], k + 2, 4);
+    grid->addWidget(lbl_file_count[k], kFirstRow + k, 0);
+    grid->addWidget(txt_file_in[k], kFirstRow + k, 1);
+    grid->addWidget(cmd_file[k], kFirstRow + k, 2);
+    grid->addWidget(txt_secondcond_min[k], kFirstRow + k, 3);
+    grid->addWidget(txt_secondcond_max[k], kFirstRow + k, 4);
   }
   cmd_file_up = Named(new QPushButton, "cmd_file_up");
   cmd_file_down = Named(new QPushButton, "cmd_file_down");
@@ -428,8 +234,8 @@ QWidget* Form1::BuildSourceFilePage() {
   for (QPushButton* button : {cmd_file_up, cmd_file_down}) {
     button->setFixedSize(kCopyButtonWidth, txt_file_in[0]->sizeHint().height());
   }
-  grid->addWidget(cmd_file_up, 2, 5);
-  grid->addWidget(cmd_file_down, 5, 5);
+  grid->addWidget(cmd_file_up, kFirstRow, 5);
+  grid->addWidget(cmd_file_down, kFirstRow + SourceFileRows::kRowCount - 1, 5);
 
   Label32 = NewLabel(tr("Output file:"), "Label32");
   txt_file_out = NewField("txt_file_out");

@@ -9,8 +9,6 @@
 // as they were, so that the menus never name settings that were not
 // written.
 
-#include <algorithm>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +18,7 @@
 
 #include "settings/pre_scan.h"
 #include "settings/settings_store.h"
+#include "wizard/condition_editor.h"
 #include "wizard/dialogs.h"
 #include "wizard/form1.h"
 #include "wizard/text_bytes.h"
@@ -27,10 +26,6 @@
 namespace zum {
 
 namespace {
-
-// The row bases that keep all four rows on animations 1..kMaxAnimations.
-constexpr int16_t kFirstRowBase = 2;
-constexpr int16_t kLastRowBase = kMaxAnimations - 2;
 
 QString FreeCaption() {
   return QString::fromLatin1(kFreeSlot);
@@ -107,19 +102,20 @@ bool Form1::SaveConfiguration(int slot) {
 }
 
 void Form1::AssignSettingsValue(const SettingsValue& value) {
-  const int i = value.slot.index;
+  // The row base and the lists are written directly, not through the rows.
+  if (rows_.Assign(value) || editors_[0]->Assign(value) ||
+      editors_[1]->Assign(value)) {
+    return;
+  }
+  // What is left are the secondary condition's lines (index 2), the number
+  // of animations, the output file and the apply choice.
   switch (value.slot.kind) {
     case SettingsLineKind::kCheckBox:
       // A greyed box (2) counts as unticked, as everywhere else.
-      chk_cond[i]->setChecked(value.number == 1);
+      chk_cond_2->setChecked(value.number == 1);
       return;
-    case SettingsLineKind::kNumber:
-      // Straight to the list's row base, kept where the four rows stay on
-      // animations 1..50.
-      file_row_base_ = std::clamp(value.number, kFirstRowBase, kLastRowBase);
-      return;
-    case SettingsLineKind::kKind:
-      SelectKind(i, value.kind);
+    case SettingsLineKind::kNumber:  // the row base, taken above
+    case SettingsLineKind::kKind:    // the editors' own
       return;
     case SettingsLineKind::kApplyTo:
       opt_condapply[value.number == 0 ? 0 : 1]->setChecked(true);
@@ -129,50 +125,14 @@ void Form1::AssignSettingsValue(const SettingsValue& value) {
   }
   QLineEdit* box = nullptr;
   switch (value.slot.field) {
-    case SettingsField::kInputFile:
-      input_file_[i] = value.text;
-      return;
-    case SettingsField::kSecondaryMin:
-      secondary_min_[i] = value.text;
-      return;
-    case SettingsField::kSecondaryMax:
-      secondary_max_[i] = value.text;
-      return;
     case SettingsField::kTxtVar:
-      box = txt_var[i];
-      break;
-    case SettingsField::kTxtVarMin:
-      box = txt_var_min[i];
-      break;
-    case SettingsField::kTxtVarMax:
-      box = txt_var_max[i];
+      box = txt_var_2;
       break;
     case SettingsField::kTxtNumSecondanim:
       box = txt_num_secondanim;
       break;
     case SettingsField::kTxtFileOut:
       box = txt_file_out;
-      break;
-    case SettingsField::kTxtBoxXmin:
-      box = txt_box_xmin[i];
-      break;
-    case SettingsField::kTxtBoxXmax:
-      box = txt_box_xmax[i];
-      break;
-    case SettingsField::kTxtBoxYmin:
-      box = txt_box_ymin[i];
-      break;
-    case SettingsField::kTxtBoxYmax:
-      box = txt_box_ymax[i];
-      break;
-    case SettingsField::kTxtBoxZmin:
-      box = txt_box_zmin[i];
-      break;
-    case SettingsField::kTxtBoxZmax:
-      box = txt_box_zmax[i];
-      break;
-    case SettingsField::kTxtRot:
-      box = txt_rot[i];
       break;
     default:
       return;
@@ -194,21 +154,26 @@ bool Form1::LoadConfiguration(int slot) {
     ArrangeFilePage();
   }
   if (!status.ok()) {
-    ShowCritical(tr("An error occured when loading your configuration file"),
+    // The store names the file and, for a bad line, the line (FILE:LINE).
+    ShowCritical(tr("An error occured when loading your configuration file") +
+                     QStringLiteral("\n\n") + FromBytes(status.message()),
                  tr("ZUM error"));
     return false;
   }
+  using Column = SourceFileRows::Column;
   for (int a = 1; a <= kMaxAnimations; ++a) {
-    if (!input_file_[a].empty()) {
+    if (!rows_.Entry(Column::kInputFile, a).empty()) {
       // A file that cannot be scanned shows an empty scan; the page check
       // reports it when the file page is left.
       pre_scan_[a] = SourceScan();
-      PreScanInputFile(input_file_[a], &pre_scan_[a]);
+      PreScanInputFile(rows_.Entry(Column::kInputFile, a), &pre_scan_[a]);
     }
   }
-  for (int r = 1; r <= 4; ++r) {
-    if (!input_file_[r].empty()) {
-      ShowScanTooltip(r, r - 1);
+  // The tooltips of the rows as they show animations 1..4, whatever the
+  // loaded row base.
+  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+    if (!rows_.Entry(Column::kInputFile, row + 1).empty()) {
+      ShowScanTooltip(row + 1, row);
     }
   }
   return true;

@@ -8,13 +8,9 @@
 
 namespace zum {
 
-void DialogsMessageSink::ShowMessage(MessageIcon icon,
-                                     const std::string& text) {
-  Dialogs::Icon shown = icon == MessageIcon::kCritical
-                            ? Dialogs::Icon::kCritical
-                            : Dialogs::Icon::kNone;
-  dialogs_->ShowMessageBox(FromBytes(text), QStringLiteral("ZUM"), shown,
-                           Dialogs::Buttons::kOk);
+void DialogsMessageSink::ShowError(const std::string& text) {
+  dialogs_->ShowMessageBox(FromBytes(text), QStringLiteral("ZUM"),
+                           Dialogs::Icon::kCritical, Dialogs::Buttons::kOk);
 }
 
 QString CompileLogBox::Shown(const std::string& text) {

@@ -14,13 +14,13 @@ namespace zum {
 
 class Dialogs;
 
-// Shows the console runner's messages as modal message boxes through
-// Dialogs: the icon, an OK button and the application's title "ZUM".
+// Shows the console runner's errors as modal message boxes through Dialogs:
+// the critical-error icon, an OK button and the application's title "ZUM".
 class DialogsMessageSink : public MessageSink {
  public:
   // DIALOGS must outlive the sink.
   explicit DialogsMessageSink(Dialogs* dialogs) : dialogs_(dialogs) {}
-  void ShowMessage(MessageIcon icon, const std::string& text) override;
+  void ShowError(const std::string& text) override;
 
  private:
   Dialogs* dialogs_;

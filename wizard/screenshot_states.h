@@ -8,8 +8,8 @@ namespace zum {
 
 class Form1;
 
-// Used by scripts/screenshots.sh only (through `zum --screenshot-state`):
-// the named states of the window that the screenshots show.
+// Used by the window tests and by zum-screenshots (for scripts/screenshots.sh)
+// only: the named states of the window that the screenshots show.
 QStringList TEST_ScreenshotStates();
 
 // Puts the shown *WINDOW into state NAME by setting its controls as a user

@@ -1,0 +1,100 @@
+#include "settings/source_file_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "settings/testing.h"
+
+namespace zum {
+namespace {
+
+using Column = SourceFileRows::Column;
+
+// Runs the steps of a case row (see the table's header) and describes the
+// rows as the table does.
+std::string RunSteps(const std::string& steps) {
+  SourceFileRows rows;
+  int n = 7;
+  std::istringstream in(steps);
+  for (std::string step; in >> step;) {
+    const size_t eq = step.find('=');
+    const std::string name = step.substr(0, eq);
+    const std::string text = eq == std::string::npos ? "" : step.substr(eq + 1);
+    SettingsValue value;
+    if (step == "up" || step == "down") {
+      rows.Scroll(step == "up" ? -1 : 1);
+    } else if (step == "first") {
+      rows.ShowFirstRows();
+    } else if (name == "n") {
+      n = std::stoi(text);
+    } else if (name == "base") {
+      value.slot = {SettingsField::kFileRowBase, 0, SettingsLineKind::kNumber};
+      value.number = static_cast<int16_t>(std::stoi(text));
+      EXPECT_TRUE(rows.Assign(value));
+    } else if (name.rfind("in", 0) == 0 || name.rfind("min", 0) == 0 ||
+               name.rfind("max", 0) == 0) {
+      const Column column = name[0] == 'i'   ? Column::kInputFile
+                            : name[1] == 'i' ? Column::kSecondaryMin
+                                             : Column::kSecondaryMax;
+      rows.SetRowEntry(column, name.back() - '0', text);
+    } else if (name.find('(') != std::string::npos) {
+      // A settings line, e.g. "SecondaryMin(5)".
+      const SettingsField field =
+          name.rfind("InputFile", 0) == 0      ? SettingsField::kInputFile
+          : name.rfind("SecondaryMin", 0) == 0 ? SettingsField::kSecondaryMin
+                                               : SettingsField::kSecondaryMax;
+      value.slot = {field, std::stoi(name.substr(name.find('(') + 1)),
+                    SettingsLineKind::kText};
+      value.text = text;
+      EXPECT_TRUE(rows.Assign(value)) << step;
+    } else {
+      ADD_FAILURE() << "unknown step " << step;
+    }
+  }
+  std::string out = std::to_string(rows.row_base()) + " " +
+                    std::to_string(rows.AnimationOfRow(0)) + ".." +
+                    std::to_string(rows.AnimationOfRow(3));
+  int shown = 1;
+  while (shown < 4 && SourceFileRows::RowShown(shown, n)) {
+    ++shown;
+  }
+  out += std::string(" up:") + (rows.CanScrollUp() ? "on" : "off") +
+         " down:" + (rows.CanScrollDown(n) ? "on" : "off") +
+         " rows:" + std::to_string(shown) + " arrows:" +
+         (SourceFileRows::ScrollButtonsShown(n) ? "shown" : "hidden");
+  SettingsRecord record;
+  rows.SaveInto(&record);
+  EXPECT_EQ(record.FileRowBase, rows.row_base());
+  for (int a = 1; a <= kMaxAnimations; ++a) {
+    for (auto [name, list] : {std::pair{"in", &record.InputFile},
+                              std::pair{"min", &record.SecondaryMin},
+                              std::pair{"max", &record.SecondaryMax}}) {
+      if (!(*list)[a].empty()) {
+        out += " " + std::string(name) + "(" + std::to_string(a) +
+               ")=" + (*list)[a];
+      }
+    }
+  }
+  return out;
+}
+
+TEST(SourceFileRowsTest, Cases) {
+  for (const testing::CaseRow& c :
+       testing::ReadCases("source_file_rows_cases.txt")) {
+    EXPECT_EQ(RunSteps(c.input), c.expected)
+        << "source_file_rows_cases.txt:" << c.line << ": " << c.input;
+  }
+}
+
+TEST(SourceFileRowsTest, OtherSettingsLinesAreNotTaken) {
+  SourceFileRows rows;
+  SettingsValue value;
+  value.slot = {SettingsField::kTxtFileOut, 0, SettingsLineKind::kText};
+  value.text = "out.asm";
+  EXPECT_FALSE(rows.Assign(value));
+}
+
+}  // namespace
+}  // namespace zum

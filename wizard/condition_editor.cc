@@ -1,0 +1,427 @@
+#include "wizard/condition_editor.h"
+
+#include <initializer_list>
+#include <vector>
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "wizard/named_controls.h"
+#include "wizard/text_bytes.h"
+
+namespace zum {
+
+ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
+                                 QWidget* parent)
+    : QWidget(parent), index_(index), variables_(variables) {
+  // The labels keep the system's names: page 1's are Label6..Label8 and
+  // the additional condition's Label24 and Label23, page 2's Label12..Label10.
+  if (index == 0) {
+    main_ = NewSwitch(0, 0, tr("Enable &animation condition"), tr("<"),
+                      "Label7", "Label8");
+    additional_ = NewSwitch(3, 2, tr("Enable a&dditional animation condition"),
+                            tr(">"), "Label24", "Label23");
+  } else {
+    main_ = NewSwitch(1, 1, tr("Enable animation &trigger"), tr("<"), "Label11",
+                      "Label10");
+    main_.chk_cond->setChecked(true);
+  }
+  cmb_var = NewVariableList(index);
+  variable_label_ =
+      NewLabel(tr("Variable:"), index == 0 ? "Label6" : "Label12");
+  variable_label_->setBuddy(main_.txt_var);
+
+  // The shared list sits between the two variable boxes: "<" copies into
+  // the animation condition, ">" into the additional one.
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setHorizontalSpacing(8);
+  grid->addWidget(main_.chk_cond, 0, 0, 1, 4);
+  if (HasAdditional()) {
+    grid->addWidget(additional_.chk_cond, 0, 4, 1, 2);
+  }
+  grid->addWidget(BuildKindButtons(), 1, 0, 1, 4);
+  grid->addWidget(variable_label_, 2, 0);
+  grid->addWidget(main_.txt_var, 2, 1);
+  grid->addWidget(main_.cmd_copyvar, 2, 2);
+  grid->addWidget(cmb_var, 2, 3);
+  if (HasAdditional()) {
+    // ">" sits against the box it fills, as "<" does.
+    grid->addWidget(additional_.cmd_copyvar, 2, 4, Qt::AlignRight);
+    grid->addWidget(additional_.txt_var, 2, 5);
+  }
+  for (int r = 0; r < 2; ++r) {
+    for (const Switch* s : Switches()) {
+      const int column = s == &main_ ? 0 : 4;
+      grid->addWidget(r == 0 ? s->minimum_label : s->maximum_label, 3 + r,
+                      column);
+      grid->addWidget(r == 0 ? s->txt_var_min : s->txt_var_max, 3 + r,
+                      column + 1);
+    }
+  }
+  AddBoxFields(grid, 5);
+  // Columns keep their widths when the kind buttons hide labels.
+  grid->setColumnMinimumWidth(
+      0,
+      LabelColumnWidth({variable_label_, main_.minimum_label,
+                        main_.maximum_label, box_labels_[2], box_labels_[4]}));
+  if (HasAdditional()) {
+    grid->setColumnMinimumWidth(
+        4, LabelColumnWidth(
+               {additional_.minimum_label, additional_.maximum_label}));
+  }
+  grid->setColumnStretch(HasAdditional() ? 6 : 4, 1);
+
+  for (const Switch* s : Switches()) {
+    ConnectHandlers(*s);
+  }
+  connect(opt_con, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) {
+      opt_con_Click();
+    }
+  });
+  connect(opt_mask, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) {
+      opt_mask_Click();
+    }
+  });
+  connect(opt_box, &QRadioButton::toggled, this, [this](bool on) {
+    if (on) {
+      opt_box_Click();
+    }
+  });
+}
+
+QWidget* ConditionEditor::BuildKindButtons() {
+  auto* box = Named(new QWidget, "kind", index_);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+  opt_con =
+      Named(new QRadioButton(tr("Condition (between)")), "opt_con", index_);
+  opt_mask =
+      Named(new QRadioButton(tr("Condition (mask)")), "opt_mask", index_);
+  opt_box = Named(new QRadioButton(tr("Bounding box")), "opt_box", index_);
+  kind_group_ = new QButtonGroup(this);
+  for (QRadioButton* button : {opt_con, opt_mask, opt_box}) {
+    kind_group_->addButton(button);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  opt_con->setChecked(true);
+  return box;
+}
+
+void ConditionEditor::AddBoxFields(QGridLayout* grid, int first_row) {
+  box_labels_ = {NewLabel(tr("Min"), "Label4", index_),
+                 NewLabel(tr("Max"), "Label27", index_),
+                 NewLabel(tr("<- width ->"), "Label28", index_),
+                 NewLabel(tr("<- height ->"), "Label29", index_),
+                 NewLabel(tr("<- length ->"), "Label30", index_),
+                 NewLabel(tr("Rotation"), "Label31", index_)};
+  txt_box_xmin = NewField("txt_box_xmin", index_);
+  txt_box_xmax = NewField("txt_box_xmax", index_);
+  txt_box_ymin = NewField("txt_box_ymin", index_);
+  txt_box_ymax = NewField("txt_box_ymax", index_);
+  txt_box_zmin = NewField("txt_box_zmin", index_);
+  txt_box_zmax = NewField("txt_box_zmax", index_);
+  txt_rot = NewField("txt_rot", index_);
+  // Minimum in the variable box's column, maximum in the list's, so that
+  // the box lines up with the fields of the other modes.
+  grid->addWidget(box_labels_[0], first_row, 1, Qt::AlignHCenter);
+  grid->addWidget(box_labels_[1], first_row, 3, Qt::AlignHCenter);
+  QLineEdit* mins[] = {txt_box_xmin, txt_box_ymin, txt_box_zmin};
+  QLineEdit* maxs[] = {txt_box_xmax, txt_box_ymax, txt_box_zmax};
+  for (int r = 0; r < 3; ++r) {
+    QLabel* axis = box_labels_[2 + r];
+    grid->addWidget(axis, first_row + 1 + r, 0);
+    grid->addWidget(mins[r], first_row + 1 + r, 1);
+    grid->addWidget(maxs[r], first_row + 1 + r, 3);
+    axis->setBuddy(mins[r]);
+  }
+  grid->addWidget(box_labels_[5], first_row + 4, 0);
+  grid->addWidget(txt_rot, first_row + 4, 1);
+  box_labels_[5]->setBuddy(txt_rot);
+}
+
+ConditionEditor::Switch ConditionEditor::NewSwitch(int index, int limits,
+                                                   const QString& caption,
+                                                   const QString& copy_caption,
+                                                   const char* minimum_label,
+                                                   const char* maximum_label) {
+  Switch s;
+  s.index = index;
+  s.limits = limits;
+  s.chk_cond = Named(new QCheckBox(caption), "chk_cond", index);
+  s.txt_var = NewField("txt_var", index);
+  s.cmd_copyvar = NewCopyButton(copy_caption, index);
+  s.txt_var_min = NewField("txt_var_min", limits);
+  s.txt_var_max = NewField("txt_var_max", limits);
+  s.minimum_label = NewLabel(tr("Minimum value:"), minimum_label);
+  s.maximum_label = NewLabel(tr("Maximum value:"), maximum_label);
+  s.minimum_label->setBuddy(s.txt_var_min);
+  s.maximum_label->setBuddy(s.txt_var_max);
+  return s;
+}
+
+std::vector<const ConditionEditor::Switch*> ConditionEditor::Switches() const {
+  if (HasAdditional()) {
+    return {&main_, &additional_};
+  }
+  return {&main_};
+}
+
+void ConditionEditor::ConnectHandlers(const Switch& s) {
+  const int i = s.index;
+  connect(s.chk_cond, &QCheckBox::toggled, this,
+          [this, i] { chk_cond_Click(i); });
+  connect(s.txt_var, &QLineEdit::textChanged, this,
+          [this, i] { txt_var_Change(i); });
+  connect(s.cmd_copyvar, &QPushButton::clicked, this,
+          [this, i] { cmd_copyvar_Click(i); });
+}
+
+void ConditionEditor::Start() {
+  for (int row = 1; row <= variables_->VariableCount(); ++row) {
+    cmb_var->addItem(FromBytes(variables_->DisplayName(row)));
+  }
+  cmb_var->setCurrentIndex(-1);
+  cmb_var->setEditText(tr("Select variable"));
+  for (const Switch* s : Switches()) {
+    chk_cond_Click(s->index);
+  }
+  opt_con_Click();
+}
+
+const ConditionEditor::Switch& ConditionEditor::SwitchOf(int index) const {
+  return index == main_.index ? main_ : additional_;
+}
+
+ConditionKind ConditionEditor::Kind() const {
+  if (opt_con->isChecked()) {
+    return ConditionKind::kBetween;
+  }
+  if (opt_mask->isChecked()) {
+    return ConditionKind::kMask;
+  }
+  return ConditionKind::kBoundingBox;
+}
+
+void ConditionEditor::SelectKind(ConditionKind kind) {
+  QRadioButton* button = kind == ConditionKind::kBetween ? opt_con
+                         : kind == ConditionKind::kMask  ? opt_mask
+                                                         : opt_box;
+  if (button->isChecked()) {
+    // Qt emits nothing for a button that is already selected.
+    if (kind == ConditionKind::kBetween) {
+      opt_con_Click();
+    } else if (kind == ConditionKind::kMask) {
+      opt_mask_Click();
+    } else {
+      opt_box_Click();
+    }
+    return;
+  }
+  button->setChecked(true);
+}
+
+void ConditionEditor::SaveInto(SettingsRecord* record) const {
+  for (const Switch* s : Switches()) {
+    record->chk_cond[s->index] = s->chk_cond->isChecked() ? 1 : 0;
+    record->txt_var[s->index] = Bytes(s->txt_var->text());
+    record->txt_var_min[s->limits] = Bytes(s->txt_var_min->text());
+    record->txt_var_max[s->limits] = Bytes(s->txt_var_max->text());
+  }
+  record->opt_kind[index_] = Kind();
+  record->txt_box_xmin[index_] = Bytes(txt_box_xmin->text());
+  record->txt_box_xmax[index_] = Bytes(txt_box_xmax->text());
+  record->txt_box_ymin[index_] = Bytes(txt_box_ymin->text());
+  record->txt_box_ymax[index_] = Bytes(txt_box_ymax->text());
+  record->txt_box_zmin[index_] = Bytes(txt_box_zmin->text());
+  record->txt_box_zmax[index_] = Bytes(txt_box_zmax->text());
+  record->txt_rot[index_] = Bytes(txt_rot->text());
+}
+
+QLineEdit* ConditionEditor::TextBox(SettingsField field, int index) const {
+  for (const Switch* s : Switches()) {
+    if (field == SettingsField::kTxtVar && index == s->index) {
+      return s->txt_var;
+    }
+    if (field == SettingsField::kTxtVarMin && index == s->limits) {
+      return s->txt_var_min;
+    }
+    if (field == SettingsField::kTxtVarMax && index == s->limits) {
+      return s->txt_var_max;
+    }
+  }
+  if (index != index_) {
+    return nullptr;
+  }
+  switch (field) {
+    case SettingsField::kTxtBoxXmin:
+      return txt_box_xmin;
+    case SettingsField::kTxtBoxXmax:
+      return txt_box_xmax;
+    case SettingsField::kTxtBoxYmin:
+      return txt_box_ymin;
+    case SettingsField::kTxtBoxYmax:
+      return txt_box_ymax;
+    case SettingsField::kTxtBoxZmin:
+      return txt_box_zmin;
+    case SettingsField::kTxtBoxZmax:
+      return txt_box_zmax;
+    case SettingsField::kTxtRot:
+      return txt_rot;
+    default:
+      return nullptr;
+  }
+}
+
+bool ConditionEditor::Assign(const SettingsValue& value) {
+  const int i = value.slot.index;
+  switch (value.slot.kind) {
+    case SettingsLineKind::kCheckBox:
+      for (const Switch* s : Switches()) {
+        if (s->index == i) {
+          // A greyed box (2) counts as unticked, as everywhere else.
+          s->chk_cond->setChecked(value.number == 1);
+          return true;
+        }
+      }
+      return false;
+    case SettingsLineKind::kKind:
+      if (i != index_) {
+        return false;
+      }
+      SelectKind(value.kind);
+      return true;
+    case SettingsLineKind::kText:
+      if (QLineEdit* box = TextBox(value.slot.field, i)) {
+        box->setText(FromBytes(value.text));
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+void ConditionEditor::SetBoxFieldsEnabled(bool on) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           txt_rot, txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax,
+           txt_box_zmin, txt_box_zmax, opt_con, opt_box, opt_mask}) {
+    w->setEnabled(on);
+  }
+}
+
+void ConditionEditor::SetBoxFieldsShown(bool shown) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           txt_rot, txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax,
+           txt_box_zmin, txt_box_zmax}) {
+    w->setVisible(shown);
+  }
+  for (QLabel* label : box_labels_) {
+    label->setVisible(shown);
+  }
+}
+
+void ConditionEditor::chk_cond_Click(int index) {
+  const Switch& s = SwitchOf(index);
+  const bool on = s.chk_cond->isChecked();
+  s.txt_var->setEnabled(on);
+  s.cmd_copyvar->setEnabled(on);
+  if (&s == &additional_) {
+    // The list is shared with the animation condition.
+    if (on || !main_.chk_cond->isChecked()) {
+      cmb_var->setEnabled(on);
+    }
+  } else {
+    cmb_var->setEnabled(on);
+    SetBoxFieldsEnabled(on);
+  }
+  s.txt_var_min->setEnabled(on);
+  s.txt_var_max->setEnabled(on);
+}
+
+void ConditionEditor::ShowLimits(const Switch& s, ConditionKind kind,
+                                 const QString& minimum_caption) {
+  const bool variable = kind != ConditionKind::kBoundingBox;
+  if (&s == &additional_ && !variable) {
+    // Unticking runs chk_cond_Click(3), which disables its fields.
+    s.chk_cond->setChecked(false);
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           s.txt_var, s.cmd_copyvar, s.txt_var_min, s.minimum_label}) {
+    w->setVisible(variable);
+  }
+  s.txt_var_max->setVisible(kind == ConditionKind::kBetween);
+  s.maximum_label->setVisible(kind == ConditionKind::kBetween);
+  if (variable) {
+    s.minimum_label->setText(minimum_caption);
+  }
+  if (&s == &additional_) {
+    s.chk_cond->setVisible(variable);
+    return;
+  }
+  cmb_var->setVisible(variable);
+  if (index_ == 1) {
+    // Page 1's "Variable:" stays shown in every mode.
+    variable_label_->setVisible(variable);
+  }
+}
+
+void ConditionEditor::opt_con_Click() {
+  for (const Switch* s : Switches()) {
+    ShowLimits(*s, ConditionKind::kBetween, tr("Minimum value:"));
+  }
+  SetBoxFieldsShown(false);
+}
+
+void ConditionEditor::opt_mask_Click() {
+  for (const Switch* s : Switches()) {
+    ShowLimits(*s, ConditionKind::kMask, tr("Value:"));
+  }
+  SetBoxFieldsShown(false);
+}
+
+void ConditionEditor::opt_box_Click() {
+  for (const Switch* s : Switches()) {
+    ShowLimits(*s, ConditionKind::kBoundingBox, QString());
+  }
+  SetBoxFieldsShown(true);
+}
+
+void ConditionEditor::cmd_copyvar_Click(int index) {
+  CopySelectedVariable(*variables_, cmb_var, SwitchOf(index).txt_var);
+}
+
+void ConditionEditor::txt_var_Change(int index) {
+  ShowVariableInList(*variables_, SwitchOf(index).txt_var, cmb_var);
+}
+
+void CopySelectedVariable(const VariableTable& variables, const QComboBox* list,
+                          QLineEdit* box) {
+  if (list->currentIndex() < 0) {
+    return;
+  }
+  int row = variables.RowOfName(Bytes(list->itemText(list->currentIndex())));
+  if (row != VariableTable::kNone) {
+    box->setText(FromBytes(variables.OffsetText(row)));
+  }
+}
+
+void ShowVariableInList(const VariableTable& variables, const QLineEdit* box,
+                        QComboBox* list) {
+  int row = variables.RowOfOffset(Bytes(box->text()));
+  if (row != VariableTable::kNone) {
+    list->setCurrentIndex(row - 1);
+  }
+}
+
+}  // namespace zum
