@@ -81,6 +81,9 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
 
   for (const Switch* s : Switches()) {
     ConnectHandlers(*s);
+    for (QLineEdit* box : {s->txt_var, s->txt_var_min, s->txt_var_max}) {
+      AddWarningMark(box, MarkedBox::kPasted);
+    }
   }
   connect(opt_con, &QRadioButton::toggled, this, [this](bool on) {
     if (on) {
@@ -145,6 +148,15 @@ void ConditionEditor::AddBoxFields(QGridLayout* grid, int first_row) {
     grid->addWidget(maxs[r], first_row + 1 + r, 3);
     axis->setBuddy(mins[r]);
   }
+  const ConditionRole role = index_ == 0 ? ConditionRole::kAnimationCondition
+                                         : ConditionRole::kTrigger;
+  AddWarningMark(txt_box_xmin, MarkedBox::kBoxXMin, role);
+  AddWarningMark(txt_box_xmax, MarkedBox::kBoxXMax, role);
+  AddWarningMark(txt_box_ymin, MarkedBox::kBoxYMin, role);
+  AddWarningMark(txt_box_ymax, MarkedBox::kBoxYMax, role);
+  AddWarningMark(txt_box_zmin, MarkedBox::kBoxZMin, role);
+  AddWarningMark(txt_box_zmax, MarkedBox::kBoxZMax, role);
+  AddWarningMark(txt_rot, MarkedBox::kRotation, role);
   grid->addWidget(box_labels_[5], first_row + 4, 0);
   grid->addWidget(txt_rot, first_row + 4, 1);
   box_labels_[5]->setBuddy(txt_rot);

@@ -159,6 +159,7 @@ QWidget* Form1::BuildSecondaryPage() {
   chk_cond_2 =
       Named(new QCheckBox(tr("Enable &secondary condition")), "chk_cond", 2);
   txt_var_2 = NewField("txt_var", 2);
+  AddWarningMark(txt_var_2, MarkedBox::kPasted);
   cmd_copyvar_2 = NewCopyButton(tr("<"), 2);
   cmb_var_2 = NewVariableList(2);
   txt_num_secondanim = NewField("txt_num_secondanim");
@@ -218,6 +219,8 @@ QWidget* Form1::BuildSourceFilePage() {
     txt_secondcond_max[k]->setMinimumWidth(90);
     txt_secondcond_min[k]->setMaximumWidth(110);
     txt_secondcond_max[k]->setMaximumWidth(110);
+    AddWarningMark(txt_secondcond_min[k], MarkedBox::kPasted);
+    AddWarningMark(txt_secondcond_max[k], MarkedBox::kPasted);
     grid->addWidget(lbl_file_count[k], kFirstRow + k, 0);
     grid->addWidget(txt_file_in[k], kFirstRow + k, 1);
     grid->addWidget(cmd_file[k], kFirstRow + k, 2);

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+
+#include "wizard/text_bytes.h"
 
 namespace zum {
 
@@ -44,6 +48,24 @@ QComboBox* NewVariableList(int index) {
   list->setInsertPolicy(QComboBox::NoInsert);
   list->setMinimumWidth(200);
   return list;
+}
+
+QAction* AddWarningMark(QLineEdit* box, MarkedBox kind, ConditionRole role) {
+  auto* mark = Named(
+      new QAction(box->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                  QString(), box),
+      QStringLiteral("mark_") + box->objectName());
+  box->addAction(mark, QLineEdit::TrailingPosition);
+  auto show = [box, mark, kind, role] {
+    const QString tip =
+        FromBytes(WarningMarkTip(kind, role, Bytes(box->text())));
+    mark->setText(tip);
+    mark->setToolTip(tip);
+    mark->setVisible(!tip.isEmpty());
+  };
+  QObject::connect(box, &QLineEdit::textChanged, mark, show);
+  show();
+  return mark;
 }
 
 int LabelColumnWidth(std::initializer_list<QLabel*> labels) {

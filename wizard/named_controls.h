@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include "settings/warning_marks.h"
+
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +38,13 @@ QLineEdit* NewField(const QString& name, int index = -1);
 QPushButton* NewCopyButton(const QString& caption, int index);
 // A variable list cmb_var(INDEX); only a picked entry counts.
 QComboBox* NewVariableList(int index);
+// A warning mark at the end of BOX, named "mark_" and BOX's name: a
+// warning icon whose text and tooltip are WarningMarkTip(KIND, ROLE, text)
+// for BOX's text as it changes, hidden while there is nothing to say. It
+// sits inside the box, so showing it never moves another control.
+QAction* AddWarningMark(
+    QLineEdit* box, MarkedBox kind,
+    ConditionRole role = ConditionRole::kAnimationCondition);
 // The width of a grid column holding LABELS, whichever of them are shown.
 int LabelColumnWidth(std::initializer_list<QLabel*> labels);
 

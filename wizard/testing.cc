@@ -267,7 +267,11 @@ Snapshot WizardTest::TakeSnapshot() {
   }
   for (QAction* a : form_->findChildren<QAction*>()) {
     if (!a->objectName().isEmpty()) {
-      s[a->objectName().toStdString()] = paths(a->text());
+      // A hidden entry or warning mark reads "hidden".
+      s[a->objectName().toStdString()] =
+          paths(a->isVisible()
+                    ? a->text()
+                    : QStringLiteral("hidden %1").arg(a->text()).trimmed());
     }
   }
   std::vector<std::string> lines =

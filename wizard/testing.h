@@ -49,8 +49,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QString> files;  // "" answers Cancel
 };
 
-// The state of the window as named lines: every named control and menu
-// entry, the page shown, the lines of the settings file the controls give,
+// The state of the window as named lines: every named control, menu
+// entry and warning mark ("hidden" when not shown), the page shown, the lines of the settings file the controls give,
 // the dialogs shown so far and the files of the program folder ("file ...")
 // and of the objects folder ("obj ..."). Paths read $DIR and $OBJ.
 using Snapshot = std::map<std::string, std::string>;
