@@ -33,6 +33,12 @@ class Dialogs {
   virtual QString OpenFile(const QString& title,
                            const QStringList& filters) = 0;
 
+  // The common save-file dialog, as OpenFile; a new name can be typed, and
+  // choosing an existing file asks before it may be replaced. Returns the
+  // chosen full path, or an empty text when the user cancels.
+  virtual QString SaveFile(const QString& title,
+                           const QStringList& filters) = 0;
+
   // A question with the exclamation icon and Yes and No; true on Yes.
   bool AskYesNo(const QString& text, const QString& title) {
     return ShowMessageBox(text, title, Icon::kExclamation, Buttons::kYesNo) ==

@@ -117,6 +117,7 @@ void Form1::Form_Load() {
   });
 
   ReadSlotNames();
+  ShowRecentFiles();
   pages_->setCurrentIndex(kWelcomePage);
   resize(860, 560);
 }

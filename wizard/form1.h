@@ -11,6 +11,7 @@
 
 #include "engine/job.h"
 #include "engine/status.h"
+#include "settings/recent_files.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/settings_store.h"
@@ -56,7 +57,8 @@ class DOSOutputs;
 //
 // The program's folder holds the settings files (the slot names "zum.cfg",
 // the slots "zum0.cfg" .. "zum9.cfg" and "zuma.cfg", the settings saved on
-// exit) and the BGL compiler bglc_9.exe that the finish page runs.
+// exit, and "zumrecent.txt", the settings files last used elsewhere) and the
+// BGL compiler bglc_9.exe that the finish page runs.
 class Form1 : public QMainWindow {
   Q_OBJECT
 
@@ -128,6 +130,12 @@ class Form1 : public QMainWindow {
   // 10 for "Last save on exit").
   void mdata_Click(int index);
   void mdata2_Click(int index);
+  // Settings files anywhere: "Open settings file...", "Save settings
+  // as..." and the recently used files under the first, INDEX 0 the most
+  // recent.
+  void mOpenFile_Click();
+  void mSaveAs_Click();
+  void mrecent_Click(int index);
 
  protected:
   // Form_Unload: offers to save the settings into "Last save on exit" and
@@ -163,6 +171,14 @@ class Form1 : public QMainWindow {
   void ConnectSettingsMenus();
   bool SaveConfiguration(int slot);
   bool LoadConfiguration(int slot);
+  // Loads the settings file PATH as a slot is loaded.
+  bool LoadSettingsFrom(const std::string& path);
+  // Opens PATH and, once it is loaded, puts it first among the recent files.
+  void OpenSettingsFile(const QString& path);
+  void RememberSettingsFile(const QString& path);
+  // The recent files' entries as the list in the program's folder names
+  // them; unused entries are hidden.
+  void ShowRecentFiles();
   void AssignSettingsValue(const SettingsValue& value);
   void SetSlotCaption(int slot, const QString& caption);
   void ShowSaveError(const Status& status);
@@ -200,6 +216,9 @@ class Form1 : public QMainWindow {
   QMenu* mLoad = nullptr;
   std::array<QAction*, kSlotCount> mdata{};
   std::array<QAction*, kLastSaveSlot + 1> mdata2{};
+  QAction* mSaveAs = nullptr;
+  QAction* mOpenFile = nullptr;
+  std::array<QAction*, kRecentFilesCapacity> mrecent{};
 
   // Pages and page buttons.
   std::array<QWidget*, kPageCount> Frame1{};

@@ -43,6 +43,15 @@ void Form1::BuildMenus() {
   mLoad->addSeparator();
   mdata2[kLastSaveSlot] =
       Named(mLoad->addAction(tr("Last save on exit")), "mdata2", kLastSaveSlot);
+  // Settings files anywhere, after the slots.
+  mSave->addSeparator();
+  mSaveAs = Named(mSave->addAction(tr("Save settings as...")), "mSaveAs");
+  mLoad->addSeparator();
+  mOpenFile = Named(mLoad->addAction(tr("Open settings file...")), "mOpenFile");
+  for (int k = 0; k < kRecentFilesCapacity; ++k) {
+    mrecent[k] = Named(mLoad->addAction(QString()), "mrecent", k);
+    mrecent[k]->setVisible(false);
+  }
 }
 
 void Form1::AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout) {

@@ -1,6 +1,7 @@
 // The settings menus: saving into the ten named slots, loading a slot or
-// "Last save on exit" through the controls' own handlers, and the question
-// when the window closes.
+// "Last save on exit" through the controls' own handlers, settings files
+// anywhere with the list of those recently used, and the question when the
+// window closes.
 //
 // A save that fails (the program's folder cannot be written, or something
 // else stands where the file should be) shows a message naming the file and
@@ -31,6 +32,10 @@ QString FreeCaption() {
   return QString::fromLatin1(kFreeSlot);
 }
 
+QStringList SettingsFileFilters() {
+  return {QObject::tr("ZUM settings (*.cfg)"), QObject::tr("All files (*)")};
+}
+
 }  // namespace
 
 void Form1::ConnectSettingsMenus() {
@@ -40,6 +45,12 @@ void Form1::ConnectSettingsMenus() {
   for (int k = 0; k <= kLastSaveSlot; ++k) {
     connect(mdata2[k], &QAction::triggered, this,
             [this, k] { mdata2_Click(k); });
+  }
+  connect(mOpenFile, &QAction::triggered, this, [this] { mOpenFile_Click(); });
+  connect(mSaveAs, &QAction::triggered, this, [this] { mSaveAs_Click(); });
+  for (int k = 0; k < kRecentFilesCapacity; ++k) {
+    connect(mrecent[k], &QAction::triggered, this,
+            [this, k] { mrecent_Click(k); });
   }
 }
 
@@ -140,9 +151,84 @@ void Form1::AssignSettingsValue(const SettingsValue& value) {
   box->setText(FromBytes(value.text));
 }
 
+void Form1::mOpenFile_Click() {
+  const QString path =
+      dialogs_->OpenFile(tr("Open settings file"), SettingsFileFilters());
+  if (!path.isEmpty()) {
+    OpenSettingsFile(path);
+  }
+}
+
+void Form1::mrecent_Click(int index) {
+  const std::vector<std::string> recent =
+      SettingsStore(Bytes(program_folder_)).RecentFiles();
+  if (index < static_cast<int>(recent.size())) {
+    OpenSettingsFile(FromBytes(recent[index]));
+  }
+}
+
+void Form1::OpenSettingsFile(const QString& path) {
+  // A file that cannot be read stays out of the list; the message names it.
+  if (LoadSettingsFrom(Bytes(path))) {
+    RememberSettingsFile(path);
+  }
+}
+
+void Form1::mSaveAs_Click() {
+  const QString path =
+      dialogs_->SaveFile(tr("Save settings as"), SettingsFileFilters());
+  if (path.isEmpty()) {
+    return;
+  }
+  // Written beside its place and moved there only when complete, so a
+  // failed save keeps an earlier file of that name.
+  Status status = WriteSettingsFile(Bytes(path), CurrentSettings());
+  if (!status.ok()) {
+    dialogs_->ShowMessageBox(
+        tr("Your ZUM configuration could not be saved:\n\n%1")
+            .arg(FromBytes(status.message())),
+        tr("ZUM error"), Dialogs::Icon::kCritical, Dialogs::Buttons::kOk);
+    return;
+  }
+  RememberSettingsFile(path);
+}
+
+void Form1::RememberSettingsFile(const QString& path) {
+  Status status =
+      SettingsStore(Bytes(program_folder_)).AddRecentFile(Bytes(path));
+  if (!status.ok()) {
+    // The settings themselves were read or written; only the list is
+    // behind.
+    dialogs_->ShowMessageBox(
+        tr("The list of recently used settings files could not be "
+           "saved:\n\n%1")
+            .arg(FromBytes(status.message())),
+        tr("ZUM warning"), Dialogs::Icon::kExclamation, Dialogs::Buttons::kOk);
+  }
+  ShowRecentFiles();
+}
+
+void Form1::ShowRecentFiles() {
+  const std::vector<std::string> recent =
+      SettingsStore(Bytes(program_folder_)).RecentFiles();
+  for (int k = 0; k < kRecentFilesCapacity; ++k) {
+    const bool used = k < static_cast<int>(recent.size());
+    QString path = used ? FromBytes(recent[k]) : QString();
+    // "&&" shows an ampersand of the path instead of underlining.
+    path.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    mrecent[k]->setText(used ? QStringLiteral("&%1 %2").arg(k + 1).arg(path)
+                             : QString());
+    mrecent[k]->setVisible(used);
+  }
+}
+
 bool Form1::LoadConfiguration(int slot) {
+  return LoadSettingsFrom(SettingsStore(Bytes(program_folder_)).SlotFile(slot));
+}
+
+bool Form1::LoadSettingsFrom(const std::string& path) {
   std::vector<SettingsValue> values;
-  Status status = SettingsStore(Bytes(program_folder_)).Load(slot, &values);
+  Status status = ReadSettingsFile(path, &values);
   // The values before a bad line are assigned all the same.
   for (const SettingsValue& value : values) {
     AssignSettingsValue(value);

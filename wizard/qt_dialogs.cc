@@ -49,4 +49,10 @@ QString QtDialogs::OpenFile(const QString& title, const QStringList& filters) {
       parent_, title, QString(), filters.join(QStringLiteral(";;")), &selected);
 }
 
+QString QtDialogs::SaveFile(const QString& title, const QStringList& filters) {
+  QString selected = filters.isEmpty() ? QString() : filters.first();
+  return QFileDialog::getSaveFileName(
+      parent_, title, QString(), filters.join(QStringLiteral(";;")), &selected);
+}
+
 }  // namespace zum

@@ -22,6 +22,7 @@ class QtDialogs : public Dialogs {
   QString InputBox(const QString& prompt, const QString& title,
                    const QString& default_text) override;
   QString OpenFile(const QString& title, const QStringList& filters) override;
+  QString SaveFile(const QString& title, const QStringList& filters) override;
 
  private:
   QWidget* parent_ = nullptr;

@@ -54,8 +54,18 @@ QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
 
 QString ScriptedDialogs::OpenFile(const QString& title,
                                   const QStringList& filters) {
-  shown.push_back({ShownDialog::Kind::kOpenFile, QString(), title, Icon::kNone,
-                   Buttons::kOk, filters});
+  return FileAnswer(ShownDialog::Kind::kOpenFile, title, filters);
+}
+
+QString ScriptedDialogs::SaveFile(const QString& title,
+                                  const QStringList& filters) {
+  return FileAnswer(ShownDialog::Kind::kSaveFile, title, filters);
+}
+
+QString ScriptedDialogs::FileAnswer(ShownDialog::Kind kind,
+                                    const QString& title,
+                                    const QStringList& filters) {
+  shown.push_back({kind, QString(), title, Icon::kNone, Buttons::kOk, filters});
   if (files.empty()) {
     ADD_FAILURE() << "unscripted file dialog: " << title.toStdString();
     return QString();
@@ -283,7 +293,7 @@ Snapshot WizardTest::TakeSnapshot() {
   }
   for (size_t i = 0; i < dialogs_.shown.size(); ++i) {
     const ShownDialog& d = dialogs_.shown[i];
-    const char* kinds[] = {"message", "input", "open"};
+    const char* kinds[] = {"message", "input", "open", "save"};
     const char* icons[] = {"", " information", " exclamation", " critical"};
     char key[32];
     std::snprintf(key, sizeof key, "dialog %02zu", i + 1);

@@ -23,7 +23,7 @@ namespace zum::testing {
 
 // One dialog that the window asked for.
 struct ShownDialog {
-  enum class Kind { kMessage, kInput, kOpenFile };
+  enum class Kind { kMessage, kInput, kOpenFile, kSaveFile };
   Kind kind = Kind::kMessage;
   QString text;  // message text or prompt
   QString title;
@@ -42,17 +42,23 @@ class ScriptedDialogs : public Dialogs {
   QString InputBox(const QString& prompt, const QString& title,
                    const QString& default_text) override;
   QString OpenFile(const QString& title, const QStringList& filters) override;
+  QString SaveFile(const QString& title, const QStringList& filters) override;
 
   std::vector<ShownDialog> shown;
   std::deque<Answer> answers;  // for yes/no questions
   std::deque<QString> inputs;
-  std::deque<QString> files;  // "" answers Cancel
+  std::deque<QString> files;  // for both file dialogs; "" answers Cancel
+
+ private:
+  QString FileAnswer(ShownDialog::Kind kind, const QString& title,
+                     const QStringList& filters);
 };
 
 // The state of the window as named lines: every named control, menu
-// entry and warning mark ("hidden" when not shown), the page shown, the lines of the settings file the controls give,
-// the dialogs shown so far and the files of the program folder ("file ...")
-// and of the objects folder ("obj ..."). Paths read $DIR and $OBJ.
+// entry and warning mark ("hidden" when not shown), the page shown, the lines
+// of the settings file the controls give, the dialogs shown so far and the
+// files of the program folder ("file ...") and of the objects folder ("obj
+// ..."). Paths read $DIR and $OBJ.
 using Snapshot = std::map<std::string, std::string>;
 
 // The lines of AFTER that differ from BEFORE, as "key: value", one a line.
