@@ -11,7 +11,8 @@
 #
 # The window runs from a temporary copy of the program, whose folder holds a
 # stand-in bglc_9.exe (a shell script that prints what a compiler might) for
-# the compiled finish page and a zum.cfg naming some slots for the menus.
+# the compiled finish page, a zum.cfg naming some slots and a zumrecent.txt
+# naming two settings files for the menus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,6 +43,8 @@ COMPILER
 chmod +x "$program/bglc_9.exe"
 printf '%s\r\n' "Gate, one animation" "Gate with three aircraft types" Free \
   "Hangar door" Free Free Free Free Free Free >"$program/zum.cfg"
+printf '%s\r\n' /home/author/scenery/gate.cfg \
+  /home/author/scenery/hangar/hangar_door.cfg >"$program/zumrecent.txt"
 
 zum=$program/zum-screenshots
 states=$("$zum" --list)

@@ -1,11 +1,14 @@
 #include "wizard/screenshot_states.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
 
 #include "wizard/form1.h"
 
@@ -69,6 +72,24 @@ void WalkTo(Form1* window, int page) {
 
 const char* const kModes[] = {"between", "mask", "box"};
 
+// Shows the tooltip of the warning mark in the box NAME once the event loop
+// runs, as resting the mouse on the mark would.
+void ShowMarkTip(Form1* window, const QString& name) {
+  QTimer::singleShot(300, window, [window, name] {
+    auto* mark = Find<QAction>(window, "mark_" + name);
+    auto* box = Find<QLineEdit>(window, name);
+    if (mark == nullptr || box == nullptr) {
+      return;
+    }
+    for (auto* button : box->findChildren<QToolButton*>()) {
+      if (button->defaultAction() == mark) {
+        QToolTip::showText(button->mapToGlobal(button->rect().center()),
+                           mark->toolTip());
+      }
+    }
+  });
+}
+
 }  // namespace
 
 QStringList TEST_ScreenshotStates() {
@@ -88,6 +109,8 @@ QStringList TEST_ScreenshotStates() {
          << "files-refused"
          << "finish"
          << "finish-compiled"
+         << "conditions-warning-mark"
+         << "trigger-warning-mark"
          << "menu-save"
          << "menu-load"
          << "closing-question";
@@ -113,6 +136,24 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     QTimer::singleShot(300, window, [window, menu] {
       window->menuBar()->setActiveAction(menu->menuAction());
     });
+    return true;
+  }
+  if (name == "conditions-warning-mark") {
+    // A symbol where a number is expected: the compiler must know it.
+    FillEditor(window, 0);
+    SetChecked(window, "chk_cond_0", true);
+    SetText(window, "txt_var_max_0", "MAX_DIST");
+    window->TEST_ShowPage(Form1::kConditionPage);
+    ShowMarkTip(window, "txt_var_max_0");
+    return true;
+  }
+  if (name == "trigger-warning-mark") {
+    // A rotation that the run cannot read.
+    FillEditor(window, 1);
+    SetChecked(window, "opt_box_1", true);
+    SetText(window, "txt_rot_1", "30 deg");
+    window->TEST_ShowPage(Form1::kTriggerPage);
+    ShowMarkTip(window, "txt_rot_1");
     return true;
   }
   QStringList parts = name.split('-');
