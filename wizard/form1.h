@@ -30,6 +30,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QTextEdit;
 class QVBoxLayout;
 
 namespace zum {
@@ -264,7 +265,7 @@ class Form1 : public QMainWindow {
   QLabel* Label22 = nullptr;  // thank-you note
   // What the last run wrote and does, or why it stopped; hidden before the
   // first run.
-  QPlainTextEdit* txt_run_summary = nullptr;
+  QTextEdit* txt_run_summary = nullptr;
   QPushButton* cmd_compile = nullptr;
   QPlainTextEdit* txt_compile_log = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextEdit>
 
 #include "engine/generation_run.h"
 #include "settings/job_summary.h"

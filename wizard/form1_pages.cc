@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,8 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTextOption>
 #include <QVBoxLayout>
 
@@ -295,14 +298,22 @@ QWidget* Form1::BuildFinishPage() {
   Label21->setMinimumHeight(Label21->fontMetrics().lineSpacing() * 2);
   Label22 = NewLabel(ThankYouText(), "Label22");
   Label22->setWordWrap(true);
-  txt_run_summary = Named(new QPlainTextEdit, "txt_run_summary");
+  txt_run_summary = Named(new QTextEdit, "txt_run_summary");
   txt_run_summary->setReadOnly(true);
+  txt_run_summary->setAcceptRichText(false);
   txt_run_summary->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  txt_run_summary->setMinimumHeight(
-      txt_run_summary->fontMetrics().lineSpacing() * 4);
   txt_run_summary->setVisible(false);
+  // As high as its text, up to twelve lines; a longer text scrolls.
+  connect(
+      txt_run_summary->document()->documentLayout(),
+      &QAbstractTextDocumentLayout::documentSizeChanged, txt_run_summary,
+      [box = txt_run_summary](const QSizeF& size) {
+        const int most = box->fontMetrics().lineSpacing() * 12;
+        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
+                            2 * box->frameWidth());
+      });
   layout->addWidget(Label21);
-  layout->addWidget(txt_run_summary, 2);
+  layout->addWidget(txt_run_summary);
   layout->addWidget(Label22);
   cmd_compile = Named(new QPushButton(tr("Compile to &BGL")), "cmd_compile");
   cmd_compile->setMinimumWidth(140);

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTextEdit>
 
 #include "app/batch_run.h"
 #include "settings/settings_file.h"
@@ -73,8 +73,7 @@ TEST_F(WalkTest, ExampleWalkAgreesWithZumBatchAndComesBackAfterLoading) {
   ASSERT_GT(outputs.size(), 1000u);
   EXPECT_TRUE(Messages().empty());
   // The finish page tells the job in words, after the two files' lines.
-  const QString summary =
-      Find<QPlainTextEdit>("txt_run_summary")->toPlainText();
+  const QString summary = Find<QTextEdit>("txt_run_summary")->toPlainText();
   EXPECT_EQ(summary.section('\n', 2).toStdString(),
             "Plays forward when Beacon (0282h) has any bit of 1 set, and "
             "backwards when that stops holding.\n"

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "settings/settings_file.h"
 #include "wizard/screenshot_states.h"
@@ -294,6 +295,8 @@ Snapshot WizardTest::TakeSnapshot() {
                    .arg(list->currentText());
     } else if (auto* log = qobject_cast<QPlainTextEdit*>(w)) {
       state += "'" + log->toPlainText() + "'";
+    } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+      state += "'" + text->toPlainText() + "'";
     } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
       state += QString::number(bar->value());
     }
