@@ -12,7 +12,11 @@
 # The window runs from a temporary copy of the program, whose folder holds a
 # stand-in bglc_9.exe (a shell script that prints what a compiler might) for
 # the compiled finish page, a zum.cfg naming some slots and a zumrecent.txt
-# naming two settings files for the menus.
+# naming two settings files for the menus, and the examples in scenery/ for
+# the finish pages after a run: the gates for the run that succeeds, and
+# hangar.asm, a gate whose companion file ends too early, for the run that
+# fails. docs/screenshot.png, the README's picture, is the conditions page
+# (conditions-between-checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -41,6 +45,10 @@ echo "Writing ${2%.asm}.bgl"
 echo "0 error(s), 0 warning(s)"
 COMPILER
 chmod +x "$program/bglc_9.exe"
+mkdir "$program/scenery"
+cp examples/*.asm "$program/scenery/"
+sed 's/gate_0\.asm/hangar_0.asm/' examples/gate.asm >"$program/scenery/hangar.asm"
+sed '/BGL_END/,$d' examples/gate_0.asm >"$program/scenery/hangar_0.asm"
 printf '%s\r\n' "Gate, one animation" "Gate with three aircraft types" Free \
   "Hangar door" Free Free Free Free Free Free >"$program/zum.cfg"
 printf '%s\r\n' /home/author/scenery/gate.cfg \
@@ -60,4 +68,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     wait "$pid" 2>/dev/null || true
   done
 ' _ "$zum" "$out" $states
+if [ "$out" = docs/screenshots ]; then
+  cp "$out/conditions-between-checked.png" docs/screenshot.png
+fi
 echo "Screenshots in $out"

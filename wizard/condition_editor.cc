@@ -79,6 +79,7 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
   }
   grid->setColumnStretch(HasAdditional() ? 6 : 4, 1);
 
+  SetTabOrder();
   for (const Switch* s : Switches()) {
     ConnectHandlers(*s);
     for (QLineEdit* box : {s->txt_var, s->txt_var_min, s->txt_var_max}) {
@@ -100,6 +101,24 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
       opt_box_Click();
     }
   });
+}
+
+void ConditionEditor::SetTabOrder() {
+  // The grid alternates between the two conditions' columns; Tab goes
+  // through the whole condition first, then the additional condition.
+  std::vector<QWidget*> order = {
+      main_.chk_cond,    opt_con,           opt_mask,     opt_box,
+      main_.txt_var,     main_.cmd_copyvar, cmb_var,      main_.txt_var_min,
+      main_.txt_var_max, txt_box_xmin,      txt_box_xmax, txt_box_ymin,
+      txt_box_ymax,      txt_box_zmin,      txt_box_zmax, txt_rot};
+  if (HasAdditional()) {
+    order.insert(order.end(), {additional_.chk_cond, additional_.cmd_copyvar,
+                               additional_.txt_var, additional_.txt_var_min,
+                               additional_.txt_var_max});
+  }
+  for (size_t k = 1; k < order.size(); ++k) {
+    setTabOrder(order[k - 1], order[k]);
+  }
 }
 
 QWidget* ConditionEditor::BuildKindButtons() {

@@ -91,6 +91,7 @@ class ConditionEditor : public QWidget {
   std::vector<const Switch*> Switches() const;
   QWidget* BuildKindButtons();
   void AddBoxFields(QGridLayout* grid, int first_row);
+  void SetTabOrder();
   void ConnectHandlers(const Switch& s);
   bool HasAdditional() const { return additional_.chk_cond != nullptr; }
   const Switch& SwitchOf(int index) const;

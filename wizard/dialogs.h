@@ -12,13 +12,14 @@ namespace zum {
 class Dialogs {
  public:
   enum class Icon { kNone, kInformation, kExclamation, kCritical };
-  enum class Buttons { kOk, kYesNo };
-  enum class Answer { kOk, kYes, kNo };
+  enum class Buttons { kOk, kYesNo, kYesNoCancel };
+  enum class Answer { kOk, kYes, kNo, kCancel };
 
   virtual ~Dialogs() = default;
 
-  // A modal message box; returns the button pressed (kNo when a yes/no box
-  // is closed otherwise).
+  // A modal message box; returns the button pressed. A yes/no box closed
+  // otherwise answers kNo; a yes/no/cancel box closed otherwise, or with
+  // Escape, answers kCancel.
   virtual Answer ShowMessageBox(const QString& text, const QString& title,
                                 Icon icon, Buttons buttons) = 0;
 

@@ -31,6 +31,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QTextEdit;
 class QVBoxLayout;
 
 namespace zum {
@@ -139,7 +140,7 @@ class Form1 : public QMainWindow {
 
  protected:
   // Form_Unload: offers to save the settings into "Last save on exit" and
-  // writes the slot names.
+  // writes the slot names; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -152,6 +153,9 @@ class Form1 : public QMainWindow {
   QWidget* BuildSourceFilePage();
   QWidget* BuildFinishPage();
   void AddPageButtons(int page, QWidget* frame, QVBoxLayout* layout);
+  // The finish page's texts after a successful run.
+  static QString ProcessedText();
+  static QString ThankYouText();
   void ConnectHandlers();
 
   // Start-up.
@@ -161,13 +165,16 @@ class Form1 : public QMainWindow {
   // Navigation.
   void SwitchPage(int from, int to);
   bool ValidatePage(int page);
-  void RunGenerationOfPage();
+  Status RunGenerationOfPage(const JobSettings& job);
+  // The finish page after a run of JOB that ended with STATUS.
+  void ShowRunOutcome(const JobSettings& job, const Status& status);
   void EnterSourceFilePage();
   void Restart();
   void ShowCritical(const QString& text, const QString& title);
 
   // Settings slots (form1_settings.cc).
-  void Form_Unload();
+  // False when the user cancelled the closing.
+  bool Form_Unload();
   void ConnectSettingsMenus();
   bool SaveConfiguration(int slot);
   bool LoadConfiguration(int slot);
@@ -270,9 +277,14 @@ class Form1 : public QMainWindow {
   QProgressBar* pbar = nullptr;
   QPushButton* cmd_clear = nullptr;
 
-  // Finish page.
+  // Finish page. After a failed run the texts say so, Previous leads back
+  // to the source file page, and the compile button stays disabled until a
+  // run succeeds.
   QLabel* Label21 = nullptr;  // "Your animation has been processed..."
   QLabel* Label22 = nullptr;  // thank-you note
+  // What the last run wrote and does, or why it stopped; hidden before the
+  // first run.
+  QTextEdit* txt_run_summary = nullptr;
   QPushButton* cmd_compile = nullptr;
   QPlainTextEdit* txt_compile_log = nullptr;
 };

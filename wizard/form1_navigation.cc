@@ -11,8 +11,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextEdit>
 
 #include "engine/generation_run.h"
+#include "settings/job_summary.h"
 #include "settings/page_checks.h"
 #include "wizard/dialogs.h"
 #include "wizard/form1.h"
@@ -66,8 +68,7 @@ bool Form1::ValidatePage(int page) {
   return false;
 }
 
-void Form1::RunGenerationOfPage() {
-  JobSettings job = CurrentJob();
+Status Form1::RunGenerationOfPage(const JobSettings& job) {
   double total = 0;
   pbar->setValue(0);
   // The run holds the thread until it ends: repaint the bar as shares
@@ -80,6 +81,30 @@ void Form1::RunGenerationOfPage() {
   if (!status.ok()) {
     ShowCritical(FromBytes(status.message()), tr("ZUM error"));
   }
+  return status;
+}
+
+void Form1::ShowRunOutcome(const JobSettings& job, const Status& status) {
+  txt_run_summary->setVisible(true);
+  if (status.ok()) {
+    Label21->setText(ProcessedText());
+    Label22->setText(ThankYouText());
+    txt_run_summary->setPlainText(
+        FromBytes(RunSummary(job, variable_table_)).trimmed());
+  } else {
+    // The run writes its outputs under other names and gives them their
+    // own only when complete, so a failed run leaves the old files alone.
+    Label21->setText(
+        tr("The run stopped with the error below. No output file was "
+           "changed."));
+    Label22->setText(
+        tr("Correct the input, then go back to the source file page with "
+           "Previous and run again with Next. The result can be compiled "
+           "after a run that succeeds."));
+    txt_run_summary->setPlainText(FromBytes(status.message()));
+  }
+  cmd_compile->setEnabled(status.ok());
+  cmd_prev[kFinishPage]->setVisible(!status.ok());
 }
 
 void Form1::EnterSourceFilePage() {
@@ -107,7 +132,12 @@ void Form1::cmd_next_Click(int index) {
     return;
   }
   if (index == kSourceFilePage) {
-    RunGenerationOfPage();
+    // Whatever the outcome, the finish page follows and tells it.
+    const JobSettings job = CurrentJob();
+    const Status status = RunGenerationOfPage(job);
+    SwitchPage(index, index + 1);
+    ShowRunOutcome(job, status);
+    return;
   }
   SwitchPage(index, index + 1);
   if (index == kSecondaryPage) {

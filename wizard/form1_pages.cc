@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,9 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include "settings/settings_store.h"
@@ -133,6 +137,18 @@ QWidget* Form1::BuildConditionPage() {
   apply->addSpacing(24);
   apply->addWidget(opt_condapply[1]);
   apply->addStretch(1);
+  // What each choice makes the generated model do.
+  opt_condapply[0]->setToolTip(
+      tr("The animation condition and the additional condition gate the "
+         "trigger:\nwhile either fails, the trigger is not tested and the "
+         "object rests at its first frame.\nWithout the animation trigger "
+         "they are always applied to the animation."));
+  opt_condapply[1]->setToolTip(
+      tr("The animation condition and the additional condition decide what "
+         "is drawn:\nwhile either fails, the first frame is shown (of "
+         "animation 1 with the secondary condition),\nand the trigger goes "
+         "on unseen; once both hold, the animation shows where it has got "
+         "to."));
   opt_condapply[0]->setChecked(true);
   layout->addSpacing(8);
   layout->addWidget(Frame2);
@@ -275,20 +291,41 @@ QWidget* Form1::BuildSourceFilePage() {
   return frame;
 }
 
+QString Form1::ProcessedText() {
+  return tr(
+      "Your animation has been processed and the source files have been "
+      "saved on the indicated location.");
+}
+
+QString Form1::ThankYouText() {
+  return tr(
+      "Thank you for using ZUM. You can compile the result with the BGL "
+      "compiler of the SDK below, or restart to process another object.");
+}
+
 QWidget* Form1::BuildFinishPage() {
   auto* frame = new QWidget;
   auto* layout = new QVBoxLayout(frame);
-  Label21 = NewPageText(
-      tr("Your animation has been processed and the source files have been "
-         "saved on the indicated location."),
-      "Label21");
+  Label21 = NewPageText(ProcessedText(), "Label21");
   Label21->setMinimumHeight(Label21->fontMetrics().lineSpacing() * 2);
-  Label22 = NewLabel(
-      tr("Thank you for using ZUM. You can compile the result with the BGL "
-         "compiler of the SDK below, or restart to process another object."),
-      "Label22");
+  Label22 = NewLabel(ThankYouText(), "Label22");
   Label22->setWordWrap(true);
+  txt_run_summary = Named(new QTextEdit, "txt_run_summary");
+  txt_run_summary->setReadOnly(true);
+  txt_run_summary->setAcceptRichText(false);
+  txt_run_summary->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  txt_run_summary->setVisible(false);
+  // As high as its text, up to twelve lines; a longer text scrolls.
+  connect(
+      txt_run_summary->document()->documentLayout(),
+      &QAbstractTextDocumentLayout::documentSizeChanged, txt_run_summary,
+      [box = txt_run_summary](const QSizeF& size) {
+        const int most = box->fontMetrics().lineSpacing() * 12;
+        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
+                            2 * box->frameWidth());
+      });
   layout->addWidget(Label21);
+  layout->addWidget(txt_run_summary);
   layout->addWidget(Label22);
   cmd_compile = Named(new QPushButton(tr("Compile to &BGL")), "cmd_compile");
   cmd_compile->setMinimumWidth(140);
@@ -300,7 +337,7 @@ QWidget* Form1::BuildFinishPage() {
   txt_compile_log = Named(new QPlainTextEdit, "txt_compile_log");
   txt_compile_log->setReadOnly(true);
   txt_compile_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  layout->addWidget(txt_compile_log, 4);
+  layout->addWidget(txt_compile_log, 3);
   AddPageButtons(kFinishPage, frame, layout);
   cmd_next[kFinishPage]->setText(tr("&Restart ZUM"));
   return frame;

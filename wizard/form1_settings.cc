@@ -265,11 +265,16 @@ bool Form1::LoadSettingsFrom(const std::string& path) {
   return true;
 }
 
-void Form1::Form_Unload() {
+bool Form1::Form_Unload() {
   // objDOS lives as long as the window and goes with it.
-  if (dialogs_->AskYesNo(
-          tr("Do you want to save the current settings for later use?"),
-          tr("ZUM warning"))) {
+  const Dialogs::Answer answer = dialogs_->ShowMessageBox(
+      tr("Do you want to save the current settings for later use?"),
+      tr("ZUM warning"), Dialogs::Icon::kExclamation,
+      Dialogs::Buttons::kYesNoCancel);
+  if (answer == Dialogs::Answer::kCancel) {
+    return false;  // the window stays open; nothing is written
+  }
+  if (answer == Dialogs::Answer::kYes) {
     SaveConfiguration(kLastSaveSlot);
   }
   SlotNames names;
@@ -280,11 +285,15 @@ void Form1::Form_Unload() {
   if (!status.ok()) {
     ShowSaveError(status);
   }
+  return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  Form_Unload();
-  event->accept();
+  if (Form_Unload()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace zum

@@ -7,6 +7,7 @@
 
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTextEdit>
 
 #include "app/batch_run.h"
 #include "settings/settings_file.h"
@@ -71,6 +72,23 @@ TEST_F(WalkTest, ExampleWalkAgreesWithZumBatchAndComesBackAfterLoading) {
   const std::string outputs = run_and_take_outputs();
   ASSERT_GT(outputs.size(), 1000u);
   EXPECT_TRUE(Messages().empty());
+  // The finish page tells the job in words, after the two files' lines.
+  const QString summary = Find<QTextEdit>("txt_run_summary")->toPlainText();
+  EXPECT_EQ(summary.section('\n', 2).toStdString(),
+            "Plays forward when Beacon (0282h) has any bit of 1 set, and "
+            "backwards when that stops holding.\n"
+            "Only while Distance to RefPoint (033Bh) is between 0 and 250, and "
+            "while Aircraft altitude MSL (0280h) is between 0 and 3000 "
+            "(applied to the animation). Otherwise animation 1 is shown at its "
+            "first frame.\n"
+            "Animation 1 of 3 is shown while User variable 1 (0312h) is "
+            "between 1 and 1.\n"
+            "Animation 2 of 3 is shown while User variable 1 (0312h) is "
+            "between 2 and 2.\n"
+            "Animation 3 of 3 is shown while User variable 1 (0312h) is "
+            "between 3 and 3.\n"
+            "When none of these holds, animation 1 is shown at its first "
+            "frame.");
 
   // Restart, save, close, reopen, load: the second run writes the same
   // bytes and leaves every control as the first did.

@@ -23,16 +23,30 @@ Dialogs::Answer QtDialogs::ShowMessageBox(const QString& text,
       qt_icon = QMessageBox::Critical;
       break;
   }
-  QMessageBox::StandardButtons qt_buttons =
-      buttons == Buttons::kYesNo
-          ? (QMessageBox::Yes | QMessageBox::No)
-          : QMessageBox::StandardButtons(QMessageBox::Ok);
-  QMessageBox box(qt_icon, title, text, qt_buttons, parent_);
-  int pressed = box.exec();
-  if (buttons == Buttons::kOk) {
-    return Answer::kOk;
+  QMessageBox::StandardButtons qt_buttons = QMessageBox::Ok;
+  if (buttons == Buttons::kYesNo) {
+    qt_buttons = QMessageBox::Yes | QMessageBox::No;
+  } else if (buttons == Buttons::kYesNoCancel) {
+    qt_buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
-  return pressed == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+  QMessageBox box(qt_icon, title, text, qt_buttons, parent_);
+  if (buttons == Buttons::kYesNoCancel) {
+    // Escape and the title bar's close button mean Cancel.
+    box.setEscapeButton(QMessageBox::Cancel);
+  }
+  int pressed = box.exec();
+  switch (pressed) {
+    case QMessageBox::Yes:
+      return Answer::kYes;
+    case QMessageBox::No:
+      return Answer::kNo;
+    case QMessageBox::Cancel:
+      return Answer::kCancel;
+    default:
+      return buttons == Buttons::kOk            ? Answer::kOk
+             : buttons == Buttons::kYesNoCancel ? Answer::kCancel
+                                                : Answer::kNo;
+  }
 }
 
 QString QtDialogs::InputBox(const QString& prompt, const QString& title,

@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -90,6 +92,42 @@ void ShowMarkTip(Form1* window, const QString& name) {
   });
 }
 
+// A run from the source file page on the files of the "scenery" folder in
+// the program's folder (scripts/screenshots.sh puts the examples there):
+// with SUCCEEDING, the three gates chosen by the secondary condition and
+// shown within 250 m; otherwise "hangar.asm", whose companion file ends
+// too early. The run's error box is closed as soon as it shows.
+void RunOnExamples(Form1* window, bool succeeding) {
+  const QString scenery =
+      QCoreApplication::applicationDirPath() + QStringLiteral("/scenery/");
+  if (succeeding) {
+    FillEditor(window, 0);
+    SetChecked(window, "chk_cond_0", true);
+    SetChecked(window, "chk_cond_2", true);
+    SetText(window, "txt_var_2", "0312h");
+    SetText(window, "txt_num_secondanim", "3");
+  }
+  WalkTo(window, Form1::kSourceFilePage);
+  const char* const inputs[] = {"gate.asm", "gate2.asm", "gate3.asm"};
+  for (int k = 0; k < (succeeding ? 3 : 1); ++k) {
+    QString row = QString::number(k);
+    SetText(window, "txt_file_in_" + row,
+            scenery + (succeeding ? inputs[k] : "hangar.asm"));
+    if (succeeding) {
+      SetText(window, "txt_secondcond_min_" + row, QString::number(k + 1));
+      SetText(window, "txt_secondcond_max_" + row, QString::number(k + 1));
+    }
+  }
+  SetText(window, "txt_file_out",
+          scenery + (succeeding ? "gate_zum.asm" : "hangar_zum.asm"));
+  QTimer::singleShot(500, window, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      box->close();
+    }
+  });
+  Click(window, "cmd_next_4");
+}
+
 }  // namespace
 
 QStringList TEST_ScreenshotStates() {
@@ -111,6 +149,8 @@ QStringList TEST_ScreenshotStates() {
          << "finish-compiled"
          << "conditions-warning-mark"
          << "trigger-warning-mark"
+         << "finish-succeeded"
+         << "finish-failed"
          << "menu-save"
          << "menu-load"
          << "closing-question";
@@ -160,13 +200,15 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
   if (parts[0] == "conditions" || parts[0] == "trigger") {
     int index = parts[0] == "conditions" ? 0 : 1;
     QString i = QString::number(index);
-    FillEditor(window, index);
     if (index == 0) {
       SetChecked(window, "chk_cond_3", true);
       SetText(window, "txt_var_3", "0280h");
       SetText(window, "txt_var_min_2", "0");
       SetText(window, "txt_var_max_2", "3000");
     }
+    // Last, so that the shared list shows the animation condition's
+    // variable beside its box.
+    FillEditor(window, index);
     SetChecked(window, "chk_cond_" + i, parts[2] == "checked");
     QString mode = parts[1] == "between" ? "opt_con_"
                    : parts[1] == "mask"  ? "opt_mask_"
@@ -217,6 +259,10 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
         Click(window, "cmd_file_down");
       }
     }
+    return true;
+  }
+  if (name == "finish-succeeded" || name == "finish-failed") {
+    RunOnExamples(window, name == "finish-succeeded");
     return true;
   }
   // finish, finish-compiled

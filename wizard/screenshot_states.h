@@ -15,7 +15,9 @@ QStringList TEST_ScreenshotStates();
 // Puts the shown *WINDOW into state NAME by setting its controls as a user
 // would and showing the page. A state with a message box returns only once
 // the box is closed; the menu states open their menu once the event loop
-// runs; "finish-compiled" runs the compiler of the window's program folder.
+// runs; "finish-compiled" runs the compiler of the window's program folder;
+// "finish-succeeded" and "finish-failed" run on the files of the folder
+// "scenery" there (see scripts/screenshots.sh).
 // Returns false for an unknown name.
 bool TEST_ApplyScreenshotState(Form1* window, const QString& name);
 

@@ -5,11 +5,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextEdit>
 
 #include "settings/settings_file.h"
 #include "wizard/screenshot_states.h"
@@ -167,6 +169,22 @@ void WizardTest::Step(std::string step) {
       Step("next");
       ASSERT_EQ(form_->CurrentPage(), before + 1) << "page refused Next";
     }
+  } else if (verb == "tab") {
+    // tab FROM NAME..: from the control FROM, each Tab lands on the next NAME.
+    const QStringList names = arg.split(' ');
+    form_->activateWindow();
+    QCoreApplication::processEvents();  // the platform makes it active
+    Find<QWidget>(names[0])->setFocus(Qt::OtherFocusReason);
+    for (const QString& name : names.mid(1)) {
+      QWidget* from = QApplication::focusWidget();
+      ASSERT_NE(from, nullptr) << "no control has the focus";
+      QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+      QApplication::sendEvent(from, &tab);
+      QWidget* to = QApplication::focusWidget();
+      ASSERT_EQ((to ? to->objectName() : QString()).toStdString(),
+                name.toStdString())
+          << "Tab from " << from->objectName().toStdString();
+    }
   } else if (verb == "show") {
     form_->TEST_ShowPage(arg.toInt());
   } else if (verb == "state") {
@@ -176,8 +194,9 @@ void WizardTest::Step(std::string step) {
   } else if (verb == "input") {
     dialogs_.inputs.push_back(arg);
   } else if (verb == "answer") {
-    dialogs_.answers.push_back(rest == "yes" ? Dialogs::Answer::kYes
-                                             : Dialogs::Answer::kNo);
+    dialogs_.answers.push_back(rest == "yes"  ? Dialogs::Answer::kYes
+                               : rest == "no" ? Dialogs::Answer::kNo
+                                              : Dialogs::Answer::kCancel);
   } else if (verb == "write") {
     std::vector<std::string> lines;
     for (const QString& line : arg.section(' ', 1).split('|')) {
@@ -210,6 +229,9 @@ void WizardTest::Step(std::string step) {
     std::string path = folder_.File("bglc_9.exe");
     WriteFile(path, "#!/bin/sh\n" + rest + "\n");
     fs::permissions(path, fs::perms::owner_all, fs::perm_options::add);
+  } else if (step == "close kept") {
+    ASSERT_FALSE(form_->close());
+    ASSERT_TRUE(form_->isVisible());
   } else if (verb == "close" || verb == "reopen") {
     if (verb == "close") {
       ASSERT_TRUE(form_->close());
@@ -233,6 +255,19 @@ void WizardTest::Step(std::string step) {
 Snapshot WizardTest::TakeSnapshot() {
   Snapshot s;
   auto paths = [this](QString text) {
+    // A size the run summary gives for a file of these folders depends on
+    // the folder's name: "(its size)" when it is the file's.
+    for (const TempDir* dir : {&folder_, &objects_}) {
+      for (const fs::directory_entry& e : fs::directory_iterator(dir->path())) {
+        if (e.is_regular_file()) {
+          text.replace(
+              QStringLiteral("%1 (%2 bytes)")
+                  .arg(QString::fromStdString(e.path().string()))
+                  .arg(e.file_size()),
+              QString::fromStdString(e.path().string()) + " (its size)");
+        }
+      }
+    }
     text.replace(QString::fromStdString(folder_.path().string()), "$DIR");
     text.replace(QString::fromStdString(objects_.path().string()), "$OBJ");
 #ifdef _WIN32
@@ -270,6 +305,8 @@ Snapshot WizardTest::TakeSnapshot() {
                    .arg(list->currentText());
     } else if (auto* log = qobject_cast<QPlainTextEdit*>(w)) {
       state += "'" + log->toPlainText() + "'";
+    } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+      state += "'" + text->toPlainText() + "'";
     } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
       state += QString::number(bar->value());
     }
@@ -300,7 +337,9 @@ Snapshot WizardTest::TakeSnapshot() {
     s[key] =
         paths(QString(kinds[static_cast<int>(d.kind)]) +
               icons[static_cast<int>(d.icon)] +
-              (d.buttons == Dialogs::Buttons::kYesNo ? " yes/no " : " ") +
+              (d.buttons == Dialogs::Buttons::kYesNo         ? " yes/no "
+               : d.buttons == Dialogs::Buttons::kYesNoCancel ? " yes/no/cancel "
+                                                             : " ") +
               d.title + "|" + d.text +
               (d.filters.isEmpty() ? "" : " [" + d.filters.join(";") + "]"));
   }

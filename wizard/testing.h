@@ -90,14 +90,17 @@ class WizardTest : public ::testing::Test {
   //   next, prev     the page buttons of the page shown
   //   walk PAGE      Next until PAGE, failing if a page refuses
   //   show PAGE      shows PAGE without any check
+  //   tab FROM N1 N2..  the focus on control FROM, each Tab moves it to the
+  //                  next control named
   //   state NAME     puts the window into the screenshot state NAME
-  //   file PATH, input TEXT, answer yes|no   scripted dialog answers
+  //   file PATH, input TEXT, answer yes|no|cancel   scripted dialog answers
   //   write NAME L1|L2|..   a file in the program folder, CR LF lines
   //   mkdir NAME     a folder in the program folder
   //   failcreate NAME   creating the file NAME in the program folder fails
   //   cut PATH TEXT  cuts the file off before the last TEXT
   //   compiler SH    the stand-in compiler, a shell script SH ("\n" breaks)
   //   close          closes the window and opens it again
+  //   close kept     closes the window, expecting it to stay open
   //   reopen         opens the window again without closing it
   //   reload         saves into slot 9, closes, reopens and loads slot 9
   //   roundtrip      reload, expecting every control back as it was
