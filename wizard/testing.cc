@@ -5,11 +5,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QUrl>
+#include <QWheelEvent>
 
 #include "settings/settings_file.h"
 #include "wizard/screenshot_states.h"
@@ -56,13 +61,36 @@ QString ScriptedDialogs::OpenFile(const QString& title,
                                   const QStringList& filters) {
   shown.push_back({ShownDialog::Kind::kOpenFile, QString(), title, Icon::kNone,
                    Buttons::kOk, filters});
+  QStringList chosen = NextFiles(title);
+  EXPECT_LE(chosen.size(), 1) << "several files for " << title.toStdString();
+  return chosen.size() == 1 ? chosen.first() : QString();
+}
+
+QStringList ScriptedDialogs::OpenFiles(const QString& title,
+                                       const QStringList& filters) {
+  shown.push_back({ShownDialog::Kind::kOpenFiles, QString(), title, Icon::kNone,
+                   Buttons::kOk, filters});
+  return NextFiles(title);
+}
+
+QString ScriptedDialogs::SaveFile(const QString& title,
+                                  const QStringList& filters,
+                                  const QString& suggested) {
+  shown.push_back({ShownDialog::Kind::kSaveFile, suggested, title, Icon::kNone,
+                   Buttons::kOk, filters});
+  QStringList chosen = NextFiles(title);
+  EXPECT_LE(chosen.size(), 1) << "several files for " << title.toStdString();
+  return chosen.size() == 1 ? chosen.first() : QString();
+}
+
+QStringList ScriptedDialogs::NextFiles(const QString& title) {
   if (files.empty()) {
     ADD_FAILURE() << "unscripted file dialog: " << title.toStdString();
-    return QString();
+    return {};
   }
-  QString file = files.front();
+  QStringList chosen = files.front();
   files.pop_front();
-  return file;
+  return chosen;
 }
 
 std::string SnapshotDiff(const Snapshot& before, const Snapshot& after) {
@@ -162,7 +190,42 @@ void WizardTest::Step(std::string step) {
   } else if (verb == "state") {
     ASSERT_TRUE(TEST_ApplyScreenshotState(form_.get(), arg));
   } else if (verb == "file") {
-    dialogs_.files.push_back(arg);
+    dialogs_.files.push_back(arg.isEmpty() ? QStringList() : QStringList{arg});
+  } else if (verb == "files") {
+    dialogs_.files.push_back(arg.split('|'));
+  } else if (verb == "drop") {
+    QWidget* target = Find<QWidget>(arg.section(' ', 0, 0));
+    ASSERT_NE(target, nullptr);
+    while (target != nullptr && !target->acceptDrops()) {
+      target = target->parentWidget();
+    }
+    ASSERT_NE(target, nullptr) << rest << ": nothing takes drops";
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : arg.section(' ', 1).split('|')) {
+      urls << QUrl::fromLocalFile(path);
+    }
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (enter.isAccepted()) {
+      QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
+                      Qt::NoModifier);
+      QCoreApplication::sendEvent(target, &drop);
+    }
+  } else if (verb == "wheel") {
+    QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(),
+                      QPoint(0, arg.section(' ', 1).toInt()), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Find<QWidget>(arg.section(' ', 0, 0)), &wheel);
+  } else if (verb == "key") {
+    const QString key = arg.section(' ', 1);
+    ASSERT_TRUE(key == "PageUp" || key == "PageDown") << key.toStdString();
+    QKeyEvent press(QEvent::KeyPress,
+                    key == "PageUp" ? Qt::Key_PageUp : Qt::Key_PageDown,
+                    Qt::NoModifier);
+    QCoreApplication::sendEvent(Find<QWidget>(arg.section(' ', 0, 0)), &press);
   } else if (verb == "input") {
     dialogs_.inputs.push_back(arg);
   } else if (verb == "answer") {
@@ -279,7 +342,7 @@ Snapshot WizardTest::TakeSnapshot() {
   }
   for (size_t i = 0; i < dialogs_.shown.size(); ++i) {
     const ShownDialog& d = dialogs_.shown[i];
-    const char* kinds[] = {"message", "input", "open"};
+    const char* kinds[] = {"message", "input", "open", "open files", "save"};
     const char* icons[] = {"", " information", " exclamation", " critical"};
     char key[32];
     std::snprintf(key, sizeof key, "dialog %02zu", i + 1);
