@@ -181,6 +181,8 @@ class Form1 : public QMainWindow {
   // it cannot be used, empty when it can.
   QString PreScanChosenFile(int animation, const QString& file);
   QString CompanionFileHint() const;
+  // Puts FILE into row ROW, as chosen with the row's "..." button.
+  void ChooseFileInRow(int row, const QString& file);
   // Sets the output file's name from the input file named in row 0.
   void NameOutputAfter(const QString& input);
   // Puts FILES into the rows from row 0's animation on, as chosen in row 0:

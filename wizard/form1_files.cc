@@ -123,32 +123,29 @@ void Form1::cmd_file_Click(int index) {
     return;
   }
   QString chosen = dialogs_->OpenFile(tr("Select ASM file"), AsmFilters());
-  if (chosen.isEmpty()) {
-    return;
+  if (!chosen.isEmpty()) {
+    ChooseFileInRow(index, chosen);
   }
-  txt_file_in[index]->setText(chosen);
-  const int animation = rows_.AnimationOfRow(index);
-  const QString problem = PreScanChosenFile(animation, chosen);
+}
+
+void Form1::ChooseFileInRow(int row, const QString& file) {
+  txt_file_in[row]->setText(file);
+  const int animation = rows_.AnimationOfRow(row);
+  const QString problem = PreScanChosenFile(animation, file);
   if (!problem.isEmpty()) {
     ShowCritical(problem, tr("ZUM error"));
   }
-  ShowScanTooltip(animation, index);
+  ShowScanTooltip(animation, row);
+  if (row == 0) {
+    NameOutputAfter(file);
+  }
 }
 
 void Form1::FillRowsFromFirst(const QStringList& files) {
-  if (files.isEmpty()) {
-    return;
-  }
-  if (files.size() == 1) {
-    // As a file chosen in row 0 always was: the box first, then the scan.
-    txt_file_in[0]->setText(files.first());
-    const int animation = rows_.AnimationOfRow(0);
-    const QString problem = PreScanChosenFile(animation, files.first());
-    if (!problem.isEmpty()) {
-      ShowCritical(problem, tr("ZUM error"));
+  if (files.size() <= 1) {
+    if (!files.isEmpty()) {
+      ChooseFileInRow(0, files.first());
     }
-    ShowScanTooltip(animation, 0);
-    NameOutputAfter(files.first());
     return;
   }
   std::vector<std::string> names;
