@@ -11,7 +11,8 @@
 #
 # The window runs from a temporary copy of the program, whose folder holds a
 # stand-in bglc_9.exe (a shell script that prints what a compiler might) for
-# the compiled finish page and a zum.cfg naming some slots for the menus.
+# the compiled finish page, a zum.cfg naming some slots for the menus and
+# the example objects for the files dropped on the source file page.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +28,7 @@ mkdir -p "$out"
 program=$(mktemp -d)
 trap 'rm -rf "$program"' EXIT
 cp "$ZUM_BUILD/app/zum-screenshots" "$program/zum-screenshots"
+cp examples/gate*.asm "$program/"
 cat >"$program/bglc_9.exe" <<'COMPILER'
 #!/bin/sh
 echo "BGL compiler stand-in for the screenshots"
