@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -289,6 +290,13 @@ Snapshot WizardTest::TakeSnapshot() {
     text.replace(QString::fromStdString(folder_.path().string()), "$DIR");
     text.replace(QString::fromStdString(objects_.path().string()), "$OBJ");
 #ifdef _WIN32
+    // Dropped files name their folders with slashes.
+    text.replace(QDir::fromNativeSeparators(
+                     QString::fromStdString(folder_.path().string())),
+                 "$DIR");
+    text.replace(QDir::fromNativeSeparators(
+                     QString::fromStdString(objects_.path().string())),
+                 "$OBJ");
     // Windows joins a folder and a file name with a backslash.
     text.replace("$DIR\\", "$DIR/");
     text.replace("$OBJ\\", "$OBJ/");
