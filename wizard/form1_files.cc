@@ -272,8 +272,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     }
-    case QEvent::DragEnter: {
-      auto* drag = static_cast<QDragEnterEvent*>(event);
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
       if (widget == page && !DroppedAsmFiles(drag->mimeData()).isEmpty()) {
         drag->acceptProposedAction();
         return true;

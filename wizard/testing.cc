@@ -210,7 +210,13 @@ void WizardTest::Step(std::string step) {
     QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
                           Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+    move.ignore();
     if (enter.isAccepted()) {
+      QCoreApplication::sendEvent(target, &move);
+    }
+    if (enter.isAccepted() && move.isAccepted()) {
       QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
                       Qt::NoModifier);
       QCoreApplication::sendEvent(target, &drop);
