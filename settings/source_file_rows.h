@@ -73,7 +73,8 @@ class SourceFileRows {
 
   // Sorts FILES as an author numbers them: runs of digits by their value
   // ("gate2" before "gate10"), other characters by byte with ASCII letters
-  // compared case-blind, and names equal so far by their bytes.
+  // compared case-blind; names that these rules find equal ("g08", "g8",
+  // "G8") by their bytes.
   static void SortFileNames(std::vector<std::string>* files);
 
   // Whether FILE names a companion file ("_0.asm", any case), which is

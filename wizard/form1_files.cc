@@ -98,7 +98,7 @@ QString Form1::PreScanChosenFile(int animation, const QString& file) {
                      .arg(file)
                      .arg(animation)
                      .arg(FromBytes(status.message()));
-  if (file.endsWith(QLatin1String("_0.asm"), Qt::CaseInsensitive)) {
+  if (SourceFileRows::IsCompanionName(Bytes(file))) {
     text += QStringLiteral("\n\n") + CompanionFileHint();
   }
   return text;
