@@ -12,8 +12,9 @@
 # The window runs from a temporary copy of the program, whose folder holds a
 # stand-in bglc_9.exe (a shell script that prints what a compiler might) for
 # the compiled finish page, a zum.cfg naming some slots and a zumrecent.txt
-# naming two settings files for the menus, and the examples in scenery/ for
-# the finish pages after a run: the gates for the run that succeeds, and
+# naming two settings files for the menus, the example objects for the files
+# dropped on the source file page, and the examples in scenery/ for the
+# finish pages after a run: the gates for the run that succeeds, and
 # hangar.asm, a gate whose companion file ends too early, for the run that
 # fails. docs/screenshot.png, the README's picture, is the conditions page
 # (conditions-between-checked).
@@ -32,6 +33,7 @@ mkdir -p "$out"
 program=$(mktemp -d)
 trap 'rm -rf "$program"' EXIT
 cp "$ZUM_BUILD/app/zum-screenshots" "$program/zum-screenshots"
+cp examples/gate*.asm "$program/"
 cat >"$program/bglc_9.exe" <<'COMPILER'
 #!/bin/sh
 echo "BGL compiler stand-in for the screenshots"

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/job.h"
 #include "settings/settings_file.h"
@@ -63,6 +64,22 @@ class SourceFileRows {
   void SetRowEntry(Column column, int row, std::string text) {
     SetEntry(column, AnimationOfRow(row), std::move(text));
   }
+
+  // Puts FILES into the input file list, one animation each, from the
+  // animation that row ROW shows on; the secondary ranges stay as they are.
+  // Returns the last animation filled; 0, with nothing changed, when FILES
+  // is empty or would pass animation kMaxAnimations.
+  int FillInputFiles(int row, const std::vector<std::string>& files);
+
+  // Sorts FILES as an author numbers them: runs of digits by their value
+  // ("gate2" before "gate10"), other characters by byte with ASCII letters
+  // compared case-blind; names that these rules find equal ("g08", "g8",
+  // "G8") by their bytes.
+  static void SortFileNames(std::vector<std::string>* files);
+
+  // Whether FILE names a companion file ("_0.asm", any case), which is
+  // never an input of its own.
+  static bool IsCompanionName(const std::string& file);
 
   // Takes VALUE if it is a line of the page's lists or the row base (a row
   // base is moved to the nearest one that keeps the rows on animations

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "settings/testing.h"
 
@@ -12,11 +13,22 @@ namespace {
 
 using Column = SourceFileRows::Column;
 
+// "a,b,c" as {"a", "b", "c"}; "" as no names at all.
+std::vector<std::string> Split(const std::string& text) {
+  std::vector<std::string> names;
+  std::istringstream in(text);
+  for (std::string name; std::getline(in, name, ',');) {
+    names.push_back(name);
+  }
+  return names;
+}
+
 // Runs the steps of a case row (see the table's header) and describes the
 // rows as the table does.
 std::string RunSteps(const std::string& steps) {
   SourceFileRows rows;
   int n = 7;
+  std::string results;  // of fill, sort and companion steps
   std::istringstream in(steps);
   for (std::string step; in >> step;) {
     const size_t eq = step.find('=');
@@ -27,6 +39,19 @@ std::string RunSteps(const std::string& steps) {
       rows.Scroll(step == "up" ? -1 : 1);
     } else if (step == "first") {
       rows.ShowFirstRows();
+    } else if (name == "fill0" || name == "fill2") {
+      results += " filled:" + std::to_string(rows.FillInputFiles(
+                                  name.back() - '0', Split(text)));
+    } else if (name == "sort") {
+      std::vector<std::string> files = Split(text);
+      SourceFileRows::SortFileNames(&files);
+      results += " sorted:";
+      for (const std::string& file : files) {
+        results += file + (&file == &files.back() ? "" : ",");
+      }
+    } else if (name == "companion") {
+      results += std::string(" companion:") +
+                 (SourceFileRows::IsCompanionName(text) ? "yes" : "no");
     } else if (name == "n") {
       n = std::stoi(text);
     } else if (name == "base") {
@@ -64,6 +89,7 @@ std::string RunSteps(const std::string& steps) {
          " down:" + (rows.CanScrollDown(n) ? "on" : "off") +
          " rows:" + std::to_string(shown) + " arrows:" +
          (SourceFileRows::ScrollButtonsShown(n) ? "shown" : "hidden");
+  out += results;
   SettingsRecord record;
   rows.SaveInto(&record);
   EXPECT_EQ(record.FileRowBase, rows.row_base());

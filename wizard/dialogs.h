@@ -34,11 +34,18 @@ class Dialogs {
   virtual QString OpenFile(const QString& title,
                            const QStringList& filters) = 0;
 
-  // The common save-file dialog, as OpenFile; a new name can be typed, and
-  // choosing an existing file asks before it may be replaced. Returns the
-  // chosen full path, or an empty text when the user cancels.
-  virtual QString SaveFile(const QString& title,
-                           const QStringList& filters) = 0;
+  // The same dialog accepting several files at once. Returns their full
+  // paths; none when the user cancels.
+  virtual QStringList OpenFiles(const QString& title,
+                                const QStringList& filters) = 0;
+
+  // The common save-file dialog with TITLE and FILTERS, opened on SUGGESTED
+  // (a path; may be empty). A file that does not exist yet may be named; for
+  // an existing one the dialog asks whether it may be replaced, and No
+  // returns to the dialog. Returns the chosen full path, or an empty text
+  // when the user cancels.
+  virtual QString SaveFile(const QString& title, const QStringList& filters,
+                           const QString& suggested) = 0;
 
   // A question with the exclamation icon and Yes and No; true on Yes.
   bool AskYesNo(const QString& text, const QString& title) {

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include "engine/job.h"
 #include "engine/status.h"
@@ -143,6 +144,9 @@ class Form1 : public QMainWindow {
   // writes the slot names; Cancel keeps the window open.
   void closeEvent(QCloseEvent* event) override;
 
+  // The source file page's wheel, Page Up / Page Down and dropped files.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // Building the window (form1_pages.cc).
   void BuildMenus();
@@ -196,7 +200,24 @@ class Form1 : public QMainWindow {
   void ScrollFileRows(int step);
   void StoreFileRows();
   void ShowFileRows();
-  void PreScanChosenFile(int animation, const QString& file);
+  // Pre-scans FILE as ANIMATION's input; returns the message that tells why
+  // it cannot be used, empty when it can.
+  QString PreScanChosenFile(int animation, const QString& file);
+  QString CompanionFileHint() const;
+  // Puts FILE into row ROW, as chosen with the row's "..." button.
+  void ChooseFileInRow(int row, const QString& file);
+  // Sets the output file's name from the input file named in row 0.
+  void NameOutputAfter(const QString& input);
+  // Puts FILES into the rows from row 0's animation on, as chosen in row 0:
+  // one file exactly as cmd_file_Click(0) always did; several in the order
+  // of their names, raising the number of animations to the last one filled
+  // when the secondary condition is on.
+  void FillRowsFromFirst(const QStringList& files);
+  // FillRowsFromFirst for dropped files; refuses companion files.
+  void DropFiles(const QStringList& files);
+  // Clicks the up (STEPS < 0) or down button |STEPS| times while it is
+  // shown and enabled.
+  void ScrollFileRowsAsButtons(int steps);
   int AnimationsOnFilePage() const;
 
   Dialogs* dialogs_;
@@ -215,6 +236,9 @@ class Form1 : public QMainWindow {
   // While true, row text changes are not stored (the rows are being filled
   // from the lists by scrolling).
   bool filling_rows_ = false;
+  // The part of a wheel notch turned over the source file page and not yet
+  // scrolled.
+  int wheel_delta_ = 0;
 
   QStackedWidget* pages_ = nullptr;
 

@@ -288,6 +288,18 @@ QWidget* Form1::BuildSourceFilePage() {
   layout->addSpacing(12);
   layout->addLayout(bottom);
   AddPageButtons(kSourceFilePage, frame, layout);
+
+  // Files dropped anywhere on the page fill the rows, so its boxes do not
+  // take the dropped names as text; the wheel and Page Up / Page Down over
+  // the page scroll the rows (Form1::eventFilter).
+  frame->setAcceptDrops(true);
+  frame->installEventFilter(this);
+  for (QLineEdit* box : frame->findChildren<QLineEdit*>()) {
+    box->setAcceptDrops(false);
+  }
+  for (QWidget* control : frame->findChildren<QWidget*>()) {
+    control->installEventFilter(this);
+  }
   return frame;
 }
 

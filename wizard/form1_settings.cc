@@ -176,7 +176,7 @@ void Form1::OpenSettingsFile(const QString& path) {
 
 void Form1::mSaveAs_Click() {
   const QString path =
-      dialogs_->SaveFile(tr("Save settings as"), SettingsFileFilters());
+      dialogs_->SaveFile(tr("Save settings as"), SettingsFileFilters(), {});
   if (path.isEmpty()) {
     return;
   }

@@ -1,8 +1,10 @@
 #include "wizard/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace zum {
 
@@ -63,10 +65,39 @@ QString QtDialogs::OpenFile(const QString& title, const QStringList& filters) {
       parent_, title, QString(), filters.join(QStringLiteral(";;")), &selected);
 }
 
-QString QtDialogs::SaveFile(const QString& title, const QStringList& filters) {
+QStringList QtDialogs::OpenFiles(const QString& title,
+                                 const QStringList& filters) {
   QString selected = filters.isEmpty() ? QString() : filters.first();
-  return QFileDialog::getSaveFileName(
+  return QFileDialog::getOpenFileNames(
       parent_, title, QString(), filters.join(QStringLiteral(";;")), &selected);
+}
+
+QString QtDialogs::SaveFile(const QString& title, const QStringList& filters,
+                            const QString& suggested) {
+  QFileDialog dialog(parent_, title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  // A name typed without an extension gets the first filter's ("*.asm").
+  if (!filters.isEmpty()) {
+    QRegularExpressionMatch suffix =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)"))
+            .match(filters.first());
+    if (suffix.hasMatch()) {
+      dialog.setDefaultSuffix(suffix.captured(1));
+    }
+  }
+  if (!suggested.isEmpty()) {
+    QFileInfo file(suggested);
+    dialog.setDirectory(file.absolutePath());
+    dialog.selectFile(file.fileName());
+  }
+  // QFileDialog asks before an existing file is chosen (ConfirmOverwrite is
+  // on by default).
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return QString();
+  }
+  return dialog.selectedFiles().first();
 }
 
 }  // namespace zum

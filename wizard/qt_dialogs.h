@@ -22,7 +22,10 @@ class QtDialogs : public Dialogs {
   QString InputBox(const QString& prompt, const QString& title,
                    const QString& default_text) override;
   QString OpenFile(const QString& title, const QStringList& filters) override;
-  QString SaveFile(const QString& title, const QStringList& filters) override;
+  QStringList OpenFiles(const QString& title,
+                        const QStringList& filters) override;
+  QString SaveFile(const QString& title, const QStringList& filters,
+                   const QString& suggested) override;
 
  private:
   QWidget* parent_ = nullptr;

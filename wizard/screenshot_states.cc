@@ -5,12 +5,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+#include <QUrl>
 
 #include "wizard/form1.h"
 
@@ -144,6 +147,7 @@ QStringList TEST_ScreenshotStates() {
          << "files-single"
          << "files-seven"
          << "files-seven-scrolled"
+         << "files-dropped"
          << "files-refused"
          << "finish"
          << "finish-compiled"
@@ -226,6 +230,29 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
       SetText(window, "txt_num_secondanim", "7");
     }
     WalkTo(window, Form1::kSecondaryPage);
+    return true;
+  }
+  if (name == "files-dropped") {
+    // Three example objects that the screenshot script puts beside the
+    // program, dropped on the page in no particular order.
+    SetChecked(window, "chk_cond_2", true);
+    SetText(window, "txt_var_2", "0312h");
+    SetText(window, "txt_num_secondanim", "1");
+    WalkTo(window, Form1::kSourceFilePage);
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const char* file : {"gate3.asm", "gate.asm", "gate2.asm"}) {
+      urls << QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/" +
+                                  file);
+    }
+    data.setUrls(urls);
+    QWidget* page = Find<QWidget>(window, "Frame1_4");
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(page, &enter);
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
+                    Qt::NoModifier);
+    QCoreApplication::sendEvent(page, &drop);
     return true;
   }
   if (parts[0] == "files") {

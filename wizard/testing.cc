@@ -5,13 +5,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QUrl>
+#include <QWheelEvent>
 
 #include "settings/settings_file.h"
 #include "wizard/screenshot_states.h"
@@ -56,25 +61,38 @@ QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
 
 QString ScriptedDialogs::OpenFile(const QString& title,
                                   const QStringList& filters) {
-  return FileAnswer(ShownDialog::Kind::kOpenFile, title, filters);
+  shown.push_back({ShownDialog::Kind::kOpenFile, QString(), title, Icon::kNone,
+                   Buttons::kOk, filters});
+  QStringList chosen = NextFiles(title);
+  EXPECT_LE(chosen.size(), 1) << "several files for " << title.toStdString();
+  return chosen.size() == 1 ? chosen.first() : QString();
+}
+
+QStringList ScriptedDialogs::OpenFiles(const QString& title,
+                                       const QStringList& filters) {
+  shown.push_back({ShownDialog::Kind::kOpenFiles, QString(), title, Icon::kNone,
+                   Buttons::kOk, filters});
+  return NextFiles(title);
 }
 
 QString ScriptedDialogs::SaveFile(const QString& title,
-                                  const QStringList& filters) {
-  return FileAnswer(ShownDialog::Kind::kSaveFile, title, filters);
+                                  const QStringList& filters,
+                                  const QString& suggested) {
+  shown.push_back({ShownDialog::Kind::kSaveFile, suggested, title, Icon::kNone,
+                   Buttons::kOk, filters});
+  QStringList chosen = NextFiles(title);
+  EXPECT_LE(chosen.size(), 1) << "several files for " << title.toStdString();
+  return chosen.size() == 1 ? chosen.first() : QString();
 }
 
-QString ScriptedDialogs::FileAnswer(ShownDialog::Kind kind,
-                                    const QString& title,
-                                    const QStringList& filters) {
-  shown.push_back({kind, QString(), title, Icon::kNone, Buttons::kOk, filters});
+QStringList ScriptedDialogs::NextFiles(const QString& title) {
   if (files.empty()) {
     ADD_FAILURE() << "unscripted file dialog: " << title.toStdString();
-    return QString();
+    return {};
   }
-  QString file = files.front();
+  QStringList chosen = files.front();
   files.pop_front();
-  return file;
+  return chosen;
 }
 
 std::string SnapshotDiff(const Snapshot& before, const Snapshot& after) {
@@ -190,7 +208,48 @@ void WizardTest::Step(std::string step) {
   } else if (verb == "state") {
     ASSERT_TRUE(TEST_ApplyScreenshotState(form_.get(), arg));
   } else if (verb == "file") {
-    dialogs_.files.push_back(arg);
+    dialogs_.files.push_back(arg.isEmpty() ? QStringList() : QStringList{arg});
+  } else if (verb == "files") {
+    dialogs_.files.push_back(arg.split('|'));
+  } else if (verb == "drop") {
+    QWidget* target = Find<QWidget>(arg.section(' ', 0, 0));
+    ASSERT_NE(target, nullptr);
+    while (target != nullptr && !target->acceptDrops()) {
+      target = target->parentWidget();
+    }
+    ASSERT_NE(target, nullptr) << rest << ": nothing takes drops";
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : arg.section(' ', 1).split('|')) {
+      urls << QUrl::fromLocalFile(path);
+    }
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+    move.ignore();
+    if (enter.isAccepted()) {
+      QCoreApplication::sendEvent(target, &move);
+    }
+    if (enter.isAccepted() && move.isAccepted()) {
+      QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton,
+                      Qt::NoModifier);
+      QCoreApplication::sendEvent(target, &drop);
+    }
+  } else if (verb == "wheel") {
+    QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(),
+                      QPoint(0, arg.section(' ', 1).toInt()), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(Find<QWidget>(arg.section(' ', 0, 0)), &wheel);
+  } else if (verb == "key") {
+    const QString key = arg.section(' ', 1);
+    ASSERT_TRUE(key == "PageUp" || key == "PageDown") << key.toStdString();
+    QKeyEvent press(QEvent::KeyPress,
+                    key == "PageUp" ? Qt::Key_PageUp : Qt::Key_PageDown,
+                    Qt::NoModifier);
+    QCoreApplication::sendEvent(Find<QWidget>(arg.section(' ', 0, 0)), &press);
   } else if (verb == "input") {
     dialogs_.inputs.push_back(arg);
   } else if (verb == "answer") {
@@ -271,6 +330,13 @@ Snapshot WizardTest::TakeSnapshot() {
     text.replace(QString::fromStdString(folder_.path().string()), "$DIR");
     text.replace(QString::fromStdString(objects_.path().string()), "$OBJ");
 #ifdef _WIN32
+    // Dropped files name their folders with slashes.
+    text.replace(QDir::fromNativeSeparators(
+                     QString::fromStdString(folder_.path().string())),
+                 "$DIR");
+    text.replace(QDir::fromNativeSeparators(
+                     QString::fromStdString(objects_.path().string())),
+                 "$OBJ");
     // Windows joins a folder and a file name with a backslash.
     text.replace("$DIR\\", "$DIR/");
     text.replace("$OBJ\\", "$OBJ/");
@@ -330,7 +396,7 @@ Snapshot WizardTest::TakeSnapshot() {
   }
   for (size_t i = 0; i < dialogs_.shown.size(); ++i) {
     const ShownDialog& d = dialogs_.shown[i];
-    const char* kinds[] = {"message", "input", "open", "save"};
+    const char* kinds[] = {"message", "input", "open", "open files", "save"};
     const char* icons[] = {"", " information", " exclamation", " critical"};
     char key[32];
     std::snprintf(key, sizeof key, "dialog %02zu", i + 1);

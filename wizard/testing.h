@@ -23,9 +23,9 @@ namespace zum::testing {
 
 // One dialog that the window asked for.
 struct ShownDialog {
-  enum class Kind { kMessage, kInput, kOpenFile, kSaveFile };
+  enum class Kind { kMessage, kInput, kOpenFile, kOpenFiles, kSaveFile };
   Kind kind = Kind::kMessage;
-  QString text;  // message text or prompt
+  QString text;  // message text, prompt or the path a save dialog suggests
   QString title;
   Dialogs::Icon icon = Dialogs::Icon::kNone;
   Dialogs::Buttons buttons = Dialogs::Buttons::kOk;
@@ -34,7 +34,7 @@ struct ShownDialog {
 
 // Dialogs that record what was shown and answer from queues. A question or
 // a file dialog with no scripted answer fails the test and answers No or
-// Cancel.
+// Cancel, as does an answer of several files to a dialog that takes one.
 class ScriptedDialogs : public Dialogs {
  public:
   Answer ShowMessageBox(const QString& text, const QString& title, Icon icon,
@@ -42,16 +42,18 @@ class ScriptedDialogs : public Dialogs {
   QString InputBox(const QString& prompt, const QString& title,
                    const QString& default_text) override;
   QString OpenFile(const QString& title, const QStringList& filters) override;
-  QString SaveFile(const QString& title, const QStringList& filters) override;
+  QStringList OpenFiles(const QString& title,
+                        const QStringList& filters) override;
+  QString SaveFile(const QString& title, const QStringList& filters,
+                   const QString& suggested) override;
 
   std::vector<ShownDialog> shown;
   std::deque<Answer> answers;  // for yes/no questions
   std::deque<QString> inputs;
-  std::deque<QString> files;  // for both file dialogs; "" answers Cancel
+  std::deque<QStringList> files;  // for file dialogs; none answers Cancel
 
  private:
-  QString FileAnswer(ShownDialog::Kind kind, const QString& title,
-                     const QStringList& filters);
+  QStringList NextFiles(const QString& title);
 };
 
 // The state of the window as named lines: every named control, menu
@@ -94,6 +96,12 @@ class WizardTest : public ::testing::Test {
   //                  next control named
   //   state NAME     puts the window into the screenshot state NAME
   //   file PATH, input TEXT, answer yes|no|cancel   scripted dialog answers
+  //   files P1|P2|..   several files chosen in one file dialog
+  //   drop NAME P1|P2|..   drops the files on NAME (or, as a real drop,
+  //                  on the nearest of its parents that takes drops)
+  //   wheel NAME DELTA   a mouse wheel turn of DELTA (120 a notch, up
+  //                  positive) over NAME
+  //   key NAME KEY   presses KEY (PageUp, PageDown) in NAME
   //   write NAME L1|L2|..   a file in the program folder, CR LF lines
   //   mkdir NAME     a folder in the program folder
   //   failcreate NAME   creating the file NAME in the program folder fails
