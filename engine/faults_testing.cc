@@ -1,6 +1,7 @@
 #include "engine/faults_testing.h"
 
 #include <cerrno>
+#include <filesystem>
 
 namespace zum::testing {
 
@@ -23,7 +24,11 @@ size_t FaultyFileSystem::Read(std::FILE* file, const std::string& name,
 
 std::FILE* FaultyFileSystem::CreateExclusive(const std::string& name,
                                              int* error) {
-  if (!create_fault_.empty() && name.rfind(create_fault_, 0) == 0) {
+  // Compared with '/' separators: a Windows path may mix '/' and '\'.
+  const std::string generic = std::filesystem::path(name).generic_string();
+  if (!create_fault_.empty() &&
+      generic.starts_with(
+          std::filesystem::path(create_fault_).generic_string())) {
     *error = EACCES;
     return nullptr;
   }
