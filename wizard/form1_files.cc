@@ -306,37 +306,26 @@ void Form1::cmd_file_down_Click() {
 }
 
 void Form1::ArrangeFilePage() {
-  if (!chk_cond_2->isChecked()) {
+  // Without the secondary condition only row 0's input file is shown.
+  const bool secondary = chk_cond_2->isChecked();
+  const int n = secondary ? AnimationsOnFilePage() : 1;
+  Label14->setText(secondary ? tr("Select input files:")
+                             : tr("Select input file:"));
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           Label17, Label18, Label19, lbl_file_count[0], txt_secondcond_min[0],
+           txt_secondcond_max[0]}) {
+    w->setVisible(secondary);
+  }
+  cmd_file_up->setVisible(secondary && SourceFileRows::ScrollButtonsShown(n));
+  cmd_file_down->setVisible(secondary && SourceFileRows::ScrollButtonsShown(n));
+  for (int row = 1; row < SourceFileRows::kRowCount; ++row) {
     for (QWidget* w : std::initializer_list<QWidget*>{
-             txt_secondcond_min[0], txt_secondcond_max[0], cmd_file_up,
-             cmd_file_down, lbl_file_count[0], Label17, Label18, Label19}) {
-      w->setVisible(false);
+             txt_secondcond_min[row], txt_secondcond_max[row], txt_file_in[row],
+             cmd_file[row], lbl_file_count[row]}) {
+      w->setVisible(secondary && SourceFileRows::RowShown(row, n));
     }
-    for (int row = 1; row < SourceFileRows::kRowCount; ++row) {
-      for (QWidget* w : std::initializer_list<QWidget*>{
-               txt_secondcond_min[row], txt_secondcond_max[row],
-               txt_file_in[row], cmd_file[row], lbl_file_count[row]}) {
-        w->setVisible(false);
-      }
-    }
-    Label14->setText(tr("Select input file:"));
-  } else {
-    const int n = AnimationsOnFilePage();
-    Label14->setText(tr("Select input files:"));
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             Label17, Label18, Label19, lbl_file_count[0],
-             txt_secondcond_min[0], txt_secondcond_max[0]}) {
-      w->setVisible(true);
-    }
-    cmd_file_up->setVisible(SourceFileRows::ScrollButtonsShown(n));
-    cmd_file_down->setVisible(SourceFileRows::ScrollButtonsShown(n));
-    for (int row = 1; row < SourceFileRows::kRowCount; ++row) {
-      for (QWidget* w : std::initializer_list<QWidget*>{
-               txt_secondcond_min[row], txt_secondcond_max[row],
-               txt_file_in[row], cmd_file[row], lbl_file_count[row]}) {
-        w->setVisible(SourceFileRows::RowShown(row, n));
-      }
-    }
+  }
+  if (secondary) {
     cmd_file_up->setEnabled(rows_.CanScrollUp());
     cmd_file_down->setEnabled(rows_.CanScrollDown(n));
   }

@@ -60,11 +60,11 @@ void Form1::SetSlotCaption(int slot, const QString& caption) {
 }
 
 void Form1::ShowSaveError(const Status& status) {
-  dialogs_->ShowMessageBox(
+  ShowCritical(
       tr("Your ZUM configuration could not be saved:\n\n%1\n\nThe settings "
          "are kept in the program's folder, which must be writable.")
           .arg(FromBytes(status.message())),
-      tr("ZUM error"), Dialogs::Icon::kCritical, Dialogs::Buttons::kOk);
+      tr("ZUM error"));
 }
 
 void Form1::mdata_Click(int index) {
@@ -184,10 +184,9 @@ void Form1::mSaveAs_Click() {
   // failed save keeps an earlier file of that name.
   Status status = WriteSettingsFile(Bytes(path), CurrentSettings());
   if (!status.ok()) {
-    dialogs_->ShowMessageBox(
-        tr("Your ZUM configuration could not be saved:\n\n%1")
-            .arg(FromBytes(status.message())),
-        tr("ZUM error"), Dialogs::Icon::kCritical, Dialogs::Buttons::kOk);
+    ShowCritical(tr("Your ZUM configuration could not be saved:\n\n%1")
+                     .arg(FromBytes(status.message())),
+                 tr("ZUM error"));
     return;
   }
   RememberSettingsFile(path);
