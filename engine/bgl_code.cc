@@ -65,11 +65,9 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
       }
     }
     if (job.AdditionalConditionEnabled) {
-      // The additional condition has no kind of its own: it is a between
-      // test beside a between animation condition, else a mask test.
       const ConditionSpec& additional = job.AdditionalCondition;
       out.WriteLine("VAR_BASE_OVERRIDE 0");
-      if (job.AnimationCondition.Kind == ConditionKind::kBetween) {
+      if (AdditionalConditionKind(job) == ConditionKind::kBetween) {
         out.WriteLine("IFIN1 " + fail + ", " + additional.Variable + ", " +
                       additional.Minimum + ", " + additional.Maximum);
       } else {

@@ -185,4 +185,10 @@ Status WriteConditionTest(LineWriter& out, std::string_view label,
   return Status::OK();
 }
 
+ConditionKind AdditionalConditionKind(const JobSettings& job) {
+  return job.AnimationCondition.Kind == ConditionKind::kBetween
+             ? ConditionKind::kBetween
+             : ConditionKind::kMask;
+}
+
 }  // namespace zum

@@ -51,6 +51,12 @@ bool RotatedBoxExtents(const ConditionSpec& condition, ConditionRole role,
 Status WriteConditionTest(LineWriter& out, std::string_view label,
                           const ConditionSpec& condition, ConditionRole role);
 
+// The test that a matrix selection block makes of JOB's additional
+// condition, which has no kind of its own: a between test beside a between
+// animation condition, else a mask test. (The trigger state machine always
+// tests it as a range.)
+ConditionKind AdditionalConditionKind(const JobSettings& job);
+
 }  // namespace zum
 
 #endif  // ZUM_ENGINE_CONDITION_LINES_H_

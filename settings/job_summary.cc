@@ -104,14 +104,11 @@ std::string GateLine(const JobSettings& job, const VariableTable& variables) {
         job.AnimationCondition, ConditionRole::kAnimationCondition, variables));
   }
   if (job.AdditionalConditionEnabled) {
-    // It has no kind of its own: the trigger state machine always tests it
-    // as a range; the matrix selection as a range beside a range animation
-    // condition, else as a mask.
+    // Described as the test the run writes: the trigger state machine
+    // always tests it as a range.
     ConditionSpec additional = job.AdditionalCondition;
     additional.Kind =
-        in_wrapper && job.AnimationCondition.Kind != ConditionKind::kBetween
-            ? ConditionKind::kMask
-            : ConditionKind::kBetween;
+        in_wrapper ? AdditionalConditionKind(job) : ConditionKind::kBetween;
     tests.push_back(ConditionWords(
         additional, ConditionRole::kAnimationCondition, variables));
   }

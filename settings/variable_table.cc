@@ -48,19 +48,18 @@ void VariableTable::AddBuiltInVariables() {
 }
 
 int VariableTable::RowOfName(std::string_view text) const {
-  int found = kNone;
-  for (int row = 1; row <= count_; ++row) {
-    if (names_[row] == text) {
-      found = row;
-    }
-  }
-  return found;
+  return LastRowOf(names_, text);
 }
 
 int VariableTable::RowOfOffset(std::string_view text) const {
+  return LastRowOf(offsets_, text);
+}
+
+int VariableTable::LastRowOf(const Column& column,
+                             std::string_view text) const {
   int found = kNone;
   for (int row = 1; row <= count_; ++row) {
-    if (offsets_[row] == text) {
+    if (column[row] == text) {
       found = row;
     }
   }

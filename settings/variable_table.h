@@ -36,9 +36,13 @@ class VariableTable {
   int RowOfOffset(std::string_view text) const;
 
  private:
+  using Column = std::array<std::string, kCapacity + 1>;  // [1..50]
+
+  int LastRowOf(const Column& column, std::string_view text) const;
+
   int16_t count_ = 0;
-  std::array<std::string, kCapacity + 1> names_;    // [1..50]
-  std::array<std::string, kCapacity + 1> offsets_;  // [1..50]
+  Column names_;
+  Column offsets_;
 };
 
 }  // namespace zum
