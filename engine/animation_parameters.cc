@@ -62,7 +62,7 @@ Status ReadNextPartTables(LineReader& in, KeyframeTable* translation,
   bool seen = false;
   for (;;) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
-    const std::optional<KeyframeKind> kind = KeyframeTableKind(line);
+    const std::optional<KeyframeKind> kind = ParameterTableKind(line);
     if (kind == KeyframeKind::kTranslation) {
       seen = true;
       ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, translation));
@@ -153,7 +153,8 @@ Status WriteAnimationParameters(ChunkIo& io, const RunShape& shape,
         out.WriteEmptyLine();
         out.WriteLine(line);
       }
-    } else if (const std::optional<KeyframeKind> kind = KeyframeTableKind(line);
+    } else if (const std::optional<KeyframeKind> kind =
+                   ParameterTableKind(line);
                kind == KeyframeKind::kTranslation) {
       pending.translation = true;
       ZUM_RETURN_IF_ERROR(

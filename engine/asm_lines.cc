@@ -101,15 +101,25 @@ bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err) {
   return true;
 }
 
-std::optional<KeyframeKind> KeyframeTableKind(std::string_view line) {
-  if (!Contains(line, "label") || Contains(line, "_mod_1")) {
+std::optional<KeyframeKind> ScannedTableKind(std::string_view line) {
+  if (Contains(line, "_quat_")) {
+    if (Contains(line, "label")) {
+      return KeyframeKind::kRotation;
+    }
     return std::nullopt;
+  }
+  if (Contains(line, "_trans_") && Contains(line, "label")) {
+    return KeyframeKind::kTranslation;
+  }
+  return std::nullopt;
+}
+
+std::optional<KeyframeKind> ParameterTableKind(std::string_view line) {
+  if (Contains(line, "_trans_")) {
+    return KeyframeKind::kTranslation;
   }
   if (Contains(line, "_quat_")) {
     return KeyframeKind::kRotation;
-  }
-  if (Contains(line, "_trans_")) {
-    return KeyframeKind::kTranslation;
   }
   return std::nullopt;
 }

@@ -61,11 +61,23 @@ bool IncludedFileName(std::string_view name, std::string* companion,
 // Returns false with *err filled when the line has more than 10 tokens.
 bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err);
 
-// Whether LINE starts a keyframe table: a rotation table's label line holds
-// "_quat_" and "label", a translation table's "_trans_" and "label" (no
-// "_quat_"); any other line, a part label with "_mod_1" included, gives no
-// kind. The scan and the run both go by it, so they agree on every table.
-std::optional<KeyframeKind> KeyframeTableKind(std::string_view line);
+// Which keyframe table a line starts, if any. The two readers of tables go
+// by different rules, each following the chunk it reads, and both decide the
+// output:
+// - ScannedTableKind, the scan of a whole companion file (its frame counts
+//   and label prefix): only label lines count, since the file's command
+//   chunk names the tables too. A line with "_quat_" is a rotation table
+//   when it holds "label" and is passed over otherwise (not tested for
+//   "_trans_"); then a line with "_trans_" and "label" is a translation
+//   table.
+// - ParameterTableKind, the run inside the animation parameters chunk, where
+//   part labels ("_mod_1", tested by the caller first) and tables are the
+//   only labelled lines: a line with "_trans_" is a translation table, with
+//   or without "label", and only then a line with "_quat_" a rotation table.
+//   A label holding both texts is therefore a rotation table to the scan and
+//   a translation table to the run, as the command chunk refers to it.
+std::optional<KeyframeKind> ScannedTableKind(std::string_view line);
+std::optional<KeyframeKind> ParameterTableKind(std::string_view line);
 
 enum class TableRead {
   kAllRows,  // every number of every row

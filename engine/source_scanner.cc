@@ -37,7 +37,7 @@ Status ScanSourceFile(const std::string& path, SourceScan* scan) {
       }
       continue;
     }
-    const std::optional<KeyframeKind> kind = KeyframeTableKind(line);
+    const std::optional<KeyframeKind> kind = ScannedTableKind(line);
     if (!kind) {
       continue;
     }
