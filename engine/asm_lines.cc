@@ -102,13 +102,13 @@ bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err) {
 }
 
 std::optional<KeyframeKind> ScannedTableKind(std::string_view line) {
-  if (Contains(line, "_quat_")) {
-    if (Contains(line, "label")) {
-      return KeyframeKind::kRotation;
-    }
+  if (!Contains(line, "label")) {
     return std::nullopt;
   }
-  if (Contains(line, "_trans_") && Contains(line, "label")) {
+  if (Contains(line, "_quat_")) {
+    return KeyframeKind::kRotation;
+  }
+  if (Contains(line, "_trans_")) {
     return KeyframeKind::kTranslation;
   }
   return std::nullopt;

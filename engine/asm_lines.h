@@ -66,10 +66,8 @@ bool SplitAsmLine(std::string_view line, LineTokens* tokens, std::string* err);
 // output:
 // - ScannedTableKind, the scan of a whole companion file (its frame counts
 //   and label prefix): only label lines count, since the file's command
-//   chunk names the tables too. A line with "_quat_" is a rotation table
-//   when it holds "label" and is passed over otherwise (not tested for
-//   "_trans_"); then a line with "_trans_" and "label" is a translation
-//   table.
+//   chunk names the tables too. A label line with "_quat_" is a rotation
+//   table, else one with "_trans_" a translation table.
 // - ParameterTableKind, the run inside the animation parameters chunk, where
 //   part labels ("_mod_1", tested by the caller first) and tables are the
 //   only labelled lines: a line with "_trans_" is a translation table, with
