@@ -12,6 +12,7 @@
 
 #include "engine/job.h"
 #include "engine/status.h"
+#include "settings/page_checks.h"
 #include "settings/recent_files.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -67,14 +68,14 @@ class Form1 : public QMainWindow {
  public:
   // The page numbers.
   enum Page {
-    kWelcomePage = 0,
-    kConditionPage = 1,
-    kTriggerPage = 2,
-    kSecondaryPage = 3,
-    kSourceFilePage = 4,
-    kFinishPage = 5,
+    kWelcomePage = static_cast<int>(PageId::kWelcome),
+    kConditionPage = static_cast<int>(PageId::kCondition),
+    kTriggerPage = static_cast<int>(PageId::kTrigger),
+    kSecondaryPage = static_cast<int>(PageId::kSecondary),
+    kSourceFilePage = static_cast<int>(PageId::kSourceFiles),
+    kFinishPage = static_cast<int>(PageId::kFinish),
   };
-  static constexpr int kPageCount = 6;
+  static constexpr int kPageCount = zum::kPageCount;
 
   // DIALOGS must outlive the window. PROGRAM_FOLDER is the program's own
   // folder (the program passes QCoreApplication::applicationDirPath(); tests

@@ -36,13 +36,10 @@ void Form1::ShowCritical(const QString& text, const QString& title) {
 }
 
 bool Form1::ValidatePage(int page) {
-  int16_t code = kCheckPassed;
+  const PageCheckResult check =
+      CheckPage(CurrentJob(), static_cast<PageId>(page));
   QString detail;
-  if (page >= kConditionPage && page <= kSecondaryPage) {
-    code = CheckConditionPage(CurrentJob(), page - 1);
-  } else if (page == kSourceFilePage) {
-    SourceFileCheck check = CheckSourceFiles(CurrentJob());
-    code = check.code;
+  if (page == kSourceFilePage) {
     for (int a = 1; a <= check.scanned; ++a) {
       pre_scan_[a] = check.pre_scan[a];
     }
@@ -53,10 +50,10 @@ bool Form1::ValidatePage(int page) {
       detail = FromBytes(check.scan_error.message());
     }
   }
-  if (code == kCheckPassed) {
+  if (check.code == PageCheck::kPassed) {
     return true;
   }
-  CheckMessage message = CheckCodeMessage(code);
+  CheckMessage message = CheckCodeMessage(check.code);
   QString text = QString::fromUtf8(
       message.message.data(), static_cast<qsizetype>(message.message.size()));
   if (!detail.isEmpty()) {
