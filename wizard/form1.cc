@@ -143,8 +143,8 @@ SettingsRecord Form1::CurrentSettings() const {
   for (ConditionEditor* editor : editors_) {
     editor->SaveInto(&record);
   }
-  record.chk_cond[2] = chk_cond_2->isChecked() ? 1 : 0;
-  record.txt_var[2] = Bytes(txt_var_2->text());
+  record.secondary.chk_cond = chk_cond_2->isChecked() ? 1 : 0;
+  record.secondary.txt_var = Bytes(txt_var_2->text());
   record.txt_num_secondanim = Bytes(txt_num_secondanim->text());
   record.txt_file_out = Bytes(txt_file_out->text());
   rows_.SaveInto(&record);
