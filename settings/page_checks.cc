@@ -89,6 +89,7 @@ bool SameShape(const SourceScan& a, const SourceScan& b) {
 
 }  // namespace
 
+// The texts are the system's own, "secondairy" too: users know them so.
 CheckMessage CheckCodeMessage(PageCheck code) {
   switch (code) {
     case PageCheck::kVariable:

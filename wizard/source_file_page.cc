@@ -104,6 +104,7 @@ SourceFilePage::SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary,
   c_.Label14 = NewLabel(tr("Input file:"), "Label14");
   c_.Label17 = NewLabel(tr("minimum"), "Label17");
   c_.Label18 = NewLabel(tr("maximum"), "Label18");
+  // "Secondairy" is the system's own spelling, kept as users know it.
   c_.Label19 = NewLabel(tr("Secondairy condition"), "Label19");
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
