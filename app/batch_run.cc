@@ -9,6 +9,7 @@
 #include "engine/generation_run.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "engine/output_names.h"
 #include "engine/status.h"
 #include "settings/job_builder.h"
 #include "settings/job_summary.h"
@@ -93,16 +94,9 @@ class PercentProgress {
 
 // Runs the checks of pages 1 to 4; prints the first failing page's message.
 bool PassPageChecks(const JobSettings& job, std::ostream& err) {
-  int16_t code = kCheckPassed;
-  for (int which = 0; which <= 2 && code == kCheckPassed; ++which) {
-    code = CheckConditionPage(job, which);
-  }
-  SourceFileCheck source;
-  if (code == kCheckPassed) {
-    source = CheckSourceFiles(job);
-    code = source.code;
-  }
-  if (code == kCheckPassed) {
+  const PageCheckResult source = CheckAllPages(job);
+  const PageCheck code = source.code;
+  if (code == PageCheck::kPassed) {
     return true;
   }
   err << CheckCodeMessage(code).message << '\n';
@@ -115,18 +109,9 @@ bool PassPageChecks(const JobSettings& job, std::ostream& err) {
 // Refuses outputs that would overwrite the settings file being run.
 bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
                         std::ostream& err) {
-  std::vector<const std::string*> outputs = {&job.OutputFile};
-  std::string companion;
-  // A name too short for a companion is the run's to refuse.
-  std::string no_companion;
-  if (IncludedFileName(job.OutputFile, &companion, &no_companion)) {
-    outputs.push_back(&companion);
-  }
-  for (const std::string* output : outputs) {
-    // A name with a NUL character is the run's to refuse.
-    if (!output->empty() && output->find('\0') == std::string::npos &&
-        SameFile(*output, settings)) {
-      err << "the output would overwrite the settings file: '" << *output
+  for (const std::string& output : OutputFiles(job.OutputFile)) {
+    if (SameFile(output, settings)) {
+      err << "the output would overwrite the settings file: '" << output
           << "' is the settings file '" << settings
           << "'; choose another output file\n";
       return false;

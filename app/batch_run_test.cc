@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -25,11 +26,18 @@ class BatchRunTest : public ::testing::Test {
   BatchRunTest() {
     // A job that needs no section writer: trigger off, and a companion
     // file without chunks, which the run copies unchanged.
-    record_.chk_cond = {0, 0, 0, 0};
+    Tick({0, 0, 0, 0});
     record_.InputFile[1] = dir_.File("gate.asm");
     record_.txt_file_out = dir_.File("gate_zum.asm");
     WriteFile(dir_.File("gate.asm"), "include gate_0.asm\r\nend\r\n");
     WriteFile(dir_.File("gate_0.asm"), testing::CompanionText(2, 3, {50}));
+  }
+
+  // The check boxes of index 0..3, in that order.
+  void Tick(std::array<int16_t, 4> values) {
+    for (int index = 0; index < 4; ++index) {
+      record_.ConditionOfCheckBox(index).chk_cond = values[index];
+    }
   }
 
   // Saves record_ and runs zum-batch with ARGS.
@@ -96,21 +104,21 @@ TEST_F(BatchRunTest, RefusedSettingsExitTwoWithTheFirstPagesMessage) {
                             "directory)\n");
 
   // The pages are checked in their order: 1, 2, 3, 4.
-  record_.chk_cond = {1, 1, 0, 0};  // pages 1 and 2: no variable
-  record_.txt_file_out = "";        // page 4
+  Tick({1, 1, 0, 0});         // pages 1 and 2: no variable
+  record_.txt_file_out = "";  // page 4
   EXPECT_EQ(Run({settings_}), kBatchRefused);
   EXPECT_EQ(err_.str(), "Please enter a valid variable\n");
-  record_.chk_cond = {0, 1, 1, 0};
-  record_.opt_kind[1] = ConditionKind::kBoundingBox;
+  Tick({0, 1, 1, 0});
+  record_.trigger.opt_kind = ConditionKind::kBoundingBox;
   EXPECT_EQ(Run({settings_}), kBatchRefused);
   EXPECT_EQ(err_.str(), "Please enter correct values for the bounding box\n");
-  record_.chk_cond = {0, 0, 1, 0};
-  record_.txt_var[2] = "0314h";
+  Tick({0, 0, 1, 0});
+  record_.secondary.txt_var = "0314h";
   record_.txt_num_secondanim = "51";
   EXPECT_EQ(Run({settings_}), kBatchRefused);
   EXPECT_EQ(err_.str(),
             "Please enter a valid number of secondairy conditions\n");
-  record_.chk_cond = {0, 0, 0, 0};
+  Tick({0, 0, 0, 0});
   EXPECT_EQ(Run({settings_}), kBatchRefused);
   EXPECT_EQ(err_.str(), "Please enter a valid output file\n");
 

@@ -7,6 +7,7 @@
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
 #include "engine/status.h"
+#include "engine/variants.h"
 
 namespace zum {
 
@@ -16,8 +17,6 @@ constexpr std::string_view kEndTag = "animation_commands_riff_end";
 constexpr std::string_view kEndExpected =
     "the end line of the animation commands chunk "
     "(\"animation_commands_riff_end\")";
-
-constexpr std::string_view kVariantSuffix[] = {"", "_a", "_b", "_c", "_d"};
 
 // Writes the concatenation of PIECES as one line.
 template <typename... Pieces>
@@ -124,10 +123,10 @@ bool WriteCommandCopies(LineWriter& out, const RunShape& shape,
         }
         if (command.translation) {
           WriteAnimateBlock(out, shape, "_trans_", part, animation,
-                            kVariantSuffix[j], command.translation_tail, x);
+                            VariantSuffix(j), command.translation_tail, x);
         } else if (command.rotation) {
           WriteAnimateBlock(out, shape, "_quat_", part, animation,
-                            kVariantSuffix[j], command.rotation_tail, x);
+                            VariantSuffix(j), command.rotation_tail, x);
         }
       }
       Emit(out, "bgl_animation_command_end_", x, " label word");

@@ -3,11 +3,13 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/asm_lines.h"
 #include "engine/condition_lines.h"
 #include "engine/number_rules.h"
 #include "engine/trigger_state_machine.h"
+#include "engine/variants.h"
 
 namespace zum {
 namespace {
@@ -16,18 +18,13 @@ constexpr std::string_view kSetMatrix = "BGL_SET_MATRIX_INDIRECT";
 // The matrix number follows this word and the one character after it.
 constexpr std::string_view kIndirect = "INDIRECT";
 
-// Range of the trigger state word (local word 6) that draws variant j:
-// hold start (states 0, 1), forward (2), reverse (5), hold end (3, 4).
-constexpr int kStateLow[5] = {0, 0, 2, 5, 3};
-constexpr int kStateHigh[5] = {0, 1, 2, 5, 4};
-
 // What every selection block of one run shares.
 struct BlockContext {
   const JobSettings& job;
   const RunShape& shape;
-  // Whether the blocks test the gating conditions themselves; otherwise the
-  // trigger state machine does.
-  bool gate_in_wrapper;
+  // The gating conditions the blocks test themselves; none when the trigger
+  // state machine tests them.
+  std::vector<GatingTest> gates;
 };
 
 // The matrix number of a BGL_SET_MATRIX_INDIRECT line: the text after
@@ -55,25 +52,11 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
   const std::string fail = prefix + "_fail";
 
   out.WriteLine("LOCAL_BASE_32 " + shape.label_base + "_local_varbase_1");
-  if (block.gate_in_wrapper) {
-    if (job.AnimationConditionEnabled) {
-      const Status status =
-          WriteConditionTest(out, fail, job.AnimationCondition,
-                             ConditionRole::kAnimationCondition);
-      if (!status.ok()) {
-        return in.ErrorHere(status.message());
-      }
-    }
-    if (job.AdditionalConditionEnabled) {
-      const ConditionSpec& additional = job.AdditionalCondition;
-      out.WriteLine("VAR_BASE_OVERRIDE 0");
-      if (AdditionalConditionKind(job) == ConditionKind::kBetween) {
-        out.WriteLine("IFIN1 " + fail + ", " + additional.Variable + ", " +
-                      additional.Minimum + ", " + additional.Maximum);
-      } else {
-        out.WriteLine("IFMSK " + fail + ", " + additional.Variable + ", " +
-                      additional.Minimum);
-      }
+  for (const GatingTest& gate : block.gates) {
+    const Status status =
+        WriteConditionTest(out, fail, gate.condition, gate.role);
+    if (!status.ok()) {
+      return in.ErrorHere(status.message());
     }
   }
 
@@ -93,8 +76,11 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
       }
       const std::string variant_label = animation_label + "_" + IntText(j);
       if (trigger) {
+        // The state word, local word 6 of part 1, picks the variant.
+        const TriggerStateRange states = VariantStates(j);
         out.WriteLine("IFIN1 " + variant_label + ", 6, " +
-                      IntText(kStateLow[j]) + ", " + IntText(kStateHigh[j]));
+                      IntText(StateNumber(states.low)) + ", " +
+                      IntText(StateNumber(states.high)));
       }
       out.WriteLine(std::string(kSetMatrix) + " " + IntText(x));
       out.WriteLine("BGL_JUMP_32 " + prefix + "_cont");
@@ -109,9 +95,7 @@ Status WriteSelectionBlock(LineWriter& out, const LineReader& in,
 
   // Drawn when a gating test fails or no secondary range holds: the first
   // copy's matrix.
-  if ((block.gate_in_wrapper &&
-       (job.AnimationConditionEnabled || job.AdditionalConditionEnabled)) ||
-      job.SecondaryEnabled) {
+  if (!block.gates.empty() || job.SecondaryEnabled) {
     out.WriteLine(fail + " label word");
     out.WriteLine(std::string(kSetMatrix) + " " + IntText(m));
   }
@@ -128,9 +112,8 @@ Status WriteBglCode(ChunkIo& io, const JobSettings& job, const RunShape& shape,
   LineWriter& out = io.out();
   constexpr std::string_view kEndExpected =
       "a line containing \"bgl_riff_end\" (the end of the drawing code chunk)";
-  const BlockContext block{
-      job, shape,
-      !job.TriggerEnabled || job.AdditionalAppliesTo == AppliesTo::kAnimation};
+  const BlockContext block{job, shape,
+                           GatingTests(job, GatePlace::kSelectionBlocks)};
 
   std::string line;
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "the size line of the drawing code"));
@@ -196,12 +179,6 @@ Status WriteBglCode(ChunkIo& io, const JobSettings& job, const RunShape& shape,
           "the drawing code selects a matrix here, but the companion file "
           "has no BGL_TRANSFORM_INDIRECT or BGL_ANIMATE_INDIRECT command, so "
           "there is no animated part whose matrix copies could be selected");
-    }
-    if (job.SecondaryEnabled && shape.animations > kMaxAnimations) {
-      return in.ErrorHere("the secondary condition names " +
-                          IntText(shape.animations) +
-                          " animations, but ranges exist for at most " +
-                          IntText(kMaxAnimations));
     }
     io.AddProgress(kStageProgress / shape.commands);
     int16_t m;

@@ -185,10 +185,33 @@ Status WriteConditionTest(LineWriter& out, std::string_view label,
   return Status::OK();
 }
 
-ConditionKind AdditionalConditionKind(const JobSettings& job) {
-  return job.AnimationCondition.Kind == ConditionKind::kBetween
-             ? ConditionKind::kBetween
-             : ConditionKind::kMask;
+GatePlace GatePlaceOf(const JobSettings& job) {
+  return job.TriggerEnabled &&
+                 job.AdditionalAppliesTo == AppliesTo::kAnimationTrigger
+             ? GatePlace::kTriggerStateMachine
+             : GatePlace::kSelectionBlocks;
+}
+
+std::vector<GatingTest> GatingTests(const JobSettings& job, GatePlace place) {
+  std::vector<GatingTest> tests;
+  if (GatePlaceOf(job) != place) {
+    return tests;
+  }
+  if (job.AnimationConditionEnabled) {
+    tests.push_back(
+        {job.AnimationCondition, ConditionRole::kAnimationCondition});
+  }
+  if (job.AdditionalConditionEnabled) {
+    GatingTest additional{job.AdditionalCondition,
+                          ConditionRole::kAnimationCondition};
+    additional.condition.Kind =
+        place == GatePlace::kSelectionBlocks &&
+                job.AnimationCondition.Kind != ConditionKind::kBetween
+            ? ConditionKind::kMask
+            : ConditionKind::kBetween;
+    tests.push_back(additional);
+  }
+  return tests;
 }
 
 }  // namespace zum

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/job.h"
 #include "engine/line_io.h"
@@ -51,11 +52,28 @@ bool RotatedBoxExtents(const ConditionSpec& condition, ConditionRole role,
 Status WriteConditionTest(LineWriter& out, std::string_view label,
                           const ConditionSpec& condition, ConditionRole role);
 
-// The test that a matrix selection block makes of JOB's additional
-// condition, which has no kind of its own: a between test beside a between
-// animation condition, else a mask test. (The trigger state machine always
-// tests it as a range.)
-ConditionKind AdditionalConditionKind(const JobSettings& job);
+// Where a job tests its gating conditions (the animation condition and the
+// additional condition): in every matrix selection block of the drawing
+// code, or once in the trigger state machine, which then holds the state at
+// rest while one fails. The state machine tests them only when the trigger
+// is enabled and they apply to it.
+enum class GatePlace { kSelectionBlocks, kTriggerStateMachine };
+GatePlace GatePlaceOf(const JobSettings& job);
+
+// One gating test: the condition as it is tested and its role.
+struct GatingTest {
+  ConditionSpec condition;
+  ConditionRole role = ConditionRole::kAnimationCondition;
+};
+
+// The gating tests that JOB writes at PLACE, in order: the animation
+// condition, then the additional condition, each when enabled; none when
+// JOB tests them at the other place. The additional condition has no kind of
+// its own: the selection blocks test it as a range beside a between
+// animation condition and as a mask otherwise; the trigger state machine
+// always tests it as a range. The drawing code, the state machine and the
+// job summary all take the tests from here.
+std::vector<GatingTest> GatingTests(const JobSettings& job, GatePlace place);
 
 }  // namespace zum
 

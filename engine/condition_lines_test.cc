@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/testing.h"
 
@@ -151,6 +152,74 @@ TEST(WriteConditionTestTest, TextsArePastedAsTypedAndABadBoxWritesNothing) {
       testing::CrLf({"VAR_BASE_OVERRIDE 0", "IFIN1 g_fail,  0280h, 1 , 0FFh",
                      "VAR_BASE_OVERRIDE 0", "IFMSK at_5, 0330h, 0004h",
                      "IFINBOXP at_9, -11,  11, 0, 5, -9,  9"}));
+}
+
+// Each row: the trigger on or off, what the gates apply to, the animation
+// condition's kind, and the tests expected in the selection blocks and in
+// the state machine, as "KIND ROLE" words ('-': none).
+TEST(GatingTestsTest, WhereAndAsWhichKindTheGatesAreTested) {
+  struct Row {
+    bool trigger;
+    AppliesTo applies;
+    ConditionKind kind;
+    std::string blocks;
+    std::string machine;
+  };
+  const Row rows[] = {
+      {true, AppliesTo::kAnimationTrigger, ConditionKind::kMask, "-",
+       "mask condition, between condition"},
+      {true, AppliesTo::kAnimation, ConditionKind::kMask,
+       "mask condition, mask condition", "-"},
+      {false, AppliesTo::kAnimationTrigger, ConditionKind::kMask,
+       "mask condition, mask condition", "-"},
+      {false, AppliesTo::kAnimation, ConditionKind::kBetween,
+       "between condition, between condition", "-"},
+      {true, AppliesTo::kAnimation, ConditionKind::kBoundingBox,
+       "box condition, mask condition", "-"},
+  };
+  const auto words = [](const std::vector<GatingTest>& tests) {
+    std::string text;
+    for (const GatingTest& t : tests) {
+      text += text.empty() ? "" : ", ";
+      text += t.condition.Kind == ConditionKind::kBetween ? "between"
+              : t.condition.Kind == ConditionKind::kMask  ? "mask"
+                                                          : "box";
+      text += t.role == kCondition ? " condition" : " trigger";
+    }
+    return text.empty() ? "-" : text;
+  };
+  for (const Row& row : rows) {
+    JobSettings job;
+    job.TriggerEnabled = row.trigger;
+    job.AdditionalAppliesTo = row.applies;
+    job.AnimationConditionEnabled = true;
+    job.AnimationCondition.Kind = row.kind;
+    job.AnimationCondition.Variable = "0282h";
+    job.AdditionalConditionEnabled = true;
+    job.AdditionalCondition.Kind = row.kind;
+    job.AdditionalCondition.Variable = "0314h";
+    const std::string name =
+        std::string(row.trigger ? "trigger" : "no trigger") +
+        (row.applies == AppliesTo::kAnimation ? ", animation" : ", trigger");
+    EXPECT_EQ(words(GatingTests(job, GatePlace::kSelectionBlocks)), row.blocks)
+        << name;
+    EXPECT_EQ(words(GatingTests(job, GatePlace::kTriggerStateMachine)),
+              row.machine)
+        << name;
+    // The additional condition keeps its variable and comes second.
+    const std::vector<GatingTest> tests = GatingTests(job, GatePlaceOf(job));
+    ASSERT_EQ(tests.size(), 2u) << name;
+    EXPECT_EQ(tests[0].condition.Variable, "0282h");
+    EXPECT_EQ(tests[1].condition.Variable, "0314h");
+  }
+  // Only the enabled conditions are tested.
+  JobSettings job;
+  job.TriggerEnabled = false;
+  job.AdditionalConditionEnabled = true;
+  EXPECT_EQ(words(GatingTests(job, GatePlace::kSelectionBlocks)),
+            "between condition");
+  job.AdditionalConditionEnabled = false;
+  EXPECT_TRUE(GatingTests(job, GatePlace::kSelectionBlocks).empty());
 }
 
 }  // namespace

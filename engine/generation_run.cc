@@ -7,6 +7,7 @@
 #include "engine/asm_lines.h"
 #include "engine/bgl_code.h"
 #include "engine/number_rules.h"
+#include "engine/output_names.h"
 #include "engine/scene_graph.h"
 #include "engine/source_scanner.h"
 
@@ -49,12 +50,11 @@ Status GenerationRun::CheckFileNames() {
                            err);
     }
     const std::string& input_companion = input_companion_[a];
-    const std::string& output_companion = companion_output_;
-    for (const std::string* out : {&output, &output_companion}) {
+    for (const std::string& out : OutputFiles(output)) {
       for (const std::string* in : {&input, &input_companion}) {
-        if (SameFile(*out, *in)) {
+        if (SameFile(out, *in)) {
           return Status::Error(
-              "the output would overwrite an input: '" + *out +
+              "the output would overwrite an input: '" + out +
               "' is the file '" + *in + "' of animation " + IntText(a) +
               "; choose another output file (inputs are never overwritten)");
         }

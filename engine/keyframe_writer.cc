@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/number_rules.h"
+#include "engine/variants.h"
 
 namespace zum {
 namespace {
@@ -100,13 +101,17 @@ void WriteVariants(LineWriter& out, const KeyframeTableSet& set,
   const std::string label =
       set.label_base + tag + IntText(set.part) + "_" + IntText(set.animation);
   RowValues values(table);
-  out.WriteLine(label + "_a label word");
+  const auto variant_label = [&label](Variant j) {
+    return label + std::string(VariantSuffix(static_cast<int>(j))) +
+           " label word";
+  };
+  out.WriteLine(variant_label(Variant::kHoldStart));
   HoldStart(out, table, values);
-  out.WriteLine(label + "_b label word");
+  out.WriteLine(variant_label(Variant::kForward));
   Forward(out, table, values);
-  out.WriteLine(label + "_c label word");
+  out.WriteLine(variant_label(Variant::kReverse));
   Reverse(out, table, values);
-  out.WriteLine(label + "_d label word");
+  out.WriteLine(variant_label(Variant::kHoldEnd));
   HoldEnd(out, table, values);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/number_rules.h"
+#include "engine/variants.h"
 
 namespace zum {
 
@@ -10,9 +11,15 @@ RunShape MakeRunShape(const JobSettings& job, int animations,
                       const SourceScan& first) {
   RunShape shape;
   shape.animations = animations;
-  shape.variants = job.TriggerEnabled ? 4 : 2;
-  shape.first_variant = job.TriggerEnabled ? 1 : 2;
-  shape.last_variant = job.TriggerEnabled ? 4 : 2;
+  // Without the trigger only the forward variant is drawn, but the hold
+  // start is written too.
+  const Variant first_drawn =
+      job.TriggerEnabled ? Variant::kHoldStart : Variant::kForward;
+  const Variant last_drawn =
+      job.TriggerEnabled ? Variant::kHoldEnd : Variant::kForward;
+  shape.variants = static_cast<int>(last_drawn);
+  shape.first_variant = static_cast<int>(first_drawn);
+  shape.last_variant = static_cast<int>(last_drawn);
   shape.transforms = first.TransformCount;
   shape.animates = first.AnimateCount;
   shape.commands = int{first.TransformCount} + first.AnimateCount;

@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (AppliesTo applies :
        {AppliesTo::kAnimationTrigger, AppliesTo::kAnimation}) {
     JobSettings job = BuildJobSettings(record, applies);
-    for (int which = 0; which <= 2; ++which) {
-      CheckCodeMessage(CheckConditionPage(job, which));
+    for (PageId page :
+         {PageId::kCondition, PageId::kTrigger, PageId::kSecondary}) {
+      CheckCodeMessage(CheckConditionPage(job, page));
     }
     // Names with a folder would reach files elsewhere on this machine.
     bool local = true;

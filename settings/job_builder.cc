@@ -5,20 +5,19 @@ namespace {
 
 constexpr int16_t kTicked = 1;
 
-// The condition of index I (0 animation condition, 1 trigger).
-ConditionSpec ConditionOf(const SettingsRecord& record, int i) {
+ConditionSpec SpecOf(const ConditionSettings& condition) {
   ConditionSpec spec;
-  spec.Kind = record.opt_kind[i];
-  spec.Variable = record.txt_var[i];
-  spec.Minimum = record.txt_var_min[i];
-  spec.Maximum = record.txt_var_max[i];
-  spec.BoxXMin = record.txt_box_xmin[i];
-  spec.BoxXMax = record.txt_box_xmax[i];
-  spec.BoxYMin = record.txt_box_ymin[i];
-  spec.BoxYMax = record.txt_box_ymax[i];
-  spec.BoxZMin = record.txt_box_zmin[i];
-  spec.BoxZMax = record.txt_box_zmax[i];
-  spec.Rotation = record.txt_rot[i];
+  spec.Kind = condition.opt_kind;
+  spec.Variable = condition.txt_var;
+  spec.Minimum = condition.txt_var_min;
+  spec.Maximum = condition.txt_var_max;
+  spec.BoxXMin = condition.txt_box[kXMin];
+  spec.BoxXMax = condition.txt_box[kXMax];
+  spec.BoxYMin = condition.txt_box[kYMin];
+  spec.BoxYMax = condition.txt_box[kYMax];
+  spec.BoxZMin = condition.txt_box[kZMin];
+  spec.BoxZMax = condition.txt_box[kZMax];
+  spec.Rotation = condition.txt_rot;
   return spec;
 }
 
@@ -27,18 +26,18 @@ ConditionSpec ConditionOf(const SettingsRecord& record, int i) {
 JobSettings BuildJobSettings(const SettingsRecord& record,
                              AppliesTo if_absent) {
   JobSettings job;
-  job.AnimationConditionEnabled = record.chk_cond[0] == kTicked;
-  job.AnimationCondition = ConditionOf(record, 0);
+  job.AnimationConditionEnabled = record.animation.chk_cond == kTicked;
+  job.AnimationCondition = SpecOf(record.animation);
 
   // Selecting "Bounding box" for the animation condition unticks the
   // additional condition, also when the file ticked it on an earlier line.
   job.AdditionalConditionEnabled =
-      record.chk_cond[3] == kTicked &&
-      record.opt_kind[0] != ConditionKind::kBoundingBox;
-  job.AdditionalCondition.Kind = record.opt_kind[0];
-  job.AdditionalCondition.Variable = record.txt_var[3];
-  job.AdditionalCondition.Minimum = record.txt_var_min[2];
-  job.AdditionalCondition.Maximum = record.txt_var_max[2];
+      record.additional.chk_cond == kTicked &&
+      record.animation.opt_kind != ConditionKind::kBoundingBox;
+  job.AdditionalCondition.Kind = record.animation.opt_kind;
+  job.AdditionalCondition.Variable = record.additional.txt_var;
+  job.AdditionalCondition.Minimum = record.additional.txt_var_min;
+  job.AdditionalCondition.Maximum = record.additional.txt_var_max;
   if (record.opt_condapply0.has_value()) {
     job.AdditionalAppliesTo = *record.opt_condapply0
                                   ? AppliesTo::kAnimationTrigger
@@ -47,11 +46,11 @@ JobSettings BuildJobSettings(const SettingsRecord& record,
     job.AdditionalAppliesTo = if_absent;
   }
 
-  job.TriggerEnabled = record.chk_cond[1] == kTicked;
-  job.Trigger = ConditionOf(record, 1);
+  job.TriggerEnabled = record.trigger.chk_cond == kTicked;
+  job.Trigger = SpecOf(record.trigger);
 
-  job.SecondaryEnabled = record.chk_cond[2] == kTicked;
-  job.SecondaryVariable = record.txt_var[2];
+  job.SecondaryEnabled = record.secondary.chk_cond == kTicked;
+  job.SecondaryVariable = record.secondary.txt_var;
   job.AnimationCount = job.SecondaryEnabled ? record.txt_num_secondanim : "1";
   job.InputFile = record.InputFile;
   job.SecondaryMin = record.SecondaryMin;

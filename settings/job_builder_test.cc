@@ -55,7 +55,10 @@ TEST_F(JobBuilderTest, TakesEveryFieldFromItsControlUnchanged) {
 }
 
 TEST_F(JobBuilderTest, OnlyOneTicksABoxAndNoSecondaryMeansOneAnimation) {
-  record_.chk_cond = {0, 1, 2, 1};  // 2: greyed
+  record_.animation.chk_cond = 0;
+  record_.trigger.chk_cond = 1;
+  record_.secondary.chk_cond = 2;  // greyed
+  record_.additional.chk_cond = 1;
   JobSettings job = BuildJobSettings(record_);
   EXPECT_FALSE(job.AnimationConditionEnabled);
   EXPECT_TRUE(job.TriggerEnabled);
@@ -64,12 +67,29 @@ TEST_F(JobBuilderTest, OnlyOneTicksABoxAndNoSecondaryMeansOneAnimation) {
   EXPECT_EQ(job.AnimationCount, "1");
 }
 
+TEST_F(JobBuilderTest, ABoundingBoxAnimationConditionUnticksTheAdditional) {
+  record_.additional.chk_cond = 1;
+  record_.SelectKind(1, ConditionKind::kBoundingBox);
+  EXPECT_EQ(record_.additional.chk_cond, 1);
+  record_.SelectKind(0, ConditionKind::kMask);
+  EXPECT_EQ(record_.additional.chk_cond, 1);
+  EXPECT_EQ(record_.animation.opt_kind, ConditionKind::kMask);
+  record_.SelectKind(0, ConditionKind::kBoundingBox);
+  EXPECT_EQ(record_.additional.chk_cond, 0);
+  EXPECT_EQ(record_.animation.opt_kind, ConditionKind::kBoundingBox);
+  // Back to a range, it stays unticked.
+  record_.SelectKind(0, ConditionKind::kBetween);
+  EXPECT_EQ(record_.additional.chk_cond, 0);
+  EXPECT_EQ(record_.trigger.opt_kind, ConditionKind::kBoundingBox);
+}
+
 TEST_F(JobBuilderTest, AdditionalConditionFollowsTheAnimationCondition) {
   for (ConditionKind kind :
        {ConditionKind::kMask, ConditionKind::kBoundingBox}) {
     // A bounding-box trigger changes nothing; a bounding-box animation
     // condition unticks the additional condition.
-    record_.opt_kind = {kind, ConditionKind::kBoundingBox};
+    record_.animation.opt_kind = kind;
+    record_.trigger.opt_kind = ConditionKind::kBoundingBox;
     JobSettings job = BuildJobSettings(record_);
     EXPECT_EQ(job.AdditionalCondition.Kind, kind);
     EXPECT_EQ(job.AdditionalConditionEnabled,

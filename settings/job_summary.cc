@@ -96,21 +96,11 @@ std::string TriggerLine(const JobSettings& job,
 // The animation condition and the additional condition; empty when neither
 // is enabled.
 std::string GateLine(const JobSettings& job, const VariableTable& variables) {
-  const bool in_wrapper =
-      !job.TriggerEnabled || job.AdditionalAppliesTo == AppliesTo::kAnimation;
+  const bool in_wrapper = GatePlaceOf(job) == GatePlace::kSelectionBlocks;
+  // Described as the run tests them.
   std::vector<std::string> tests;
-  if (job.AnimationConditionEnabled) {
-    tests.push_back(ConditionWords(
-        job.AnimationCondition, ConditionRole::kAnimationCondition, variables));
-  }
-  if (job.AdditionalConditionEnabled) {
-    // Described as the test the run writes: the trigger state machine
-    // always tests it as a range.
-    ConditionSpec additional = job.AdditionalCondition;
-    additional.Kind =
-        in_wrapper ? AdditionalConditionKind(job) : ConditionKind::kBetween;
-    tests.push_back(ConditionWords(
-        additional, ConditionRole::kAnimationCondition, variables));
+  for (const GatingTest& gate : GatingTests(job, GatePlaceOf(job))) {
+    tests.push_back(ConditionWords(gate.condition, gate.role, variables));
   }
   if (tests.empty()) {
     return std::string();

@@ -18,57 +18,57 @@ bool AnimationCountOf(const JobSettings& job, int16_t* count) {
 }
 
 // The checks of one condition of kind KIND; the first failure decides.
-int16_t CheckCondition(ConditionKind kind, const std::string& variable,
-                       const std::string& minimum, const std::string& maximum,
-                       const ConditionSpec* box) {
+PageCheck CheckCondition(ConditionKind kind, const std::string& variable,
+                         const std::string& minimum, const std::string& maximum,
+                         const ConditionSpec* box) {
   switch (kind) {
     case ConditionKind::kBetween:
       if (variable.empty()) {
-        return kCheckVariable;
+        return PageCheck::kVariable;
       }
       if (minimum.empty() || maximum.empty()) {
-        return kCheckLimits;
+        return PageCheck::kLimits;
       }
-      return kCheckPassed;
+      return PageCheck::kPassed;
     case ConditionKind::kMask:
       if (variable.empty()) {
-        return kCheckVariable;
+        return PageCheck::kVariable;
       }
-      return minimum.empty() ? kCheckLimits : kCheckPassed;
+      return minimum.empty() ? PageCheck::kLimits : PageCheck::kPassed;
     case ConditionKind::kBoundingBox:
       break;
   }
   if (box == nullptr) {
-    return kCheckPassed;
+    return PageCheck::kPassed;
   }
   // The rotation is not checked.
   for (const std::string* extent :
        {&box->BoxXMin, &box->BoxXMax, &box->BoxYMin, &box->BoxYMax,
         &box->BoxZMin, &box->BoxZMax}) {
     if (extent->empty() || !IsNumeric(*extent)) {
-      return kCheckBoundingBox;
+      return PageCheck::kBoundingBox;
     }
   }
-  return kCheckPassed;
+  return PageCheck::kPassed;
 }
 
-int16_t CheckSpec(const ConditionSpec& spec) {
+PageCheck CheckSpec(const ConditionSpec& spec) {
   return CheckCondition(spec.Kind, spec.Variable, spec.Minimum, spec.Maximum,
                         &spec);
 }
 
-int16_t CheckSecondaryPage(const JobSettings& job) {
+PageCheck CheckSecondaryPage(const JobSettings& job) {
   if (!job.SecondaryEnabled) {
-    return kCheckPassed;
+    return PageCheck::kPassed;
   }
   if (job.SecondaryVariable.empty()) {
-    return kCheckVariable;
+    return PageCheck::kVariable;
   }
   int16_t count = 0;
   if (!AnimationCountOf(job, &count)) {
-    return kCheckAnimationCount;
+    return PageCheck::kAnimationCount;
   }
-  return kCheckPassed;
+  return PageCheck::kPassed;
 }
 
 // Scans the companion file of animation A into *SCAN; the error names the
@@ -89,45 +89,47 @@ bool SameShape(const SourceScan& a, const SourceScan& b) {
 
 }  // namespace
 
-CheckMessage CheckCodeMessage(int16_t code) {
+// The texts are the system's own, "secondairy" too: users know them so.
+CheckMessage CheckCodeMessage(PageCheck code) {
   switch (code) {
-    case kCheckVariable:
+    case PageCheck::kVariable:
       return {"Please enter a valid variable", kErrorTitle};
-    case kCheckLimits:
+    case PageCheck::kLimits:
       return {"Please enter a valid minimum/maximum value", kErrorTitle};
-    case kCheckAnimationCount:
+    case PageCheck::kAnimationCount:
       return {"Please enter a valid number of secondairy conditions",
               kErrorTitle};
-    case kCheckInputFile:
+    case PageCheck::kInputFile:
       return {"Please enter a valid input file", kErrorTitle};
-    case kCheckInputFiles:
+    case PageCheck::kInputFiles:
       return {
           "Please enter as many input files as you have selected "
           "secondairy conditions",
           kErrorTitle};
-    case kCheckOutputFile:
+    case PageCheck::kOutputFile:
       return {"Please enter a valid output file", "ZUM err"};
-    case kCheckSecondaryRanges:
+    case PageCheck::kSecondaryRanges:
       return {
           "Please enter as many minimum/maximum values as you have "
           "selected secondairy conditions",
           kErrorTitle};
-    case kCheckShapes:
+    case PageCheck::kShapes:
       return {
           "The number of frames or animation tables does not match, "
           "please check the tooltips of the text boxes",
           kErrorTitle};
-    case kCheckBoundingBox:
+    case PageCheck::kBoundingBox:
       return {"Please enter correct values for the bounding box", kErrorTitle};
-    default:
-      return {};
+    case PageCheck::kPassed:
+      break;
   }
+  return {};
 }
 
-int16_t CheckConditionPage(const JobSettings& job, int which) {
-  switch (which) {
-    case 0: {
-      int16_t code = kCheckPassed;
+PageCheck CheckConditionPage(const JobSettings& job, PageId page) {
+  switch (page) {
+    case PageId::kCondition: {
+      PageCheck code = PageCheck::kPassed;
       if (job.AnimationConditionEnabled) {
         code = CheckSpec(job.AnimationCondition);
       }
@@ -136,47 +138,48 @@ int16_t CheckConditionPage(const JobSettings& job, int which) {
       if (job.AdditionalConditionEnabled &&
           job.AnimationCondition.Kind != ConditionKind::kBoundingBox) {
         const ConditionSpec& extra = job.AdditionalCondition;
-        int16_t extra_code =
+        PageCheck extra_code =
             CheckCondition(job.AnimationCondition.Kind, extra.Variable,
                            extra.Minimum, extra.Maximum, nullptr);
-        if (extra_code != kCheckPassed) {
+        if (extra_code != PageCheck::kPassed) {
           code = extra_code;
         }
       }
       return code;
     }
-    case 1:
-      return job.TriggerEnabled ? CheckSpec(job.Trigger) : kCheckPassed;
-    case 2:
+    case PageId::kTrigger:
+      return job.TriggerEnabled ? CheckSpec(job.Trigger) : PageCheck::kPassed;
+    case PageId::kSecondary:
       return CheckSecondaryPage(job);
     default:
-      return kCheckPassed;
+      return PageCheck::kPassed;
   }
 }
 
-SourceFileCheck CheckSourceFiles(const JobSettings& job) {
-  SourceFileCheck check;
+PageCheckResult CheckSourceFiles(const JobSettings& job) {
+  PageCheckResult check;
+  check.page = PageId::kSourceFiles;
   if (job.OutputFile.empty()) {
-    check.code = kCheckOutputFile;
+    check.code = PageCheck::kOutputFile;
   } else if (job.InputFile[1].empty()) {
-    check.code = kCheckInputFile;
+    check.code = PageCheck::kInputFile;
   }
   int16_t count = 0;
   if (!AnimationCountOf(job, &count)) {
-    check.code = kCheckAnimationCount;
+    check.code = PageCheck::kAnimationCount;
     return check;
   }
   if (job.SecondaryEnabled) {
     // The last animation with a gap decides.
     for (int a = 1; a <= count; ++a) {
       if (job.InputFile[a].empty()) {
-        check.code = kCheckInputFiles;
+        check.code = PageCheck::kInputFiles;
       } else if (job.SecondaryMin[a].empty() || job.SecondaryMax[a].empty()) {
-        check.code = kCheckSecondaryRanges;
+        check.code = PageCheck::kSecondaryRanges;
       }
     }
   }
-  if (check.code != kCheckPassed) {
+  if (check.code != PageCheck::kPassed) {
     return check;
   }
 
@@ -189,12 +192,34 @@ SourceFileCheck CheckSourceFiles(const JobSettings& job) {
   }
   check.scanned = count < 0 ? 0 : count;
   if (check.failed_animation != 0) {
-    check.code = kCheckInputFile;
+    check.code = PageCheck::kInputFile;
     return check;
   }
   for (int a = 1; a < count; ++a) {
     if (!SameShape(check.pre_scan[a], check.pre_scan[a + 1])) {
-      check.code = kCheckShapes;
+      check.code = PageCheck::kShapes;
+    }
+  }
+  return check;
+}
+
+PageCheckResult CheckPage(const JobSettings& job, PageId page) {
+  if (page == PageId::kSourceFiles) {
+    return CheckSourceFiles(job);
+  }
+  PageCheckResult check;
+  check.page = page;
+  check.code = CheckConditionPage(job, page);
+  return check;
+}
+
+PageCheckResult CheckAllPages(const JobSettings& job) {
+  PageCheckResult check;
+  for (PageId page : {PageId::kCondition, PageId::kTrigger, PageId::kSecondary,
+                      PageId::kSourceFiles}) {
+    check = CheckPage(job, page);
+    if (check.code != PageCheck::kPassed) {
+      break;
     }
   }
   return check;

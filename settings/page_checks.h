@@ -10,20 +10,35 @@
 
 // The checks that Next runs before it leaves a page, over the values of a
 // JobSettings (the window builds one from its controls, the command line
-// from a settings file with BuildJobSettings). Each returns a check code:
-// 0 accepts the page, 1..9 name the first problem found.
+// from a settings file with BuildJobSettings). Each gives a PageCheck: kPassed
+// accepts the page, the others name the first problem found.
 namespace zum {
 
-inline constexpr int16_t kCheckPassed = 0;
-inline constexpr int16_t kCheckVariable = 1;
-inline constexpr int16_t kCheckLimits = 2;
-inline constexpr int16_t kCheckAnimationCount = 3;
-inline constexpr int16_t kCheckInputFile = 4;
-inline constexpr int16_t kCheckInputFiles = 5;
-inline constexpr int16_t kCheckOutputFile = 6;
-inline constexpr int16_t kCheckSecondaryRanges = 7;
-inline constexpr int16_t kCheckShapes = 8;
-inline constexpr int16_t kCheckBoundingBox = 9;
+// The window's pages in the order they are walked.
+enum class PageId : int {
+  kWelcome = 0,
+  kCondition = 1,  // the animation condition and the additional condition
+  kTrigger = 2,
+  kSecondary = 3,
+  kSourceFiles = 4,
+  kFinish = 5,
+};
+inline constexpr int kPageCount = 6;
+
+// The outcome of a page check. The numbers are those of the window's check
+// codes, kept for the case tables.
+enum class PageCheck : int16_t {
+  kPassed = 0,
+  kVariable = 1,
+  kLimits = 2,
+  kAnimationCount = 3,
+  kInputFile = 4,
+  kInputFiles = 5,
+  kOutputFile = 6,
+  kSecondaryRanges = 7,
+  kShapes = 8,
+  kBoundingBox = 9,
+};
 
 // The text and title of the message shown for a check code.
 struct CheckMessage {
@@ -31,18 +46,21 @@ struct CheckMessage {
   std::string_view title;
 };
 
-// The message and title for CODE; code 0 and unknown codes give empty
-// texts. Code 6 alone is titled "ZUM err".
-CheckMessage CheckCodeMessage(int16_t code);
+// The message and title for CODE; kPassed gives empty texts. kOutputFile
+// alone is titled "ZUM err".
+CheckMessage CheckCodeMessage(PageCheck code);
 
-// Page 1 (WHICH 0: the animation condition, then the additional condition,
-// whose problem replaces the first one's), page 2 (1: the trigger) or page 3
-// (2: the secondary condition). Other values of WHICH give 0.
-int16_t CheckConditionPage(const JobSettings& job, int which);
+// The condition pages: kCondition (the animation condition, then the
+// additional condition, whose problem replaces the first one's), kTrigger
+// or kSecondary. Other pages pass.
+PageCheck CheckConditionPage(const JobSettings& job, PageId page);
 
-// The result of the source file page's check.
-struct SourceFileCheck {
-  int16_t code = kCheckPassed;
+// The result of a page check; the scans are filled by the source file
+// page's check only.
+struct PageCheckResult {
+  // The page checked, or the first page refused by CheckAllPages.
+  PageId page = PageId::kWelcome;
+  PageCheck code = PageCheck::kPassed;
   // PreScan(1..scanned) were filled by this check, in file order; the
   // tooltips of the page show them. A file that could not be scanned keeps
   // an empty scan.
@@ -55,21 +73,30 @@ struct SourceFileCheck {
   Status scan_error;
 };
 
-// Page 4. In order: an empty output file gives 6, else an empty first input
-// gives 4; with the secondary condition on, each animation 1..N with an
-// empty input gives 5, else with an empty minimum or maximum 7, each
-// replacing the code before it. With no code so far every input 1..N is
-// pre-scanned (its companion "_0.asm" file) and inputs whose transform
-// count, animate count or first table's frame count differ from the next
-// one's give 8.
+// The source file page. In order: an empty output file gives kOutputFile,
+// else an empty first input kInputFile; with the secondary condition on,
+// each animation 1..N with an empty input gives kInputFiles, else with an
+// empty minimum or maximum kSecondaryRanges, each replacing the code before
+// it. With no code so far every input 1..N is pre-scanned (its companion
+// "_0.asm" file) and inputs whose transform count, animate count or first
+// table's frame count differ from the next one's give kShapes.
 //
 // An input that cannot be scanned (its companion file is missing, unreadable
 // or malformed, or its name is too short to derive the companion's) gives
-// code 4, "Please enter a valid input file", with failed_animation and
+// kInputFile, "Please enter a valid input file", with failed_animation and
 // scan_error saying which file and why; the comparison is then skipped.
-// AnimationCount must be a whole number up to 50 (page 3's check makes it
-// so); otherwise the code is 3.
-SourceFileCheck CheckSourceFiles(const JobSettings& job);
+// AnimationCount must be a whole number up to 50 (the secondary condition
+// page's check makes it so); otherwise the code is kAnimationCount.
+PageCheckResult CheckSourceFiles(const JobSettings& job);
+
+// The check of PAGE: CheckConditionPage or CheckSourceFiles; the welcome
+// and finish pages pass.
+PageCheckResult CheckPage(const JobSettings& job, PageId page);
+
+// The checks of every page in page order, as Next through the whole window
+// would run them: the first refusal, or kPassed with the source file page's
+// scans.
+PageCheckResult CheckAllPages(const JobSettings& job);
 
 }  // namespace zum
 

@@ -36,6 +36,12 @@ class PageCheckTest : public ::testing::Test {
     return BuildJobSettings(record);
   }
 
+  // The code, and why an input could not be scanned.
+  static std::string Outcome(const PageCheckResult& check) {
+    return std::to_string(static_cast<int>(check.code)) +
+           (check.scan_error.ok() ? "" : " " + check.scan_error.message());
+  }
+
   testing::TempWorkFolder folder_;
 };
 
@@ -43,17 +49,18 @@ TEST_F(PageCheckTest, Cases) {
   for (const testing::CaseRow& c : testing::ReadCases("page_check_cases.txt")) {
     std::string outcome;
     if (c.input.rfind("message ", 0) == 0) {
-      CheckMessage box = CheckCodeMessage(std::stoi(c.input.substr(8)));
+      CheckMessage box = CheckCodeMessage(
+          static_cast<PageCheck>(std::stoi(c.input.substr(8))));
       outcome = box.message.empty()
                     ? "none"
                     : std::string(box.title) + ": " + std::string(box.message);
-    } else if (c.input[0] == '4') {
-      SourceFileCheck check = CheckSourceFiles(Job(c.input.substr(2)));
-      outcome = std::to_string(check.code) +
-                (check.scan_error.ok() ? "" : " " + check.scan_error.message());
+    } else if (c.input.rfind("all:", 0) == 0) {
+      PageCheckResult check = CheckAllPages(Job(c.input.substr(4)));
+      outcome = "page " + std::to_string(static_cast<int>(check.page)) + " " +
+                Outcome(check);
     } else {
-      outcome = std::to_string(
-          CheckConditionPage(Job(c.input.substr(2)), c.input[0] - '1'));
+      const auto page = static_cast<PageId>(c.input[0] - '0');
+      outcome = Outcome(CheckPage(Job(c.input.substr(2)), page));
     }
     EXPECT_EQ(outcome, c.expected)
         << "page_check_cases.txt:" << c.line << ": " << c.input;
@@ -61,7 +68,7 @@ TEST_F(PageCheckTest, Cases) {
 }
 
 TEST_F(PageCheckTest, SourceFilePageScansEveryInputForItsTooltip) {
-  SourceFileCheck check = CheckSourceFiles(Job("InputFile(2)=[bad.asm]"));
+  PageCheckResult check = CheckSourceFiles(Job("InputFile(2)=[bad.asm]"));
   EXPECT_EQ(check.scanned, 3);
   EXPECT_EQ(check.failed_animation, 2);
   EXPECT_EQ(ScanTooltipText(check.pre_scan[3]),

@@ -8,44 +8,6 @@
 namespace zum {
 namespace {
 
-// The text field of RECORD that SLOT names; REQUIRES: a kText slot.
-// RECORD may be const or not.
-template <typename Record>
-auto& TextField(Record& record, const SettingsSlot& slot) {
-  switch (slot.field) {
-    case SettingsField::kTxtVar:
-      return record.txt_var[slot.index];
-    case SettingsField::kTxtVarMin:
-      return record.txt_var_min[slot.index];
-    case SettingsField::kTxtVarMax:
-      return record.txt_var_max[slot.index];
-    case SettingsField::kTxtNumSecondanim:
-      return record.txt_num_secondanim;
-    case SettingsField::kTxtFileOut:
-      return record.txt_file_out;
-    case SettingsField::kInputFile:
-      return record.InputFile[slot.index];
-    case SettingsField::kSecondaryMin:
-      return record.SecondaryMin[slot.index];
-    case SettingsField::kSecondaryMax:
-      return record.SecondaryMax[slot.index];
-    case SettingsField::kTxtBoxXmin:
-      return record.txt_box_xmin[slot.index];
-    case SettingsField::kTxtBoxXmax:
-      return record.txt_box_xmax[slot.index];
-    case SettingsField::kTxtBoxYmin:
-      return record.txt_box_ymin[slot.index];
-    case SettingsField::kTxtBoxYmax:
-      return record.txt_box_ymax[slot.index];
-    case SettingsField::kTxtBoxZmin:
-      return record.txt_box_zmin[slot.index];
-    case SettingsField::kTxtBoxZmax:
-      return record.txt_box_zmax[slot.index];
-    default:
-      return record.txt_rot[slot.index];
-  }
-}
-
 char KindChar(ConditionKind kind) {
   switch (kind) {
     case ConditionKind::kBetween:
@@ -130,19 +92,19 @@ void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record) {
   const SettingsSlot& slot = value.slot;
   switch (slot.kind) {
     case SettingsLineKind::kCheckBox:
-      record->chk_cond[slot.index] = value.number;
+      record->ConditionOfCheckBox(slot.index).chk_cond = value.number;
       return;
     case SettingsLineKind::kNumber:
       record->FileRowBase = value.number;
       return;
     case SettingsLineKind::kKind:
-      record->opt_kind[slot.index] = value.kind;
+      (record->*slot.condition).opt_kind = value.kind;
       return;
     case SettingsLineKind::kApplyTo:
       record->opt_condapply0 = value.number == 0;
       return;
     case SettingsLineKind::kText:
-      TextField(*record, slot) = value.text;
+      SlotText(*record, slot) = value.text;
       return;
   }
 }
@@ -164,20 +126,20 @@ std::string NumberLineText(int16_t value) {
 }
 
 std::string SettingsLineText(const SettingsRecord& record, int line) {
-  SettingsSlot slot = SettingsLineSlot(line);
+  const SettingsSlot& slot = SettingsLineSlot(line);
   switch (slot.kind) {
     case SettingsLineKind::kCheckBox:
-      return NumberLineText(record.chk_cond[slot.index]);
+      return NumberLineText(record.ConditionOfCheckBox(slot.index).chk_cond);
     case SettingsLineKind::kNumber:
       return NumberLineText(record.FileRowBase);
     case SettingsLineKind::kKind:
-      return std::string(1, KindChar(record.opt_kind[slot.index]));
+      return std::string(1, KindChar((record.*slot.condition).opt_kind));
     case SettingsLineKind::kApplyTo:
       return NumberLineText(record.opt_condapply0.value_or(true) ? 1 : 0);
     case SettingsLineKind::kText:
       break;
   }
-  return TextField(record, slot);
+  return SlotText(record, slot);
 }
 
 std::string SettingsFileText(const SettingsRecord& record) {

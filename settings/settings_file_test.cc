@@ -104,7 +104,7 @@ TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
   testing::FaultyFileSystem disk;
   disk.FailCreate("zum0.cfg");
   SettingsRecord changed;
-  changed.txt_var[0] = "second";
+  changed.animation.txt_var = "second";
   Status status = WriteSettingsFile("zum0.cfg", changed);
   EXPECT_EQ(status.message().rfind("zum0.cfg: cannot create the file", 0), 0u)
       << status.message();

@@ -5,39 +5,113 @@
 namespace zum {
 namespace {
 
-constexpr int kFirstAnimationLine = 18;  // InputFile(1)
-constexpr int kLastAnimationLine = 167;  // SecondaryMax(50)
-constexpr int kAnimationKindLine = 168;
-constexpr int kTriggerKindLine = 176;
+using Lists = std::array<std::string, kMaxAnimations + 1>;
 
-// Lines 1..17 in file order.
-constexpr SettingsSlot kHeadSlots[] = {
-    {SettingsField::kChkCond, 0, SettingsLineKind::kCheckBox},
-    {SettingsField::kTxtVar, 0, SettingsLineKind::kText},
-    {SettingsField::kTxtVarMin, 0, SettingsLineKind::kText},
-    {SettingsField::kTxtVarMax, 0, SettingsLineKind::kText},
-    {SettingsField::kChkCond, 1, SettingsLineKind::kCheckBox},
-    {SettingsField::kTxtVar, 1, SettingsLineKind::kText},
-    {SettingsField::kTxtVarMin, 1, SettingsLineKind::kText},
-    {SettingsField::kTxtVarMax, 1, SettingsLineKind::kText},
-    {SettingsField::kChkCond, 2, SettingsLineKind::kCheckBox},
-    {SettingsField::kTxtVar, 2, SettingsLineKind::kText},
-    {SettingsField::kTxtVarMin, 2, SettingsLineKind::kText},
-    {SettingsField::kTxtVarMax, 2, SettingsLineKind::kText},
-    {SettingsField::kChkCond, 3, SettingsLineKind::kCheckBox},
-    {SettingsField::kTxtVar, 3, SettingsLineKind::kText},
-    {SettingsField::kTxtNumSecondanim, 0, SettingsLineKind::kText},
-    {SettingsField::kTxtFileOut, 0, SettingsLineKind::kText},
-    {SettingsField::kFileRowBase, 0, SettingsLineKind::kNumber},
-};
+constexpr SettingsSlot CheckBox(int index,
+                                ConditionSettings SettingsRecord::*condition) {
+  SettingsSlot slot{SettingsField::kChkCond, index,
+                    SettingsLineKind::kCheckBox};
+  slot.condition = condition;
+  return slot;
+}
 
-// The seven lines that follow each kind line, in file order.
-constexpr SettingsField kBoxFields[] = {
-    SettingsField::kTxtBoxXmin, SettingsField::kTxtBoxXmax,
-    SettingsField::kTxtBoxYmin, SettingsField::kTxtBoxYmax,
-    SettingsField::kTxtBoxZmin, SettingsField::kTxtBoxZmax,
-    SettingsField::kTxtRot,
-};
+constexpr SettingsSlot ConditionText(
+    SettingsField field, int index,
+    ConditionSettings SettingsRecord::*condition,
+    std::string ConditionSettings::*text, int box = -1) {
+  SettingsSlot slot{field, index, SettingsLineKind::kText};
+  slot.condition = condition;
+  slot.text = text;
+  slot.box = box;
+  return slot;
+}
+
+constexpr SettingsSlot RecordText(SettingsField field,
+                                  std::string SettingsRecord::*value) {
+  SettingsSlot slot{field, 0, SettingsLineKind::kText};
+  slot.value = value;
+  return slot;
+}
+
+constexpr SettingsSlot ListEntry(SettingsField field, int animation,
+                                 Lists SettingsRecord::*list) {
+  SettingsSlot slot{field, animation, SettingsLineKind::kText};
+  slot.list = list;
+  return slot;
+}
+
+// The condition, kind and box lines of the animation condition (INDEX 0)
+// or the trigger (1), from line *LINE on.
+constexpr void AddKindAndBox(int index,
+                             ConditionSettings SettingsRecord::*condition,
+                             std::array<SettingsSlot, kSettingsLines + 1>& t,
+                             int* line) {
+  SettingsSlot kind{SettingsField::kOptKind, index, SettingsLineKind::kKind};
+  kind.condition = condition;
+  t[(*line)++] = kind;
+  constexpr SettingsField kBoxFields[] = {
+      SettingsField::kTxtBoxXmin, SettingsField::kTxtBoxXmax,
+      SettingsField::kTxtBoxYmin, SettingsField::kTxtBoxYmax,
+      SettingsField::kTxtBoxZmin, SettingsField::kTxtBoxZmax,
+  };
+  for (int box = 0; box < 6; ++box) {
+    t[(*line)++] =
+        ConditionText(kBoxFields[box], index, condition, nullptr, box);
+  }
+  t[(*line)++] = ConditionText(SettingsField::kTxtRot, index, condition,
+                               &ConditionSettings::txt_rot);
+}
+
+// The settings file's lines, [1..184], in file order.
+constexpr std::array<SettingsSlot, kSettingsLines + 1> MakeSettingsTable() {
+  using F = SettingsField;
+  using C = ConditionSettings;
+  using R = SettingsRecord;
+  std::array<SettingsSlot, kSettingsLines + 1> t{};
+  int line = 1;
+  // Lines 1..12: the animation condition, the trigger, the secondary
+  // condition with the additional condition's limits: check box, variable,
+  // minimum, maximum.
+  t[line++] = CheckBox(0, &R::animation);
+  t[line++] = ConditionText(F::kTxtVar, 0, &R::animation, &C::txt_var);
+  t[line++] = ConditionText(F::kTxtVarMin, 0, &R::animation, &C::txt_var_min);
+  t[line++] = ConditionText(F::kTxtVarMax, 0, &R::animation, &C::txt_var_max);
+  t[line++] = CheckBox(1, &R::trigger);
+  t[line++] = ConditionText(F::kTxtVar, 1, &R::trigger, &C::txt_var);
+  t[line++] = ConditionText(F::kTxtVarMin, 1, &R::trigger, &C::txt_var_min);
+  t[line++] = ConditionText(F::kTxtVarMax, 1, &R::trigger, &C::txt_var_max);
+  t[line++] = CheckBox(2, &R::secondary);
+  t[line++] = ConditionText(F::kTxtVar, 2, &R::secondary, &C::txt_var);
+  t[line++] = ConditionText(F::kTxtVarMin, 2, &R::additional, &C::txt_var_min);
+  t[line++] = ConditionText(F::kTxtVarMax, 2, &R::additional, &C::txt_var_max);
+  // Lines 13..17.
+  t[line++] = CheckBox(3, &R::additional);
+  t[line++] = ConditionText(F::kTxtVar, 3, &R::additional, &C::txt_var);
+  t[line++] = RecordText(F::kTxtNumSecondanim, &R::txt_num_secondanim);
+  t[line++] = RecordText(F::kTxtFileOut, &R::txt_file_out);
+  t[line++] = {F::kFileRowBase, 0, SettingsLineKind::kNumber};
+  // Lines 18..167: per animation its input file and secondary range.
+  for (int a = 1; a <= kMaxAnimations; ++a) {
+    t[line++] = ListEntry(F::kInputFile, a, &R::InputFile);
+    t[line++] = ListEntry(F::kSecondaryMin, a, &R::SecondaryMin);
+    t[line++] = ListEntry(F::kSecondaryMax, a, &R::SecondaryMax);
+  }
+  // Lines 168..183: each condition's kind, box extents and rotation.
+  AddKindAndBox(0, &R::animation, t, &line);
+  AddKindAndBox(1, &R::trigger, t, &line);
+  // Line 184, the only optional one.
+  t[line++] = {F::kOptCondapply, 0, SettingsLineKind::kApplyTo};
+  return t;
+}
+
+constexpr std::array<SettingsSlot, kSettingsLines + 1> kSettingsTable =
+    MakeSettingsTable();
+
+static_assert(kSettingsTable[kSettingsRequiredLines].field ==
+                  SettingsField::kTxtRot,
+              "line 183 is the trigger's rotation");
+static_assert(kSettingsTable[kSettingsLines].kind ==
+              SettingsLineKind::kApplyTo);
 
 const char* FieldName(SettingsField field) {
   switch (field) {
@@ -90,44 +164,55 @@ bool HasIndex(SettingsField field) {
          field != SettingsField::kOptCondapply;
 }
 
+// SlotText for a const or a mutable record.
+template <typename Record>
+auto& TextOf(Record& record, const SettingsSlot& slot) {
+  assert(slot.kind == SettingsLineKind::kText);
+  if (slot.list != nullptr) {
+    return (record.*slot.list)[slot.index];
+  }
+  if (slot.value != nullptr) {
+    return record.*slot.value;
+  }
+  auto& condition = record.*slot.condition;
+  return slot.box >= 0 ? condition.txt_box[slot.box] : condition.*slot.text;
+}
+
 }  // namespace
 
-SettingsSlot SettingsLineSlot(int line) {
+ConditionSettings& SettingsRecord::ConditionOfCheckBox(int index) {
+  // The check boxes are lines 1, 5, 9 and 13.
+  assert(index >= 0 && index <= 3);
+  return this->*kSettingsTable[1 + 4 * index].condition;
+}
+
+const ConditionSettings& SettingsRecord::ConditionOfCheckBox(int index) const {
+  return const_cast<SettingsRecord*>(this)->ConditionOfCheckBox(index);
+}
+
+void SettingsRecord::SelectKind(int index, ConditionKind kind) {
+  ConditionOfCheckBox(index).opt_kind = kind;
+  if (index == 0 && kind == ConditionKind::kBoundingBox) {
+    additional.chk_cond = 0;
+  }
+}
+
+const SettingsSlot& SettingsLineSlot(int line) {
   assert(line >= 1 && line <= kSettingsLines);
-  if (line < kFirstAnimationLine) {
-    return kHeadSlots[line - 1];
-  }
-  if (line <= kLastAnimationLine) {
-    // Lines 15 + 3a, 16 + 3a and 17 + 3a belong to animation a.
-    int animation = (line - 15) / 3;
-    switch ((line - 15) % 3) {
-      case 0:
-        return {SettingsField::kInputFile, animation, SettingsLineKind::kText};
-      case 1:
-        return {SettingsField::kSecondaryMin, animation,
-                SettingsLineKind::kText};
-      default:
-        return {SettingsField::kSecondaryMax, animation,
-                SettingsLineKind::kText};
-    }
-  }
-  if (line == kAnimationKindLine || line == kTriggerKindLine) {
-    return {SettingsField::kOptKind, line == kAnimationKindLine ? 0 : 1,
-            SettingsLineKind::kKind};
-  }
-  if (line < kTriggerKindLine) {
-    return {kBoxFields[line - kAnimationKindLine - 1], 0,
-            SettingsLineKind::kText};
-  }
-  if (line <= kSettingsRequiredLines) {
-    return {kBoxFields[line - kTriggerKindLine - 1], 1,
-            SettingsLineKind::kText};
-  }
-  return {SettingsField::kOptCondapply, 0, SettingsLineKind::kApplyTo};
+  return kSettingsTable[line];
+}
+
+std::string& SlotText(SettingsRecord& record, const SettingsSlot& slot) {
+  return TextOf(record, slot);
+}
+
+const std::string& SlotText(const SettingsRecord& record,
+                            const SettingsSlot& slot) {
+  return TextOf(record, slot);
 }
 
 std::string SettingsLineName(int line) {
-  SettingsSlot slot = SettingsLineSlot(line);
+  const SettingsSlot& slot = SettingsLineSlot(line);
   std::string name = FieldName(slot.field);
   if (HasIndex(slot.field)) {
     name += "(" + std::to_string(slot.index) + ")";

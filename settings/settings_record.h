@@ -14,23 +14,36 @@ namespace zum {
 inline constexpr int kSettingsRequiredLines = 183;
 inline constexpr int kSettingsLines = 184;
 
-// The 184 values of a settings file, named after the window's controls. A
-// default record holds the window's start-up state: every box unticked but
-// the trigger's, every kind "Condition (between)", every text empty.
-//
-// Check-box values are 0 (unticked), 1 (ticked) or 2 (greyed); only 1 counts
-// as ticked. Per-animation arrays are indexed 1..kMaxAnimations (element 0 is
-// unused).
+// The values of one condition, named after its controls. The secondary
+// condition uses only its check box and variable; the additional condition
+// also its limits (txt_var_min(2), txt_var_max(2)) and takes its kind from
+// the animation condition.
+struct ConditionSettings {
+  // 0 unticked, 1 ticked, 2 greyed; only 1 counts as ticked.
+  int16_t chk_cond = 0;
+  std::string txt_var;
+  std::string txt_var_min;  // the mask value for a mask test
+  std::string txt_var_max;
+  // The selected kind button (opt_con / opt_mask / opt_box).
+  ConditionKind opt_kind = ConditionKind::kBetween;
+  // txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax, txt_box_zmin and
+  // txt_box_zmax, in that order (BoxExtent).
+  std::array<std::string, 6> txt_box;
+  std::string txt_rot;
+};
+
+// The places of the box extents in ConditionSettings::txt_box.
+enum BoxExtent { kXMin, kXMax, kYMin, kYMax, kZMin, kZMax };
+
+// The 184 values of a settings file, grouped by condition. A default record
+// holds the window's start-up state: every box unticked but the trigger's,
+// every kind "Condition (between)", every text empty. Per-animation arrays
+// are indexed 1..kMaxAnimations (element 0 is unused).
 struct SettingsRecord {
-  // chk_cond(0) animation condition, (1) trigger, (2) secondary condition,
-  // (3) additional animation condition.
-  std::array<int16_t, 4> chk_cond{0, 1, 0, 0};
-  // txt_var(0..3), in the same roles as chk_cond.
-  std::array<std::string, 4> txt_var;
-  // txt_var_min/max(0) animation condition, (1) trigger, (2) additional
-  // animation condition.
-  std::array<std::string, 3> txt_var_min;
-  std::array<std::string, 3> txt_var_max;
+  ConditionSettings animation;               // the controls of index 0
+  ConditionSettings trigger{.chk_cond = 1};  // index 1
+  ConditionSettings secondary;               // index 2
+  ConditionSettings additional;              // chk_cond(3), txt_var(3)
   std::string txt_num_secondanim;
   std::string txt_file_out;
   // The file page's row base: row k shows animation FileRowBase + k - 1.
@@ -38,19 +51,20 @@ struct SettingsRecord {
   std::array<std::string, kMaxAnimations + 1> InputFile;
   std::array<std::string, kMaxAnimations + 1> SecondaryMin;
   std::array<std::string, kMaxAnimations + 1> SecondaryMax;
-  // The selected kind button (opt_con / opt_mask / opt_box) of index 0
-  // (animation condition) and 1 (trigger).
-  std::array<ConditionKind, 2> opt_kind{ConditionKind::kBetween,
-                                        ConditionKind::kBetween};
-  // Box fields of index 0 (animation condition) and 1 (trigger).
-  std::array<std::string, 2> txt_box_xmin, txt_box_xmax;
-  std::array<std::string, 2> txt_box_ymin, txt_box_ymax;
-  std::array<std::string, 2> txt_box_zmin, txt_box_zmax;
-  std::array<std::string, 2> txt_rot;
   // true: opt_condapply(0) "Apply to animation trigger" is selected; false:
   // opt_condapply(1) "Apply to animation". Empty when a loaded file had no
   // line 184, which leaves the window's choice unchanged.
   std::optional<bool> opt_condapply0;
+
+  // The condition whose check box has control-array index INDEX (0..3).
+  ConditionSettings& ConditionOfCheckBox(int index);
+  const ConditionSettings& ConditionOfCheckBox(int index) const;
+
+  // Selects KIND for the animation condition (INDEX 0) or the trigger (1).
+  // A bounding-box animation condition unticks the additional condition,
+  // which has no box test; the window's kind buttons and the settings
+  // file's kind line both go through here.
+  void SelectKind(int index, ConditionKind kind);
 };
 
 // What a line of the settings file holds.
@@ -85,17 +99,32 @@ enum class SettingsLineKind {
   kApplyTo,   // line 184: a number line, 1 for opt_condapply(0)
 };
 
-// The place of one line in the file. INDEX is the control-array index, or
-// the animation number 1..50 for the per-animation fields; 0 for fields
-// without an index.
+// The place of one line in the file and where its value lives in a
+// SettingsRecord. INDEX is the control-array index, or the animation number
+// 1..50 for the per-animation fields; 0 for fields without an index.
 struct SettingsSlot {
   SettingsField field = SettingsField::kChkCond;
   int index = 0;
   SettingsLineKind kind = SettingsLineKind::kText;
+  // The condition of a condition's line, and the text it holds: TEXT, or
+  // the box extent BOX (>= 0).
+  ConditionSettings SettingsRecord::*condition = nullptr;
+  std::string ConditionSettings::*text = nullptr;
+  int box = -1;
+  // A text line outside the conditions: one value, or an animation's entry
+  // of a per-animation list.
+  std::string SettingsRecord::*value = nullptr;
+  std::array<std::string, kMaxAnimations + 1> SettingsRecord::*list = nullptr;
 };
 
-// The slot of line LINE, 1..kSettingsLines. REQUIRES: LINE in that range.
-SettingsSlot SettingsLineSlot(int line);
+// The slot of line LINE, 1..kSettingsLines, from the one table of the
+// file's lines. REQUIRES: LINE in that range.
+const SettingsSlot& SettingsLineSlot(int line);
+
+// The text that a kText slot names in RECORD.
+std::string& SlotText(SettingsRecord& record, const SettingsSlot& slot);
+const std::string& SlotText(const SettingsRecord& record,
+                            const SettingsSlot& slot);
 
 // The target of line LINE as the window names it, e.g. "chk_cond(1)",
 // "txt_file_out", "InputFile(35)", the kind lines as "opt_con/opt_mask/

@@ -59,7 +59,7 @@ TEST(SettingsStoreTest, SlotsAreSavedAndLoadedInTheirOwnFiles) {
   EXPECT_EQ(store.SlotFile(9), dir.File("zum9.cfg"));
   EXPECT_EQ(store.SlotFile(kLastSaveSlot), dir.File("zuma.cfg"));
   SettingsRecord record;
-  record.txt_var[1] = "0282h";
+  record.trigger.txt_var = "0282h";
   ASSERT_TRUE(store.Save(3, record).ok());
   EXPECT_EQ(ReadFile(dir.File("zum3.cfg")), SettingsFileText(record));
   std::vector<SettingsValue> values;

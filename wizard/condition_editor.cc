@@ -264,19 +264,20 @@ void ConditionEditor::SelectKind(ConditionKind kind) {
 
 void ConditionEditor::SaveInto(SettingsRecord* record) const {
   for (const Switch* s : Switches()) {
-    record->chk_cond[s->index] = s->chk_cond->isChecked() ? 1 : 0;
-    record->txt_var[s->index] = Bytes(s->txt_var->text());
-    record->txt_var_min[s->limits] = Bytes(s->txt_var_min->text());
-    record->txt_var_max[s->limits] = Bytes(s->txt_var_max->text());
+    ConditionSettings& condition = record->ConditionOfCheckBox(s->index);
+    condition.chk_cond = s->chk_cond->isChecked() ? 1 : 0;
+    condition.txt_var = Bytes(s->txt_var->text());
+    // The additional condition's limits are index 2.
+    condition.txt_var_min = Bytes(s->txt_var_min->text());
+    condition.txt_var_max = Bytes(s->txt_var_max->text());
   }
-  record->opt_kind[index_] = Kind();
-  record->txt_box_xmin[index_] = Bytes(txt_box_xmin->text());
-  record->txt_box_xmax[index_] = Bytes(txt_box_xmax->text());
-  record->txt_box_ymin[index_] = Bytes(txt_box_ymin->text());
-  record->txt_box_ymax[index_] = Bytes(txt_box_ymax->text());
-  record->txt_box_zmin[index_] = Bytes(txt_box_zmin->text());
-  record->txt_box_zmax[index_] = Bytes(txt_box_zmax->text());
-  record->txt_rot[index_] = Bytes(txt_rot->text());
+  ConditionSettings& condition = record->ConditionOfCheckBox(index_);
+  condition.opt_kind = Kind();
+  condition.txt_box = {
+      Bytes(txt_box_xmin->text()), Bytes(txt_box_xmax->text()),
+      Bytes(txt_box_ymin->text()), Bytes(txt_box_ymax->text()),
+      Bytes(txt_box_zmin->text()), Bytes(txt_box_zmax->text())};
+  condition.txt_rot = Bytes(txt_rot->text());
 }
 
 QLineEdit* ConditionEditor::TextBox(SettingsField field, int index) const {

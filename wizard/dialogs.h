@@ -1,6 +1,7 @@
 #ifndef ZUM_WIZARD_DIALOGS_H_
 #define ZUM_WIZARD_DIALOGS_H_
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,14 @@ class Dialogs {
   bool AskYesNo(const QString& text, const QString& title) {
     return ShowMessageBox(text, title, Icon::kExclamation, Buttons::kYesNo) ==
            Answer::kYes;
+  }
+
+  // An error with the critical-error icon and OK, titled "ZUM error" (the
+  // page checks' messages bring titles of their own).
+  void ShowError(const QString& text) {
+    ShowMessageBox(text,
+                   QCoreApplication::translate("zum::Dialogs", "ZUM error"),
+                   Icon::kCritical, Buttons::kOk);
   }
 };
 

@@ -1,25 +1,23 @@
 #include "wizard/form1.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
+#include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
-#include "compiler/compile_step.h"
-#include "compiler/dos_outputs.h"
 #include "settings/job_builder.h"
-#include "settings/settings_store.h"
-#include "wizard/condition_editor.h"
+#include "wizard/condition_page.h"
 #include "wizard/dialogs.h"
-#include "wizard/runner_messages.h"
+#include "wizard/finish_page.h"
+#include "wizard/named_controls.h"
+#include "wizard/secondary_page.h"
+#include "wizard/settings_menus.h"
+#include "wizard/source_file_page.h"
 #include "wizard/text_bytes.h"
+#include "wizard/welcome_page.h"
 
 // The application icon (zum.qrc). The resources live in a static library,
 // whose unreferenced objects the linker may drop: registered by hand.
@@ -30,125 +28,86 @@ static void InitZumResources() {
 namespace zum {
 
 Form1::Form1(Dialogs* dialogs, const QString& program_folder, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), program_folder_(program_folder) {
+    : QMainWindow(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("ZUM"));
   InitZumResources();
   setWindowIcon(QIcon(QStringLiteral(":/icons/zum.png")));
-  BuildMenus();
+  variable_table_.AddBuiltInVariables();
+  menus_ = new SettingsMenus(
+      menuBar(), dialogs_, program_folder,
+      {[this] { return CurrentSettings(); },
+       [this](const std::string& path) { return LoadSettingsFrom(path); }},
+      this);
+
+  welcome_ = new WelcomePage;
+  conditions_[0] = new ConditionPage(0, &variable_table_);
+  conditions_[1] = new ConditionPage(1, &variable_table_);
+  secondary_ = new SecondaryPage(&variable_table_);
+  source_files_ = new SourceFilePage(dialogs_, secondary_);
+  finish_ = new FinishPage(dialogs_, &variable_table_, program_folder,
+                           [this] { return CurrentSettings().txt_file_out; });
   pages_ = new QStackedWidget;
-  pages_->addWidget(BuildWelcomePage());
-  pages_->addWidget(BuildConditionPage());
-  pages_->addWidget(BuildTriggerPage());
-  pages_->addWidget(BuildSecondaryPage());
-  pages_->addWidget(BuildSourceFilePage());
-  pages_->addWidget(BuildFinishPage());
+  for (QWidget* page :
+       std::initializer_list<QWidget*>{welcome_, conditions_[0], conditions_[1],
+                                       secondary_, source_files_, finish_}) {
+    AddPageButtons(pages_->count(), page);
+    pages_->addWidget(page);
+  }
+  source_files_->WatchAllControls();
+  finish_->SetPageButtons(cmd_next[kFinishPage], cmd_prev[kFinishPage]);
   setCentralWidget(pages_);
-  ConnectHandlers();
-  Form_Load();
-}
-
-Form1::~Form1() = default;
-
-void Form1::ConnectHandlers() {
   for (int i = 0; i < kPageCount; ++i) {
     connect(cmd_next[i], &QPushButton::clicked, this,
             [this, i] { cmd_next_Click(i); });
     connect(cmd_prev[i], &QPushButton::clicked, this,
             [this, i] { cmd_prev_Click(i); });
   }
-  connect(chk_cond_2, &QCheckBox::toggled, this, [this] { chk_cond_Click(2); });
-  connect(txt_var_2, &QLineEdit::textChanged, this,
-          [this] { txt_var_Change(2); });
-  connect(cmd_copyvar_2, &QPushButton::clicked, this,
-          [this] { cmd_copyvar_Click(2); });
-  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
-    connect(cmd_file[k], &QPushButton::clicked, this,
-            [this, k] { cmd_file_Click(k); });
-    connect(txt_file_in[k], &QLineEdit::textChanged, this,
-            [this, k] { txt_file_in_Change(k); });
-    connect(txt_secondcond_min[k], &QLineEdit::textChanged, this,
-            [this, k] { txt_secondcond_min_Change(k); });
-    connect(txt_secondcond_max[k], &QLineEdit::textChanged, this,
-            [this, k] { txt_secondcond_max_Change(k); });
+  Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::AddPageButtons(int page, QWidget* frame) {
+  auto* layout = static_cast<QVBoxLayout*>(frame->layout());
+  cmd_prev[page] = Named(new QPushButton(tr("<- &Previous")), "cmd_prev", page);
+  cmd_next[page] = Named(new QPushButton(tr("&Next ->")), "cmd_next", page);
+  for (QPushButton* button : {cmd_prev[page], cmd_next[page]}) {
+    button->setMinimumWidth(110);
+    button->setAutoDefault(false);
   }
-  connect(cmd_file_out, &QPushButton::clicked, this,
-          &Form1::cmd_file_out_Click);
-  connect(cmd_file_up, &QPushButton::clicked, this, &Form1::cmd_file_up_Click);
-  connect(cmd_file_down, &QPushButton::clicked, this,
-          &Form1::cmd_file_down_Click);
-  connect(cmd_clear, &QPushButton::clicked, this, &Form1::cmd_clear_Click);
-  connect(cmd_compile, &QPushButton::clicked, this, &Form1::cmd_compile_Click);
-  connect(txt_compile_log, &QPlainTextEdit::textChanged, this,
-          &Form1::txt_compile_log_Change);
-  ConnectSettingsMenus();
+  layout->addStretch(1);
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  row->addWidget(cmd_prev[page]);
+  row->addWidget(cmd_next[page]);
+  layout->addLayout(row);
+  Frame1[page] = Named(frame, "Frame1", page);
 }
 
 void Form1::Form_Load() {
-  Label3->setText(QStringLiteral("ZUM v%1.%2.%3")
-                      .arg(ZUM_VERSION_MAJOR)
-                      .arg(ZUM_VERSION_MINOR)
-                      .arg(ZUM_VERSION_PATCH));
-
-  variable_table_.AddBuiltInVariables();
-  // The design state of the editors, set through their own handlers.
-  for (ConditionEditor* editor : editors_) {
-    editor->Start();
+  // The design state of the pages, set through their own handlers.
+  for (ConditionPage* page : conditions_) {
+    page->Start();
   }
-  for (int row = 1; row <= variable_table_.VariableCount(); ++row) {
-    cmb_var_2->addItem(FromBytes(variable_table_.DisplayName(row)));
-  }
-  cmb_var_2->setCurrentIndex(-1);
-  cmb_var_2->setEditText(tr("Select variable"));
-  chk_cond_Click(2);
-
+  secondary_->Start();
   for (int page = 1; page < kPageCount; ++page) {
     cmd_next[page]->setEnabled(false);
     cmd_prev[page]->setEnabled(false);
   }
   cmd_prev[kWelcomePage]->setVisible(false);
   cmd_prev[kFinishPage]->setVisible(false);
-
-  runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
-  compile_log_ = std::make_unique<CompileLogBox>(txt_compile_log);
-  objDOS = std::make_unique<DOSOutputs>(runner_messages_.get());
-  objDOS->SetReceiveOutputs([this](const std::string& CommandOutputs) {
-    objDOS_ReceiveOutputs(CommandOutputs);
-  });
-
-  ReadSlotNames();
-  ShowRecentFiles();
   pages_->setCurrentIndex(kWelcomePage);
   resize(860, 560);
 }
 
-void Form1::ReadSlotNames() {
-  // A missing file leaves the captions "Free"; a shorter one keeps "Free"
-  // for the slots it does not name. An unreadable file is no reason to
-  // refuse to start: the slots stay "Free" too.
-  SlotNames names;
-  names.fill(kFreeSlot);
-  SettingsStore store(Bytes(program_folder_));
-  if (!store.ReadSlotNames(&names).ok()) {
-    names.fill(kFreeSlot);
-  }
-  for (int k = 0; k < kSlotCount; ++k) {
-    mdata[k]->setText(FromBytes(names[k]));
-    mdata2[k]->setText(FromBytes(names[k]));
-  }
-}
-
 SettingsRecord Form1::CurrentSettings() const {
   SettingsRecord record;
-  for (ConditionEditor* editor : editors_) {
-    editor->SaveInto(&record);
+  for (ConditionPage* page : conditions_) {
+    page->SaveInto(&record);
   }
-  record.chk_cond[2] = chk_cond_2->isChecked() ? 1 : 0;
-  record.txt_var[2] = Bytes(txt_var_2->text());
-  record.txt_num_secondanim = Bytes(txt_num_secondanim->text());
-  record.txt_file_out = Bytes(txt_file_out->text());
-  rows_.SaveInto(&record);
-  record.opt_condapply0 = opt_condapply[0]->isChecked();
+  secondary_->SaveInto(&record);
+  source_files_->SaveInto(&record);
   return record;
 }
 
@@ -160,8 +119,54 @@ int Form1::CurrentPage() const {
   return pages_->currentIndex();
 }
 
+DOSOutputs* Form1::TEST_objDOS() {
+  return finish_->TEST_objDOS();
+}
+
 void Form1::TEST_ShowPage(int page) {
   SwitchPage(CurrentPage(), page);
+}
+
+void Form1::AssignSettingsValue(const SettingsValue& value) {
+  // Each line belongs to one page.
+  if (conditions_[0]->Assign(value) || conditions_[1]->Assign(value) ||
+      secondary_->Assign(value)) {
+    return;
+  }
+  source_files_->Assign(value);
+}
+
+bool Form1::LoadSettingsFrom(const std::string& path) {
+  std::vector<SettingsValue> values;
+  const Status status = ReadSettingsFile(path, &values);
+  // The values before a bad line are assigned all the same.
+  for (const SettingsValue& value : values) {
+    AssignSettingsValue(value);
+  }
+  if (CurrentPage() == kSourceFilePage) {
+    // The rows show the lists again only when the page is entered; shown
+    // now, they would offer the old entries for editing.
+    source_files_->Redraw();
+  }
+  if (!status.ok()) {
+    // The message names the file and, for a bad line, the line (FILE:LINE).
+    // "occured" is the system's own spelling, kept as users know it.
+    dialogs_->ShowError(
+        tr("An error occured when loading your configuration file") +
+        QStringLiteral("\n\n") + FromBytes(status.message()));
+    return false;
+  }
+  source_files_->ScanLoadedInputs();
+  return true;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  // The compile step's runner lives as long as the window and goes with it.
+  if (menus_->SaveOnClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace zum

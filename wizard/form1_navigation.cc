@@ -1,23 +1,16 @@
 // Walking the pages: Next with its page check, Previous, entering the
 // source file page, the generation run and the restart.
 
-#include <algorithm>
-#include <cmath>
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTextEdit>
 
 #include "engine/generation_run.h"
-#include "settings/job_summary.h"
 #include "settings/page_checks.h"
 #include "wizard/dialogs.h"
+#include "wizard/finish_page.h"
 #include "wizard/form1.h"
+#include "wizard/secondary_page.h"
+#include "wizard/source_file_page.h"
 #include "wizard/text_bytes.h"
 
 namespace zum {
@@ -30,96 +23,52 @@ void Form1::SwitchPage(int from, int to) {
   cmd_prev[to]->setEnabled(true);
 }
 
-void Form1::ShowCritical(const QString& text, const QString& title) {
-  dialogs_->ShowMessageBox(text, title, Dialogs::Icon::kCritical,
-                           Dialogs::Buttons::kOk);
-}
-
 bool Form1::ValidatePage(int page) {
-  int16_t code = kCheckPassed;
+  const PageCheckResult check =
+      CheckPage(CurrentJob(), static_cast<PageId>(page));
   QString detail;
-  if (page >= kConditionPage && page <= kSecondaryPage) {
-    code = CheckConditionPage(CurrentJob(), page - 1);
-  } else if (page == kSourceFilePage) {
-    SourceFileCheck check = CheckSourceFiles(CurrentJob());
-    code = check.code;
-    for (int a = 1; a <= check.scanned; ++a) {
-      pre_scan_[a] = check.pre_scan[a];
-    }
-    for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-      ShowScanTooltip(rows_.AnimationOfRow(row), row);
-    }
+  if (page == kSourceFilePage) {
+    source_files_->TakeScans(check);
     if (check.failed_animation != 0) {
       detail = FromBytes(check.scan_error.message());
     }
   }
-  if (code == kCheckPassed) {
+  if (check.code == PageCheck::kPassed) {
     return true;
   }
-  CheckMessage message = CheckCodeMessage(code);
+  const CheckMessage message = CheckCodeMessage(check.code);
   QString text = QString::fromUtf8(
       message.message.data(), static_cast<qsizetype>(message.message.size()));
   if (!detail.isEmpty()) {
     text += QStringLiteral("\n\n") + detail;
   }
-  ShowCritical(text,
-               QString::fromUtf8(message.title.data(),
-                                 static_cast<qsizetype>(message.title.size())));
+  dialogs_->ShowMessageBox(
+      text,
+      QString::fromUtf8(message.title.data(),
+                        static_cast<qsizetype>(message.title.size())),
+      Dialogs::Icon::kCritical, Dialogs::Buttons::kOk);
   return false;
 }
 
 Status Form1::RunGenerationOfPage(const JobSettings& job) {
   double total = 0;
-  pbar->setValue(0);
-  // The run holds the thread until it ends: repaint the bar as shares
+  source_files_->ShowProgress(0);
+  // The run holds the thread until it ends: the bar is repainted as shares
   // arrive so that it visibly advances.
   Status status = RunGeneration(job, [this, &total](double share) {
     total += share;
-    pbar->setValue(static_cast<int>(std::lround(std::min(total, 100.0))));
-    pbar->repaint();
+    source_files_->ShowProgress(total);
   });
   if (!status.ok()) {
-    ShowCritical(FromBytes(status.message()), tr("ZUM error"));
+    dialogs_->ShowError(FromBytes(status.message()));
   }
   return status;
 }
 
-void Form1::ShowRunOutcome(const JobSettings& job, const Status& status) {
-  txt_run_summary->setVisible(true);
-  if (status.ok()) {
-    Label21->setText(ProcessedText());
-    Label22->setText(ThankYouText());
-    txt_run_summary->setPlainText(
-        FromBytes(RunSummary(job, variable_table_)).trimmed());
-  } else {
-    // The run writes its outputs under other names and gives them their
-    // own only when complete, so a failed run leaves the old files alone.
-    Label21->setText(
-        tr("The run stopped with the error below. No output file was "
-           "changed."));
-    Label22->setText(
-        tr("Correct the input, then go back to the source file page with "
-           "Previous and run again with Next. The result can be compiled "
-           "after a run that succeeds."));
-    txt_run_summary->setPlainText(FromBytes(status.message()));
-  }
-  cmd_compile->setEnabled(status.ok());
-  cmd_prev[kFinishPage]->setVisible(!status.ok());
-}
-
-void Form1::EnterSourceFilePage() {
-  if (!chk_cond_2->isChecked()) {
-    txt_num_secondanim->setText(QStringLiteral("1"));
-  }
-  rows_.ShowFirstRows();
-  ShowFileRows();
-  ArrangeFilePage();
-}
-
 void Form1::Restart() {
   SwitchPage(kFinishPage, kWelcomePage);
-  txt_compile_log->clear();
-  pbar->setValue(0);
+  finish_->ClearLog();
+  source_files_->ShowProgress(0);
   // The run keeps no state between runs: each RunGeneration starts afresh.
 }
 
@@ -136,12 +85,13 @@ void Form1::cmd_next_Click(int index) {
     const JobSettings job = CurrentJob();
     const Status status = RunGenerationOfPage(job);
     SwitchPage(index, index + 1);
-    ShowRunOutcome(job, status);
+    finish_->ShowRunOutcome(job, status);
     return;
   }
   SwitchPage(index, index + 1);
   if (index == kSecondaryPage) {
-    EnterSourceFilePage();
+    secondary_->CountOneAnimationWhenOff();
+    source_files_->Enter();
   }
 }
 

@@ -1,0 +1,153 @@
+#include "wizard/finish_page.h"
+
+#include <algorithm>
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextOption>
+#include <QVBoxLayout>
+
+#include "compiler/compile_step.h"
+#include "compiler/dos_outputs.h"
+#include "settings/job_summary.h"
+#include "wizard/named_controls.h"
+#include "wizard/runner_messages.h"
+#include "wizard/text_bytes.h"
+
+namespace zum {
+
+namespace {
+
+QString ProcessedText() {
+  return QObject::tr(
+      "Your animation has been processed and the source files have been "
+      "saved on the indicated location.");
+}
+
+QString ThankYouText() {
+  return QObject::tr(
+      "Thank you for using ZUM. You can compile the result with the BGL "
+      "compiler of the SDK below, or restart to process another object.");
+}
+
+}  // namespace
+
+FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
+                       const QString& program_folder,
+                       std::function<std::string()> output_file,
+                       QWidget* parent)
+    : QWidget(parent),
+      dialogs_(dialogs),
+      variables_(variables),
+      program_folder_(program_folder),
+      output_file_(std::move(output_file)) {
+  auto* layout = new QVBoxLayout(this);
+  Label21 = NewPageText(ProcessedText(), "Label21");
+  Label21->setMinimumHeight(Label21->fontMetrics().lineSpacing() * 2);
+  Label22 = NewLabel(ThankYouText(), "Label22");
+  Label22->setWordWrap(true);
+  txt_run_summary = Named(new QTextEdit, "txt_run_summary");
+  txt_run_summary->setReadOnly(true);
+  txt_run_summary->setAcceptRichText(false);
+  txt_run_summary->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  txt_run_summary->setVisible(false);
+  // As high as its text, up to twelve lines; a longer text scrolls.
+  connect(
+      txt_run_summary->document()->documentLayout(),
+      &QAbstractTextDocumentLayout::documentSizeChanged, txt_run_summary,
+      [box = txt_run_summary](const QSizeF& size) {
+        const int most = box->fontMetrics().lineSpacing() * 12;
+        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
+                            2 * box->frameWidth());
+      });
+  layout->addWidget(Label21);
+  layout->addWidget(txt_run_summary);
+  layout->addWidget(Label22);
+  cmd_compile = Named(new QPushButton(tr("Compile MDL")), "cmd_compile");
+  cmd_compile->setMinimumWidth(140);
+  auto* row = new QHBoxLayout;
+  row->addWidget(cmd_compile);
+  row->addStretch(1);
+  layout->addSpacing(8);
+  layout->addLayout(row);
+  txt_compile_log = Named(new QPlainTextEdit, "txt_compile_log");
+  txt_compile_log->setReadOnly(true);
+  txt_compile_log->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  layout->addWidget(txt_compile_log, 3);
+
+  connect(cmd_compile, &QPushButton::clicked, this,
+          &FinishPage::cmd_compile_Click);
+  connect(txt_compile_log, &QPlainTextEdit::textChanged, this,
+          &FinishPage::txt_compile_log_Change);
+  runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
+  compile_log_ = std::make_unique<CompileLogBox>(txt_compile_log);
+  objDOS = std::make_unique<DOSOutputs>(runner_messages_.get());
+  objDOS->SetReceiveOutputs([this](const std::string& CommandOutputs) {
+    objDOS_ReceiveOutputs(CommandOutputs);
+  });
+}
+
+FinishPage::~FinishPage() = default;
+
+void FinishPage::SetPageButtons(QPushButton* restart, QPushButton* previous) {
+  restart_ = restart;
+  previous_ = previous;
+  restart_->setText(tr("&Restart ZUM"));
+}
+
+void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
+  txt_run_summary->setVisible(true);
+  if (status.ok()) {
+    Label21->setText(ProcessedText());
+    Label22->setText(ThankYouText());
+    txt_run_summary->setPlainText(
+        FromBytes(RunSummary(job, *variables_)).trimmed());
+  } else {
+    // The run writes its outputs under other names and gives them their
+    // own only when complete, so a failed run leaves the old files alone.
+    Label21->setText(
+        tr("The run stopped with the error below. No output file was "
+           "changed."));
+    Label22->setText(
+        tr("Correct the input, then go back to the source file page with "
+           "Previous and run again with Next. The result can be compiled "
+           "after a run that succeeds."));
+    txt_run_summary->setPlainText(FromBytes(status.message()));
+  }
+  cmd_compile->setEnabled(status.ok());
+  previous_->setVisible(!status.ok());
+}
+
+void FinishPage::ClearLog() {
+  txt_compile_log->clear();
+}
+
+void FinishPage::cmd_compile_Click() {
+  // The restart button stays disabled while the compiler runs; the run
+  // holds the window's thread, and every piece of output repaints the log.
+  restart_->setEnabled(false);
+  RunCompileStep(Bytes(QDir::toNativeSeparators(program_folder_)),
+                 output_file_(), objDOS.get(), compile_log_.get());
+  restart_->setEnabled(true);
+}
+
+void FinishPage::objDOS_ReceiveOutputs(const std::string& CommandOutputs) {
+  compile_log_->AppendToLog(CommandOutputs);
+}
+
+void FinishPage::txt_compile_log_Change() {
+  // The caret after the last character keeps the newest output in view.
+  txt_compile_log->moveCursor(QTextCursor::End);
+  txt_compile_log->ensureCursorVisible();
+  txt_compile_log->repaint();
+}
+
+}  // namespace zum

@@ -1,0 +1,88 @@
+#ifndef ZUM_WIZARD_FINISH_PAGE_H_
+#define ZUM_WIZARD_FINISH_PAGE_H_
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/job.h"
+#include "engine/status.h"
+#include "settings/variable_table.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTextEdit;
+
+namespace zum {
+
+class CompileLogBox;
+class Dialogs;
+class DialogsMessageSink;
+class DOSOutputs;
+
+// Page 5, the finish page: what the last run wrote and does, or why it
+// stopped, and the compile step with its log. After a failed run the texts
+// say so, Previous leads back to the source file page, and the compile
+// button stays disabled until a run succeeds.
+//
+// The compile step runs bglc_9.exe from the program's folder on the output
+// file, on the window's thread; each piece of its console output reaches
+// objDOS_ReceiveOutputs, which appends it to the log.
+class FinishPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // DIALOGS and VARIABLES must outlive the page. OUTPUT_FILE gives the
+  // output file's name as the source file page holds it when the compiler
+  // is started.
+  FinishPage(Dialogs* dialogs, const VariableTable* variables,
+             const QString& program_folder,
+             std::function<std::string()> output_file,
+             QWidget* parent = nullptr);
+  ~FinishPage() override;
+
+  // The page's Restart and Previous buttons, made by the window; Restart is
+  // disabled while the compiler runs.
+  void SetPageButtons(QPushButton* restart, QPushButton* previous);
+
+  // The page after a run of JOB that ended with STATUS.
+  void ShowRunOutcome(const JobSettings& job, const Status& status);
+  // Restarting empties the log.
+  void ClearLog();
+
+  // Used by tests only: the console command runner.
+  DOSOutputs* TEST_objDOS() { return objDOS.get(); }
+
+  // Handlers.
+  void cmd_compile_Click();
+  void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
+  void txt_compile_log_Change();
+
+ private:
+  Dialogs* dialogs_;
+  const VariableTable* variables_;
+  QString program_folder_;
+  std::function<std::string()> output_file_;
+  // The console command runner, its message boxes and the log it feeds.
+  std::unique_ptr<DialogsMessageSink> runner_messages_;
+  std::unique_ptr<CompileLogBox> compile_log_;
+  std::unique_ptr<DOSOutputs> objDOS;
+
+  QLabel* Label21 = nullptr;  // "Your animation has been processed..."
+  QLabel* Label22 = nullptr;  // the thank-you note
+  // What the last run wrote and does, or why it stopped; hidden before the
+  // first run.
+  QTextEdit* txt_run_summary = nullptr;
+  QPushButton* cmd_compile = nullptr;
+  QPlainTextEdit* txt_compile_log = nullptr;
+  QPushButton* restart_ = nullptr;
+  QPushButton* previous_ = nullptr;
+};
+
+}  // namespace zum
+
+#endif  // ZUM_WIZARD_FINISH_PAGE_H_
