@@ -192,7 +192,8 @@ class Loader {
   Status ReadInterpolationTable(std::string_view name, PeekReader& in);
   Status ReadCodeLine(std::string_view trimmed, int line, PeekReader& in);
   Status ReadTest(PreviewOp op, std::string_view rest, int line);
-  Status ReadInterpolate(std::string_view args_text, int line);
+  // TABLE_LINE: the macro's last line, which names the table.
+  Status ReadInterpolate(std::string_view args_text, int line, int table_line);
   Status ReadAnimate(std::string_view rest, int line);
   Status ReadSetMatrix(std::string_view rest, int line);
   Status LocalWord(std::string_view text, int line, int words, int* word);
@@ -679,7 +680,7 @@ Status Loader::ReadCodeLine(std::string_view trimmed, int line,
                                                "next line"));
       text += TrimSpace(next);
     }
-    return ReadInterpolate(text, line);
+    return ReadInterpolate(text, line, static_cast<int>(in.line_number()));
   } else if (word == "BGL_ANIMATE_INDIRECT" && commands) {
     return ReadAnimate(rest, line);
   } else if (word == "BGL_TRANSFORM_INDIRECT" && commands) {
@@ -797,7 +798,8 @@ Status Loader::ReadTest(PreviewOp op, std::string_view rest, int line) {
   return Status::OK();
 }
 
-Status Loader::ReadInterpolate(std::string_view args_text, int line) {
+Status Loader::ReadInterpolate(std::string_view args_text, int line,
+                               int table_line) {
   const std::vector<std::string_view> args = SplitArguments(args_text);
   std::string_view table, area;
   if (args.size() != 6 || args[2] != "VAR_BASE_LOCAL" ||
@@ -823,7 +825,7 @@ Status Loader::ReadInterpolate(std::string_view args_text, int line) {
     frame_found_ = true;
   }
   interpolation_refs_.push_back(
-      {static_cast<int>(p_.code.size()), std::string(table), line});
+      {static_cast<int>(p_.code.size()), std::string(table), table_line});
   Emit(interpolate);
   return Status::OK();
 }
