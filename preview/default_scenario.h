@@ -18,7 +18,7 @@ namespace zum {
 // goes on to the next step then. Without a trigger the scenario lasts 10 s.
 Scenario DefaultScenario(const PreviewProgram& program);
 
-inline constexpr double kDefaultWaitSeconds = 300;
+inline constexpr double kDefaultWaitSeconds = 60;
 
 }  // namespace zum
 
