@@ -115,7 +115,14 @@ void TriggerFindings(const PreviewRun& run,
                                          : "while the forward run waited for "
                                            "its frames") +
                          "; the object first reaches its end pose";
-      const int end = NextState(run, p, 3);
+      // The end pose: the first pass that leaves the forward states (it may
+      // turn to ReverseRequested in the same pass).
+      int end = -1;
+      for (int q = p; q < run.PassCount() && end < 0; ++q) {
+        if (run.passes[q].state != 1 && run.passes[q].state != 2) {
+          end = q;
+        }
+      }
       if (end < 0) {
         text += " (not within this scenario).";
       } else {
