@@ -95,3 +95,4 @@ void BM_DefaultScenarioOfLargestJob(benchmark::State& state) {
 BENCHMARK(BM_DefaultScenarioOfLargestJob)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+BENCHMARK_MAIN();
