@@ -122,7 +122,10 @@ Scenario DefaultScenario(const PreviewProgram& program) {
   scenario.changes = start;
 
   // Hold until 2 s after the end pose, then wait 2 s past the start pose.
-  scenario.seconds = 1 + kDefaultWaitSeconds;
+  const double wait =
+      std::clamp(2 * FrameCycleTicks(program) / kTicksPerSecond + 2,
+                 kMinWaitSeconds, kMaxWaitSeconds);
+  scenario.seconds = 1 + wait;
   PreviewRun run;
   double release = scenario.seconds;
   if (RunScenario(program, scenario, &run, {.poses = false}).ok()) {
@@ -136,7 +139,7 @@ Scenario DefaultScenario(const PreviewProgram& program) {
   }
   fail.time = release;
   scenario.changes.push_back(fail);
-  scenario.seconds = release + kDefaultWaitSeconds;
+  scenario.seconds = release + wait;
   double finish = scenario.seconds;
   if (RunScenario(program, scenario, &run, {.poses = false}).ok()) {
     const int first = static_cast<int>(release * kTicksPerSecond) + 1;

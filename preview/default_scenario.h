@@ -14,11 +14,13 @@ namespace zum {
 // middle of a range, a mask itself) and the viewer stands in the middle of
 // the first box tested; the trigger starts failing, holds from 1 s until 2 s
 // after the object reaches its end pose, then fails until 2 s after it is
-// back at rest. A run that does not reach a pose within kDefaultWaitSeconds
-// goes on to the next step then. Without a trigger the scenario lasts 10 s.
+// back at rest. A run that does not reach its pose within two frame cycles
+// (at least kMinWaitSeconds, at most kMaxWaitSeconds) goes on to the next
+// step then. Without a trigger the scenario lasts 10 s.
 Scenario DefaultScenario(const PreviewProgram& program);
 
-inline constexpr double kDefaultWaitSeconds = 60;
+inline constexpr double kMinWaitSeconds = 60;
+inline constexpr double kMaxWaitSeconds = 300;
 
 }  // namespace zum
 

@@ -231,28 +231,27 @@ std::string VariableName(std::string_view text, const VariableTable* names) {
 }
 
 std::string ForwardRunFinding(const PreviewProgram& program) {
+  // The frames repeat after PERIOD ticks: one period is run, the two
+  // after it are copies.
   const int period = FramePeriod(program);
-  const std::vector<int> frames = FrameSequence(program, 0, 3 * period + 1);
+  std::vector<int> frames = FrameSequence(program, 0, period);
   if (frames.empty()) {
     return "";
+  }
+  frames.resize(3 * static_cast<size_t>(period) + 1);
+  for (size_t t = period; t < frames.size(); ++t) {
+    frames[t] = frames[t - period];
   }
   const auto [low, high] =
       std::minmax_element(frames.begin(), frames.begin() + period);
   const std::string cycle = std::to_string(*high - *low + 1) + "-frame cycle";
   if (!program.has_trigger) {
-    int wraps[2] = {-1, -1}, found = 0;
-    for (size_t t = 1; t < frames.size() && found < 2; ++t) {
-      if (frames[t] < frames[t - 1]) {
-        wraps[found++] = static_cast<int>(t);
-      }
-    }
     std::string text =
         "Without a trigger the object plays its forward animation over and "
         "over: a " +
         cycle;
-    if (found == 2) {
-      text +=
-          " of " + Seconds((wraps[1] - wraps[0]) / kTicksPerSecond, 2) + " s";
+    if (const int ticks = FrameCycleTicks(program); ticks > 0) {
+      text += " of " + Seconds(ticks / kTicksPerSecond, 2) + " s";
     }
     return text + ".";
   }
@@ -283,11 +282,14 @@ std::string ForwardRunFinding(const PreviewProgram& program) {
     return "Part 1's frame never reaches " + start +
            ", so the forward run never starts (a " + cycle + ").";
   }
+  const std::string delay =
+      delay_min == delay_max
+          ? Seconds(delay_min / kTicksPerSecond, 2) + " s later"
+          : "within " + Seconds(delay_min / kTicksPerSecond, 2) + " to " +
+                Seconds(delay_max / kTicksPerSecond, 2) + " s";
   std::string text =
-      "After the trigger starts holding, the forward run starts within " +
-      Seconds(delay_min / kTicksPerSecond, 2) + " to " +
-      Seconds(delay_max / kTicksPerSecond, 2) + " s (it waits for frames " +
-      start + " of a " + cycle + ")";
+      "After the trigger starts holding, the forward run starts " + delay +
+      " (it waits for frames " + start + " of a " + cycle + ")";
   if (never_ends || runs.empty()) {
     return text + ", but part 1's frame never reaches " +
            Range(program.end_window_lo, program.end_window_hi) +

@@ -360,6 +360,20 @@ std::vector<int> FrameSequence(const PreviewProgram& program, long first,
   return frames;
 }
 
+int FrameCycleTicks(const PreviewProgram& program) {
+  const std::vector<int> frames = FrameSequence(program, 0, 65537);
+  int first_wrap = -1;
+  for (size_t t = 1; t < frames.size(); ++t) {
+    if (frames[t] < frames[t - 1]) {
+      if (first_wrap >= 0) {
+        return static_cast<int>(t) - first_wrap;
+      }
+      first_wrap = static_cast<int>(t);
+    }
+  }
+  return 0;
+}
+
 Status RunScenario(const PreviewProgram& program, const Scenario& scenario,
                    PreviewRun* run, RunOptions options) {
   *run = PreviewRun();

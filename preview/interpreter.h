@@ -79,6 +79,10 @@ Status RunScenario(const PreviewProgram& program, const Scenario& scenario,
 std::vector<int> FrameSequence(const PreviewProgram& program, long first,
                                int count);
 
+// The ticks between two consecutive wraps of part 1's frame word (the frame
+// cycle), found within the first 65536 ticks; 0 without two wraps there.
+int FrameCycleTicks(const PreviewProgram& program);
+
 // The word that TABLE gives for INPUT under the model's rules.
 uint16_t InterpolateWord(const InterpolationTable& table, double input);
 

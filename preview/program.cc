@@ -228,6 +228,7 @@ class Loader {
   int open_block_ = -1;
   bool seen_commands_ = false, seen_drawing_ = false;
   bool frame_found_ = false;
+  bool frame_ended_ = false;  // frame_end set at the command's end label
   bool size_line_ = false;
   bool has_base_ = false;  // a B_local_varbase_1 area names B
   KeyframeTable scratch_;
@@ -344,6 +345,11 @@ Status Loader::LoadCompanion() {
           chunk_labels_[std::string(name)] = static_cast<int>(p_.code.size());
           if (chunk_ == Chunk::kCommands) {
             NoteCommandStart(name);
+            if (frame_found_ && !frame_ended_ &&
+                name.starts_with("bgl_animation_command_end_")) {
+              p_.frame_end = static_cast<int>(p_.code.size());
+              frame_ended_ = true;
+            }
           }
           after_fail_label_ = EndsWith(name, "_fail");
           if (chunk_ == Chunk::kDrawing && EndsWith(name, "_cont")) {
@@ -914,11 +920,13 @@ Status Loader::Finish() {
                        "computes");
     }
   }
-  // The end of part 1's tick block: its first command line.
+  // The end of part 1's tick block: its command's matrix line, or its end
+  // label when it has none.
   if (frame_found_) {
     int end = p_.frame_begin;
     while (end < p_.commands_end && p_.code[end].op != PreviewOp::kAnimate &&
-           p_.code[end].op != PreviewOp::kTransform) {
+           p_.code[end].op != PreviewOp::kTransform &&
+           !(frame_ended_ && end == p_.frame_end)) {
       ++end;
     }
     p_.frame_end = end;
