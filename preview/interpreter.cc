@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <numeric>
 
 #include "preview/operands.h"
@@ -16,7 +17,7 @@ double PreviewPose::AngleDegrees() const {
   if (length == 0) {
     return 0;
   }
-  return 2 * std::acos(std::min(1.0, w / length)) * 180 / M_PI;
+  return 2 * std::acos(std::min(1.0, w / length)) * 180 / std::numbers::pi;
 }
 
 void PreviewPose::Axis(double* ax, double* ay, double* az) const {

@@ -8,8 +8,48 @@
 #include "preview/program.h"
 #include "preview/scenario.h"
 
-// Runs a loaded program (preview/program.h, whose header states the model)
-// over a scenario, pass by pass.
+// Runs a loaded program (preview/program.h) over a scenario, pass by pass.
+//
+// The model of the simulator, the same for every figure the preview shows
+// (each one is the model's, not a measurement of the simulator):
+// - One pass per tick of the 18 Hz counter BGL_TICK18; the first pass runs at
+//   the scenario's start tick (default 0), pass p at tick start + p and at
+//   time p / 18 s. In each pass the animation command chunk runs first, then
+//   the drawing code chunk, each from its first line to its last. The tick
+//   counter is read as a whole number that does not wrap by itself.
+// - Local words (the "dw 0" words under each *_local_varbase_* label) are 0
+//   when the model loads and keep their values from pass to pass. Simulator
+//   variables hold the scenario's values; a variable the scenario never
+//   names is 0, and so is the viewer's position.
+// - LOCAL_BASE_32 sets the local area of the lines below it (the area of a
+//   line is the one named by the nearest LOCAL_BASE_32 above it in its
+//   chunk). "VAR_BASE_OVERRIDE 0" makes the next test read a simulator
+//   variable instead of a local word.
+// - IFIN1 falls through when the value, as a 16-bit signed number, lies in
+//   lo..hi, IFMSK when value AND mask is not 0, IFINBOXP when the viewer is
+//   inside the box (limits included); otherwise each jumps to its label.
+//   BGL_JUMP_32 jumps; SETWRD sets a local word.
+// - BGL_INTERPOLATE reads its input (the tick, or a local word as an
+//   unsigned 16-bit number) through a table and writes a local word:
+//   * a table whose label holds "_mod_" wraps its input modulo its last key,
+//     then interpolates linearly between its rows;
+//   * a table whose label ends in "_float_convert_hi" gives the high 16 bits
+//     of a 32-bit float: its values are read as such high words, the model
+//     interpolates linearly between the floats they stand for and carries
+//     the line on beyond the last row (so frame n gives the high word of
+//     n.0, as the tick block intends), and keeps the result's high 16 bits;
+//   * any other table interpolates linearly and holds its end values.
+//   Model rule: an interpolated word is truncated toward zero to a whole
+//   number and stored as its low 16 bits.
+// - BGL_ANIMATE_INDIRECT computes its matrix from the keyframe table it
+//   names at the time in local offset 2h, a 32-bit float whose low word is
+//   2h and high word 4h: translation tables interpolate linearly, rotation
+//   tables by spherical interpolation (the shorter way), both holding their
+//   end rows; a time that is not a finite number gives the first row.
+//   BGL_TRANSFORM_INDIRECT, and a command with a tick block but no matrix
+//   line, give a fixed transformation whose pose the preview does not know.
+// - BGL_SET_MATRIX_INDIRECT selects the matrix that the part is drawn with.
+// - Every other line is passed over.
 namespace zum {
 
 // What a matrix holds in one pass.
