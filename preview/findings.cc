@@ -66,7 +66,8 @@ std::string TestCondition(const PreviewProgram& program,
     return name + " AND " + OffsetText(static_cast<uint16_t>(test.lo)) +
            " is 0";
   }
-  return name + " is outside " + Range(test.lo, test.hi);
+  return name + " is outside " + Range(test.lo, test.hi) +
+         (test.lo > test.hi ? " (always: that range is empty)" : "");
 }
 
 // The value of variable OFFSET at TIME in SCENARIO (0 before any change).
