@@ -1,7 +1,5 @@
 #include "preview/program.h"
 
-#include <cmath>
-#include <cstring>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -10,6 +8,7 @@
 #include "engine/asm_lines.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "preview/code_lines.h"
 #include "preview/operands.h"
 
 namespace zum {
@@ -39,132 +38,6 @@ std::string_view ChunkName(Chunk chunk) {
   return chunk == Chunk::kCommands ? "the animation command chunk"
                                    : "the drawing code chunk";
 }
-
-// TEXT without the blanks and tabs around it: the assembler reads a tab
-// as a blank.
-std::string_view TrimSpace(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The first word of TEXT (up to a blank or tab) and the rest after it.
-std::string_view FirstWord(std::string_view text, std::string_view* rest) {
-  const size_t blank = text.find_first_of(" \t");
-  if (blank == std::string_view::npos) {
-    *rest = {};
-    return text;
-  }
-  *rest = TrimSpace(text.substr(blank + 1));
-  return text.substr(0, blank);
-}
-
-// True when TRIMMED is "NAME label TYPE"; *NAME is then its first word.
-bool IsLabelLine(std::string_view trimmed, std::string_view* name) {
-  std::string_view rest;
-  *name = FirstWord(trimmed, &rest);
-  std::string_view type;
-  return !name->empty() && FirstWord(rest, &type) == "label";
-}
-
-// The comma-separated arguments of REST, each trimmed.
-std::vector<std::string_view> SplitArguments(std::string_view rest) {
-  std::vector<std::string_view> args;
-  while (true) {
-    const size_t comma = rest.find(',');
-    args.push_back(TrimSpace(rest.substr(0, comma)));
-    if (comma == std::string_view::npos) {
-      return args;
-    }
-    rest = rest.substr(comma + 1);
-  }
-}
-
-bool EndsWith(std::string_view text, std::string_view tail) {
-  return text.size() >= tail.size() &&
-         text.substr(text.size() - tail.size()) == tail;
-}
-
-// A row number of a table: a decimal number (fraction kept) or a
-// hexadecimal one ("0FFFFh").
-bool ReadTableNumber(std::string_view text, double* value) {
-  text = TrimSpace(text);
-  if (!text.empty() && (text.back() == 'h' || text.back() == 'H')) {
-    long number;
-    if (!ReadOperand(text, &number)) {
-      return false;
-    }
-    *value = static_cast<double>(number);
-    return true;
-  }
-  return ParseWholeNumber(text, value);
-}
-
-// The float whose high 16 bits are the word VALUE and whose low bits are 0.
-double FloatOfHighWord(double value) {
-  const uint32_t bits =
-      static_cast<uint32_t>(static_cast<long long>(std::trunc(value)) & 0xFFFF)
-      << 16;
-  float result;
-  std::memcpy(&result, &bits, sizeof result);
-  return result;
-}
-
-// Reads "(offset TABLE - offset AREA)" into its two labels.
-bool ReadOffsetDifference(std::string_view text, std::string_view* table,
-                          std::string_view* area) {
-  text = TrimSpace(text);
-  if (text.size() < 2 || text.front() != '(' || text.back() != ')') {
-    return false;
-  }
-  text = TrimSpace(text.substr(1, text.size() - 2));
-  const size_t minus = text.find(" - ");
-  if (minus == std::string_view::npos) {
-    return false;
-  }
-  std::string_view left = TrimSpace(text.substr(0, minus));
-  std::string_view right = TrimSpace(text.substr(minus + 3));
-  std::string_view rest;
-  if (FirstWord(left, table) != "offset" ||
-      FirstWord(right, area) != "offset") {
-    return false;
-  }
-  left = TrimSpace(left.substr(6));
-  right = TrimSpace(right.substr(6));
-  *table = left;
-  *area = right;
-  return !table->empty() && !area->empty();
-}
-
-// A line reader that can give one line back.
-class PeekReader {
- public:
-  explicit PeekReader(LineReader* in) : in_(in) {}
-  bool Next(std::string* line) {
-    if (has_pending_) {
-      has_pending_ = false;
-      line->swap(pending_);
-      return true;
-    }
-    return in_->Next(line);
-  }
-  void GiveBack(std::string line) {
-    pending_ = std::move(line);
-    has_pending_ = true;
-  }
-  bool has_pending() const { return has_pending_; }
-  long line_number() const {
-    return in_->line_number() - (has_pending_ ? 1 : 0);
-  }
-  LineReader& reader() { return *in_; }
-
- private:
-  LineReader* in_;
-  std::string pending_;
-  bool has_pending_ = false;
-};
 
 // A label that an instruction names and that is looked up later.
 struct Reference {
@@ -351,8 +224,8 @@ Status Loader::LoadCompanion() {
               frame_ended_ = true;
             }
           }
-          after_fail_label_ = EndsWith(name, "_fail");
-          if (chunk_ == Chunk::kDrawing && EndsWith(name, "_cont")) {
+          after_fail_label_ = name.ends_with("_fail");
+          if (chunk_ == Chunk::kDrawing && name.ends_with("_cont")) {
             CloseBlock(name);
           }
         } else {
@@ -398,7 +271,7 @@ Status Loader::ReadParameterLabel(std::string_view name,
     p_.area_labels.push_back(label);
     p_.area_first_word.push_back(p_.local_word_count);
     area_words_.push_back(0);
-    if (EndsWith(name, "_local_varbase_1") && !has_base_) {
+    if (name.ends_with("_local_varbase_1") && !has_base_) {
       has_base_ = true;
       p_.label_base = label.substr(0, label.size() - 16);
     }
@@ -421,90 +294,15 @@ Status Loader::ReadParameterLabel(std::string_view name,
   return ReadInterpolationTable(name, in);
 }
 
-// An interpolation table comes in one of two layouts after its label: the
-// keyframe layout ("dw 1", "real4 -1.0", "real4 16 dup (0.0)", "dw N", N
-// rows "real4 key, value") or the short one ("dw N", N rows "dw key,
-// value"). A label followed by neither is no table.
 Status Loader::ReadInterpolationTable(std::string_view name, PeekReader& in) {
-  std::string first;
-  if (!in.Next(&first)) {
-    return Status::OK();
-  }
-  std::string_view rest;
-  long count = 0;
-  if (FirstWord(TrimSpace(first), &rest) != "dw" ||
-      rest.find(',') != std::string_view::npos || !ReadOperand(rest, &count)) {
-    in.GiveBack(std::move(first));
-    return Status::OK();
-  }
   InterpolationTable table;
-  table.label = std::string(name);
-  table.kind = Contains(name, "_mod_") ? InterpolationTable::kWrapping
-               : EndsWith(name, "_float_convert_hi")
-                   ? InterpolationTable::kFloatHigh
-                   : InterpolationTable::kPlain;
-  std::string line;
-  if (!in.Next(&line)) {
-    return in.reader().status().ok()
-               ? Error(in.line_number(),
-                       "the file ends inside the table " + Quoted(name))
-               : in.reader().status();
+  bool found = false;
+  ZUM_RETURN_IF_ERROR(zum::ReadInterpolationTable(name, in, &table, &found));
+  if (found) {
+    interpolation_of_label_[table.label] =
+        static_cast<int>(p_.interpolation_tables.size());
+    p_.interpolation_tables.push_back(std::move(table));
   }
-  std::string_view header_rest;
-  if (FirstWord(TrimSpace(line), &header_rest) == "real4" &&
-      header_rest.find(',') == std::string_view::npos) {
-    // The keyframe layout: skip the third header line, read the count.
-    std::string header;
-    ZUM_RETURN_IF_ERROR(in.reader().ReadLine(&header, "a table header line"));
-    ZUM_RETURN_IF_ERROR(in.reader().ReadLine(&line, "the table's row count"));
-    if (FirstWord(TrimSpace(line), &rest) != "dw" ||
-        !ReadOperand(rest, &count)) {
-      return Error(in.line_number(), "expected the row count of the table " +
-                                         Quoted(name) + ", found " +
-                                         Quoted(TrimSpace(line)));
-    }
-    if (!in.Next(&line)) {
-      return in.reader().status().ok()
-                 ? Error(in.line_number(),
-                         "the file ends inside the table " + Quoted(name))
-                 : in.reader().status();
-    }
-  }
-  if (count < 1 || count > kMaxKeyframeRows) {
-    return Error(in.line_number() - 1,
-                 "the table " + Quoted(name) + " has " + std::to_string(count) +
-                     " rows; 1 to " + std::to_string(kMaxKeyframeRows) +
-                     " can be read");
-  }
-  for (long row = 0; row < count; ++row) {
-    if (row > 0) {
-      ZUM_RETURN_IF_ERROR(in.reader().ReadLine(&line, "a table row"));
-    }
-    std::string_view values;
-    const std::string_view word = FirstWord(TrimSpace(line), &values);
-    const std::vector<std::string_view> args = SplitArguments(values);
-    double key, value;
-    if ((word != "dw" && word != "real4") || args.size() != 2 ||
-        !ReadTableNumber(args[0], &key) || !ReadTableNumber(args[1], &value)) {
-      return Error(in.line_number(),
-                   "expected a row of the table " + Quoted(name) +
-                       " (key, value), found " + Quoted(TrimSpace(line)));
-    }
-    if (!table.keys.empty() && key < table.keys.back()) {
-      return Error(in.line_number(),
-                   "the keys of the table " + Quoted(name) + " do not ascend");
-    }
-    table.keys.push_back(key);
-    table.values.push_back(value);
-  }
-  if (table.kind == InterpolationTable::kFloatHigh) {
-    for (double& value : table.values) {
-      value = FloatOfHighWord(value);
-    }
-  }
-  interpolation_of_label_[table.label] =
-      static_cast<int>(p_.interpolation_tables.size());
-  p_.interpolation_tables.push_back(std::move(table));
   return Status::OK();
 }
 
@@ -734,7 +532,7 @@ Status Loader::ReadTest(PreviewOp op, std::string_view rest, int line) {
     about.role = TestRole::kGate;
   } else if (label == "at_5") {
     about.role = TestRole::kTrigger;
-  } else if (EndsWith(label, "_fail")) {
+  } else if (label.ends_with("_fail")) {
     about.role = TestRole::kWrapper;
   }
   if (op == PreviewOp::kIfInBox) {
