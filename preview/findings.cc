@@ -96,9 +96,16 @@ int NextState(const PreviewRun& run, int first, int state) {
 
 void TriggerFindings(const PreviewRun& run,
                      std::vector<std::string>* findings) {
-  bool held = false;
+  bool tested = false, held = false;
   for (const PassValues& pass : run.passes) {
+    tested = tested || pass.trigger_tested;
     held = held || pass.trigger_holds;
+  }
+  if (!tested) {
+    findings->push_back(
+        "A gating condition fails throughout this scenario, so the trigger "
+        "is never tested.");
+    return;
   }
   if (!held) {
     findings->push_back("The trigger never holds in this scenario.");

@@ -82,6 +82,16 @@ TEST_F(FindingsTest, BoxesAndTheAnimationShown) {
           "Animation 1 is shown from 3.0 s to 5.0 s."}));
 }
 
+TEST_F(FindingsTest, GateFailingThroughoutLeavesTheTriggerUntested) {
+  const std::vector<std::string> findings =
+      Findings("golden/conditions_on_trigger",
+               {"0 033Bh 100", "0 028Ch 0", "1 0282h 1", "seconds 5"});
+  ASSERT_EQ(findings.size(), 4u);
+  EXPECT_EQ(findings[3],
+            "A gating condition fails throughout this scenario, so the trigger "
+            "is never tested.");
+}
+
 TEST_F(FindingsTest, EmptyRangeAndMask) {
   const std::vector<std::string> findings =
       Findings("golden/conditions_on_trigger", {"seconds 1"},

@@ -297,6 +297,7 @@ Status Machine::Execute(int begin, int end) {
     }
     switch (in.role) {
       case TestRole::kTrigger:
+        pass_.trigger_tested = true;
         pass_.trigger_holds = holds;
         break;
       case TestRole::kGate:

@@ -79,9 +79,10 @@ struct PassValues {
   // the first copy's matrix from its fail label (a gating test failed or no
   // secondary range held), -1 without a selection block.
   int animation = -1;
-  bool trigger_holds = false;  // the trigger test fell through
-  bool gate_fails = false;     // a gating test of the state machine jumped
-  bool wrapper_fails = false;  // a gating test of a selection block jumped
+  bool trigger_tested = false;  // the trigger test ran
+  bool trigger_holds = false;   // the trigger test fell through
+  bool gate_fails = false;      // a gating test of the state machine jumped
+  bool wrapper_fails = false;   // a gating test of a selection block jumped
 };
 
 // A run: the values of every pass, and per pass and selection block the
