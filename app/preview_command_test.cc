@@ -127,6 +127,22 @@ TEST(PreviewCommandTest, CsvHasOneLinePerPass) {
             "0.000,1.000,0.000,,,,91.80,1.000,0.000,0.000");
 }
 
+TEST(PreviewCommandTest, CsvWithoutATriggerLeavesTheStateEmpty) {
+  TempDir dir;
+  const Result result =
+      Preview({"--csv", StageOutput("golden/trigger_off", {}, dir)});
+  ASSERT_EQ(result.status, kPreviewSucceeded) << result.err;
+  std::istringstream in(result.out);
+  std::string header, first, second;
+  std::getline(in, header);
+  std::getline(in, first);
+  std::getline(in, second);
+  EXPECT_TRUE(header.starts_with("time,tick,state,frame,matrix_0,")) << header;
+  // The forward copies (variant 2 of 2: matrices C + m) from the start.
+  EXPECT_TRUE(first.starts_with("0.000,0,,0,4,5,6,7,")) << first;
+  EXPECT_TRUE(second.starts_with("0.056,1,,1,4,5,6,7,")) << second;
+}
+
 TEST(PreviewCommandTest, FailuresNameTheFileAndLine) {
   TempDir dir;
   const std::string main = StageOutput(

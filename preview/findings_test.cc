@@ -92,6 +92,18 @@ TEST_F(FindingsTest, GateFailingThroughoutLeavesTheTriggerUntested) {
             "is never tested.");
 }
 
+TEST_F(FindingsTest, SecondaryVariableSwitchesTheAnimation) {
+  EXPECT_EQ(
+      Findings("golden/example_gate_secondary",
+               {"0 0312h 1", "4 0312h 2", "9 0312h 7", "seconds 10"}),
+      (std::vector<std::string>{
+          kExampleStart, "The trigger never holds in this scenario.",
+          "Animation 1 is shown from 0.0 s to 3.9 s (User variable 1 = 1).",
+          "Animation 2 is shown from 4.0 s to 8.9 s (User variable 1 = 2).",
+          "From 9.0 s to 10.0 s the parts are drawn in their start pose: no "
+          "animation's range holds (User variable 1 = 7)."}));
+}
+
 TEST_F(FindingsTest, EmptyRangeAndMask) {
   const std::vector<std::string> findings =
       Findings("golden/conditions_on_trigger", {"seconds 1"},
