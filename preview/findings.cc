@@ -196,8 +196,10 @@ void AnimationFindings(const PreviewProgram& program, const Scenario& scenario,
       ++last;
     }
     const double from = PreviewRun::Time(first);
-    const std::string span =
-        Seconds(from, 1) + " s to " + Seconds(PreviewRun::Time(last), 1) + " s";
+    // Up to the switch to the next interval, or to the last pass.
+    const int until = last + 1 < run.PassCount() ? last + 1 : last;
+    const std::string span = Seconds(from, 1) + " s to " +
+                             Seconds(PreviewRun::Time(until), 1) + " s";
     std::string value;
     if (secondary != nullptr) {
       value = " (" + VariableName(secondary->variable_text, names) + " = " +

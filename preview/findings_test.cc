@@ -77,7 +77,7 @@ TEST_F(FindingsTest, BoxesAndTheAnimationShown) {
           kExampleStart,
           "While the viewer is outside the box x -11..11, y 0..5, z -9..9 m "
           "the parts are drawn in their start pose.",
-          "From 0.0 s to 2.9 s the parts are drawn in their start pose: a "
+          "From 0.0 s to 3.0 s the parts are drawn in their start pose: a "
           "condition fails.",
           "Animation 1 is shown from 3.0 s to 5.0 s."}));
 }
@@ -98,8 +98,8 @@ TEST_F(FindingsTest, SecondaryVariableSwitchesTheAnimation) {
                {"0 0312h 1", "4 0312h 2", "9 0312h 7", "seconds 10"}),
       (std::vector<std::string>{
           kExampleStart, "The trigger never holds in this scenario.",
-          "Animation 1 is shown from 0.0 s to 3.9 s (User variable 1 = 1).",
-          "Animation 2 is shown from 4.0 s to 8.9 s (User variable 1 = 2).",
+          "Animation 1 is shown from 0.0 s to 4.0 s (User variable 1 = 1).",
+          "Animation 2 is shown from 4.0 s to 9.0 s (User variable 1 = 2).",
           "From 9.0 s to 10.0 s the parts are drawn in their start pose: no "
           "animation's range holds (User variable 1 = 7)."}));
 }
