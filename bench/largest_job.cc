@@ -38,6 +38,14 @@ void Table(File& f, const std::string& label, int kind, int animation) {
   }
 }
 
+// An interpolation table of two rows, 0 -> 0 and KEY -> VALUE.
+void TickTable(File& f, const std::string& label, int key, int value) {
+  f.Line(label + " label word");
+  f.Line("    dw    2");
+  f.Line("    dw    0, 0");
+  f.Line("    dw    " + std::to_string(key) + ", " + std::to_string(value));
+}
+
 void WriteAnimation(const std::string& folder, int a, int parts) {
   std::string name = "obj" + std::to_string(a);
   {
@@ -51,12 +59,11 @@ void WriteAnimation(const std::string& folder, int a, int parts) {
   f.Line("    dd animation_parameters_riff_end - $ - 4");
   for (int p = 1; p <= parts; ++p) {
     std::string part = std::to_string(p);
-    f.Line("obj_" + part + "_tick18_mod_1 label word");
-    f.Line("   dw    1");
-    f.Line("obj_" + part + "_tick18_mod_2 label word");
-    f.Line("   dw    1");
-    f.Line("obj_" + part + "_float_convert_hi label word");
-    f.Line("   dw    1");
+    // The tick tables: ticks wrap at 65535, frames at 1025 (0..1024), and
+    // the float table gives 256.0's high word at frame 256.
+    TickTable(f, "obj_" + part + "_tick18_mod_1", 65535, 65535);
+    TickTable(f, "obj_" + part + "_tick18_mod_2", 1025, 1025);
+    TickTable(f, "obj_" + part + "_float_convert_hi", 256, 17280);
     Table(f, "obj_trans_" + part, 1, a);
     Table(f, "obj_quat_" + part, 3, a);
   }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds ZUM for 64-bit Windows with the MinGW-w64 cross compilers, the window
 # included, and packs dist/zum-<version>-windows-x64.zip: zum.exe (the
-# window), zum-batch.exe, the Qt and MinGW runtime DLLs they need, the
+# window), zum-batch.exe, zum-preview.exe, the Qt and MinGW runtime DLLs they need, the
 # examples, a README.txt for Windows users and the license texts.
 #
 #   scripts/build-windows.sh
@@ -56,7 +56,7 @@ cmake -S "$root" -B "$build" -G Ninja \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXE_LINKER_FLAGS= -DZUM_BUILD_WIZARD=ON >/dev/null
 # shellcheck disable=SC2086
-nice -n 10 cmake --build "$build" -j "$jobs" --target zum zum-batch ${ZUM_WINDOWS_TARGETS:-}
+nice -n 10 cmake --build "$build" -j "$jobs" --target zum zum-batch zum-preview ${ZUM_WINDOWS_TARGETS:-}
 
 # The package, staged in a temporary folder and zipped under a temporary
 # name: dist/ only ever holds complete zips.
@@ -66,8 +66,8 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 package=$stage/$name
 mkdir -p "$package"/{platforms,styles,examples,licenses/Qt,licenses/MinGW}
-cp "$build/app/zum.exe" "$build/app/zum-batch.exe" "$package/"
-x86_64-w64-mingw32-strip "$package/zum.exe" "$package/zum-batch.exe"
+cp "$build/app/zum.exe" "$build/app/zum-batch.exe" "$build/app/zum-preview.exe" "$package/"
+x86_64-w64-mingw32-strip "$package/zum.exe" "$package/zum-batch.exe" "$package/zum-preview.exe"
 cp "$qt/plugins/platforms/qwindows.dll" "$package/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$package/styles/"
 cp "$root"/examples/* "$package/examples/"

@@ -20,10 +20,10 @@ fail() { echo "test-install: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 programs="$prefix/lib/zum"
-for file in "$programs/zum" "$programs/zum-batch"; do
+for file in "$programs/zum" "$programs/zum-batch" "$programs/zum-preview"; do
   [ -x "$file" ] && [ ! -L "$file" ] || fail "$file is not an installed program"
 done
-for name in zum zum-batch; do
+for name in zum zum-batch zum-preview; do
   [ "$(readlink -f "$prefix/bin/$name")" = "$(readlink -f "$programs/$name")" ] ||
     fail "$prefix/bin/$name does not lead to $programs/$name"
 done
@@ -56,4 +56,7 @@ cp -r examples "$work/examples"
 (cd "$work/examples" && "$prefix/bin/zum-batch" --quiet gate.cfg) ||
   fail "the installed zum-batch failed on the example"
 [ -s "$work/examples/gate_zum_0.asm" ] || fail "zum-batch wrote no gate_zum_0.asm"
+# The installed zum-preview runs that output.
+(cd "$work/examples" && "$prefix/bin/zum-preview" gate_zum.asm) | grep -q "forward run starts" ||
+  fail "the installed zum-preview does not preview gate_zum.asm"
 echo "test-install: the installed layout is complete"

@@ -1,0 +1,44 @@
+#include "preview/model_names.h"
+
+namespace zum {
+
+std::string_view TriggerStateWords(int state) {
+  switch (state) {
+    case 0:
+      return "at rest at the start";
+    case 1:
+      return "waiting for the cycle to reach frame 0..3";
+    case 2:
+      return "opening";
+    case 3:
+      return "at rest at the end";
+    case 4:
+      return "waiting to close";
+    case 5:
+      return "closing";
+    default:
+      return "";
+  }
+}
+
+int VariantOfState(int state) {
+  static constexpr int kVariants[kTriggerStateCount] = {1, 1, 2, 4, 4, 3};
+  return state >= 0 && state < kTriggerStateCount ? kVariants[state] : 0;
+}
+
+std::string_view VariantWords(int variant) {
+  switch (variant) {
+    case 1:
+      return "hold at the first frame";
+    case 2:
+      return "forward";
+    case 3:
+      return "reverse";
+    case 4:
+      return "hold at the last frame";
+    default:
+      return "";
+  }
+}
+
+}  // namespace zum
