@@ -22,8 +22,13 @@ std::string_view TriggerStateWords(int state) {
 }
 
 int VariantOfState(int state) {
-  static constexpr int kVariants[kTriggerStateCount] = {1, 1, 2, 4, 4, 3};
-  return state >= 0 && state < kTriggerStateCount ? kVariants[state] : 0;
+  for (int j = 1; j <= kVariantCount; ++j) {
+    const TriggerStateRange range = VariantStates(j);
+    if (state >= StateNumber(range.low) && state <= StateNumber(range.high)) {
+      return j;
+    }
+  }
+  return 0;
 }
 
 std::string_view VariantWords(int variant) {

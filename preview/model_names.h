@@ -3,28 +3,13 @@
 
 #include <string_view>
 
-// The names of the six trigger states and the four variants that the written
-// code uses, kept in this one place of the preview.
+#include "engine/variants.h"
+
+// The six trigger states and the four variants (engine/variants.h) in the
+// words the preview shows them in.
 namespace zum {
 
-// The values of the trigger state word (local word 6h of part 1).
-enum class TriggerState : int {
-  kHoldStart = 0,         // at rest at the first frame
-  kStartRequested = 1,    // waits for the frame to enter the start window
-  kForward = 2,           // the forward run
-  kHoldEnd = 3,           // at rest at the last frame
-  kReverseRequested = 4,  // waits for the frame to enter the start window
-  kReverse = 5,           // the reverse run
-};
 inline constexpr int kTriggerStateCount = 6;
-
-// The copies of every command, by their keyframe tables' suffixes.
-enum class Variant : int {
-  kHoldStart = 1,  // "_a"
-  kForward = 2,    // "_b"
-  kReverse = 3,    // "_c"
-  kHoldEnd = 4,    // "_d"
-};
 
 // The state in words, as the timeline's band names it: "at rest at the
 // start", "waiting for the cycle to reach frame 0..3", "opening", "at rest at
