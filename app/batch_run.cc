@@ -92,14 +92,14 @@ class PercentProgress {
 };
 
 // Runs the checks of pages 1 to 4; prints the first failing page's message.
-bool PassPageChecks(const JobSettings& job, std::ostream& err) {
+bool PassPageChecks(const JobSettings& job, std::ostream& err, FileSystem* fs) {
   int16_t code = kCheckPassed;
   for (int which = 0; which <= 2 && code == kCheckPassed; ++which) {
     code = CheckConditionPage(job, which);
   }
   SourceFileCheck source;
   if (code == kCheckPassed) {
-    source = CheckSourceFiles(job);
+    source = CheckSourceFiles(job, fs);
     code = source.code;
   }
   if (code == kCheckPassed) {
@@ -114,7 +114,7 @@ bool PassPageChecks(const JobSettings& job, std::ostream& err) {
 
 // Refuses outputs that would overwrite the settings file being run.
 bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
-                        std::ostream& err) {
+                        std::ostream& err, FileSystem* fs) {
   std::vector<const std::string*> outputs = {&job.OutputFile};
   std::string companion;
   // A name too short for a companion is the run's to refuse.
@@ -125,7 +125,7 @@ bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
   for (const std::string* output : outputs) {
     // A name with a NUL character is the run's to refuse.
     if (!output->empty() && output->find('\0') == std::string::npos &&
-        SameFile(*output, settings)) {
+        SameFile(*output, settings, fs)) {
       err << "the output would overwrite the settings file: '" << *output
           << "' is the settings file '" << settings
           << "'; choose another output file\n";
@@ -176,7 +176,7 @@ std::string BatchUsage() {
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out,
-             std::ostream& err, bool err_is_terminal) {
+             std::ostream& err, bool err_is_terminal, FileSystem* fs) {
   BatchArgs parsed;
   std::string usage_error;
   if (!ParseArgs(args, &parsed, &usage_error)) {
@@ -190,26 +190,27 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   }
 
   SettingsRecord record;
-  Status status = LoadSettingsFile(parsed.settings_file, &record);
+  Status status = LoadSettingsFile(parsed.settings_file, &record, fs);
   if (!status.ok()) {
     err << status.message() << '\n';
     return kBatchRefused;
   }
   // A file without line 184 keeps the window's start-up choice.
   JobSettings job = BuildJobSettings(record, AppliesTo::kAnimationTrigger);
-  if (!SparesSettingsFile(job, parsed.settings_file, err) ||
-      !PassPageChecks(job, err)) {
+  if (!SparesSettingsFile(job, parsed.settings_file, err, fs) ||
+      !PassPageChecks(job, err, fs)) {
     return kBatchRefused;
   }
 
   bool show_progress = err_is_terminal && !parsed.quiet;
   PercentProgress progress(&err);
-  ProgressFn report;
+  RunOptions options;
+  options.file_system = fs;
   if (show_progress) {
-    report = [&progress](double share) { progress.Add(share); };
+    options.progress = [&progress](double share) { progress.Add(share); };
   }
-  auto run = std::make_unique<GenerationRun>(job, report);
-  status = run->RunGeneration();
+  RunResult result;
+  status = RunGeneration(job, options, &result);
   if (show_progress) {
     progress.Finish(status.ok());
   }
@@ -218,8 +219,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
     return kBatchRunFailed;
   }
   if (!parsed.quiet) {
-    out << "Wrote " << job.OutputFile << " and " << run->companion_output()
-        << '\n';
+    out << "Wrote " << result.files_written[0] << " and "
+        << result.files_written[1] << '\n';
     VariableTable variables;
     variables.AddBuiltInVariables();
     out << RunSummary(job, variables);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
+
 // The command-line front end: one generation from a saved settings file.
 namespace zum {
 
@@ -27,9 +29,11 @@ std::string BatchUsage();
 // the checks of pages 1, 2, 3 and 4 in that order and then the generation.
 // Errors and page-check messages go to ERR, --help and the closing summary
 // to OUT. When ERR_IS_TERMINAL and --quiet is not given, the progress is
-// shown on ERR as a percentage rewritten in place. Returns the exit status.
+// shown on ERR as a percentage rewritten in place. Every file is read and
+// written through FS. Returns the exit status.
 int RunBatch(const std::vector<std::string>& args, std::ostream& out,
-             std::ostream& err, bool err_is_terminal);
+             std::ostream& err, bool err_is_terminal,
+             FileSystem* fs = RealFileSystem());
 
 }  // namespace zum
 

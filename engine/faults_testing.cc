@@ -19,7 +19,7 @@ size_t FaultyFileSystem::Read(std::FILE* file, const std::string& name,
     }
     size = static_cast<size_t>(read_fault_.at - position);
   }
-  return FileSystem::Read(file, name, buffer, size, error);
+  return DiskFileSystem::Read(file, name, buffer, size, error);
 }
 
 std::FILE* FaultyFileSystem::CreateExclusive(const std::string& name,
@@ -32,7 +32,18 @@ std::FILE* FaultyFileSystem::CreateExclusive(const std::string& name,
     *error = EACCES;
     return nullptr;
   }
-  return FileSystem::CreateExclusive(name, error);
+  return DiskFileSystem::CreateExclusive(name, error);
+}
+
+bool FaultyFileSystem::Rename(const std::string& from, const std::string& to,
+                              int* error) {
+  if (!rename_fault_.empty() &&
+      std::filesystem::path(to).generic_string() ==
+          std::filesystem::path(rename_fault_).generic_string()) {
+    *error = EACCES;
+    return false;
+  }
+  return DiskFileSystem::Rename(from, to, error);
 }
 
 }  // namespace zum::testing

@@ -1,19 +1,65 @@
 #include "engine/generation_run.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "engine/animation_commands.h"
+#include "engine/animation_parameters.h"
 #include "engine/asm_lines.h"
 #include "engine/bgl_code.h"
+#include "engine/chunk_io.h"
+#include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "engine/run_shape.h"
 #include "engine/scene_graph.h"
 #include "engine/source_scanner.h"
 
 namespace zum {
+namespace {
 
-GenerationRun::GenerationRun(const JobSettings& job, ProgressFn progress)
-    : job_(job), io_(std::move(progress)) {}
+// One run over one JobSettings snapshot; see RunGeneration().
+class GenerationRun {
+ public:
+  // JOB and OPTIONS.file_system must outlive the run.
+  GenerationRun(const JobSettings& job, const RunOptions& options);
+  ~GenerationRun();
+  GenerationRun(const GenerationRun&) = delete;
+  GenerationRun& operator=(const GenerationRun&) = delete;
+
+  Status RunGeneration();
+
+  // The name of the output's companion file; empty until RunGeneration has
+  // checked the file names.
+  const std::string& companion_output() const { return companion_output_; }
+
+ private:
+  Status CheckFileNames();
+  Status WriteMainFile();
+  Status OpenCompanionFiles();
+  Status DispatchLine();
+  Status CommitOutputs();
+  void CloseAllFiles();
+
+  const JobSettings& job_;
+  FileSystem* fs_;
+  int16_t animation_count_ = 1;  // N, the number of animations
+  // The companion names of the inputs [1..N] and of the output.
+  std::array<std::string, kMaxAnimations + 1> input_companion_;
+  std::string companion_output_;
+  RunShape shape_;
+  PartOneFacts part_one_;
+  std::unique_ptr<AnimationTables> tables_;
+  LineWriter main_out_;
+  ChunkIo io_;
+};
+
+GenerationRun::GenerationRun(const JobSettings& job, const RunOptions& options)
+    : job_(job),
+      fs_(options.file_system),
+      main_out_(fs_),
+      io_(options.progress, fs_) {}
 
 GenerationRun::~GenerationRun() {
   CloseAllFiles();
@@ -52,7 +98,7 @@ Status GenerationRun::CheckFileNames() {
     const std::string& output_companion = companion_output_;
     for (const std::string* out : {&output, &output_companion}) {
       for (const std::string* in : {&input, &input_companion}) {
-        if (SameFile(*out, *in)) {
+        if (SameFile(*out, *in, fs_)) {
           return Status::Error(
               "the output would overwrite an input: '" + *out +
               "' is the file '" + *in + "' of animation " + IntText(a) +
@@ -88,7 +134,7 @@ Status GenerationRun::RunGeneration() {
   SourceScan first;
   for (int a = 1; a <= animation_count_; ++a) {
     SourceScan scan;
-    ZUM_RETURN_IF_ERROR(ScanSourceFile(input_companion_[a], &scan));
+    ZUM_RETURN_IF_ERROR(ScanSourceFile(input_companion_[a], &scan, fs_));
     if (a == 1) {
       first = scan;
     }
@@ -124,7 +170,7 @@ Status GenerationRun::CommitOutputs() {
 // companion.
 Status GenerationRun::WriteMainFile() {
   const std::string include_line = "include " + companion_output_;
-  LineReader main_input;
+  LineReader main_input(fs_);
   ZUM_RETURN_IF_ERROR(main_input.OpenNonEmpty(job_.InputFile[1]));
   ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));
   std::string line;
@@ -163,9 +209,17 @@ Status GenerationRun::DispatchLine() {
   return Status::OK();
 }
 
-Status RunGeneration(const JobSettings& job, ProgressFn progress) {
-  auto run = std::make_unique<GenerationRun>(job, std::move(progress));
-  return run->RunGeneration();
+}  // namespace
+
+Status RunGeneration(const JobSettings& job, const RunOptions& options,
+                     RunResult* result) {
+  // The run's readers and tables are large: on the heap, not the stack.
+  auto run = std::make_unique<GenerationRun>(job, options);
+  Status status = run->RunGeneration();
+  if (status.ok() && result != nullptr) {
+    result->files_written = {job.OutputFile, run->companion_output()};
+  }
+  return status;
 }
 
 }  // namespace zum

@@ -25,11 +25,8 @@ namespace {
 constexpr size_t kBufferSize = 1 << 16;
 
 std::string Reason(int error_number) {
-  return error_number > 0 ? std::strerror(error_number) : "unknown error";
+  return ErrorText(error_number);
 }
-
-FileSystem g_default_file_system;
-FileSystem* g_file_system = &g_default_file_system;
 
 // The names of the temporary files open now, in storage that a signal
 // handler may read: a slot is filled before it is marked ready and unmarked
@@ -94,63 +91,20 @@ std::string UniquePart() {
 
 }  // namespace
 
-size_t FileSystem::Read(std::FILE* file, const std::string& /*name*/,
-                        char* buffer, size_t size, int* error) {
-  errno = 0;
-  size_t n = std::fread(buffer, 1, size, file);
-  if (n == 0 && std::ferror(file) != 0) {
-    *error = errno != 0 ? errno : -1;
+bool SameFile(const std::string& a, const std::string& b, FileSystem* fs) {
+  FileInfo info_a;
+  FileInfo info_b;
+  int error = 0;
+  if (fs->Stat(a, &info_a, &error) && fs->Stat(b, &info_b, &error) &&
+      info_a.type != FileType::kMissing && info_b.type != FileType::kMissing) {
+    return info_a.device == info_b.device && info_a.index == info_b.index;
   }
-  return n;
-}
-
-std::FILE* FileSystem::CreateExclusive(const std::string& name, int* error) {
-  errno = 0;
-#ifdef _WIN32
-  int fd = _open(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
-                 _S_IREAD | _S_IWRITE);
-#else
-  int fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-#endif
-  if (fd < 0) {
-    *error = errno;
-    return nullptr;
-  }
-#ifdef _WIN32
-  std::FILE* file = _fdopen(fd, "wb");
-#else
-  std::FILE* file = fdopen(fd, "wb");
-#endif
-  if (file == nullptr) {
-    *error = errno;
-#ifdef _WIN32
-    _close(fd);
-#else
-    close(fd);
-#endif
-    std::remove(name.c_str());
-  }
-  return file;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  namespace fs = std::filesystem;
   std::error_code ec;
-  if (fs::exists(a, ec) && fs::exists(b, ec)) {
-    bool same = fs::equivalent(a, b, ec);
-    if (!ec) {
-      return same;
-    }
-  }
-  fs::path pa = fs::absolute(a, ec).lexically_normal();
-  fs::path pb = fs::absolute(b, ec).lexically_normal();
+  std::filesystem::path pa =
+      std::filesystem::absolute(a, ec).lexically_normal();
+  std::filesystem::path pb =
+      std::filesystem::absolute(b, ec).lexically_normal();
   return pa == pb;
-}
-
-FileSystem* SetFileSystem(FileSystem* fs) {
-  FileSystem* previous = g_file_system;
-  g_file_system = fs != nullptr ? fs : &g_default_file_system;
-  return previous;
 }
 
 void RemoveTemporaryFiles() {
@@ -180,19 +134,21 @@ Status LineReader::Open(const std::string& path) {
   in_line_ = false;
   read_error_ = 0;
   error_line_ = 0;
-  std::error_code ec;
-  const auto type = std::filesystem::status(path, ec).type();
-  if (type == std::filesystem::file_type::directory) {
-    return Status::InFile(path, "is a directory");
+  FileInfo info;
+  int error = 0;
+  if (fs_->Stat(path, &info, &error)) {
+    if (info.type == FileType::kDirectory) {
+      return Status::InFile(path, "is a directory");
+    }
+    if (info.type == FileType::kOther) {
+      return Status::InFile(path, "not a regular file");
+    }
   }
-  if (!ec && type != std::filesystem::file_type::regular) {
-    return Status::InFile(path, "not a regular file");
-  }
-  errno = 0;
-  file_ = std::fopen(path.c_str(), "rb");
+  error = 0;
+  file_ = fs_->OpenForReading(path, &error);
   if (file_ == nullptr) {
     return Status::InFile(path,
-                          "cannot open for reading (" + Reason(errno) + ")");
+                          "cannot open for reading (" + Reason(error) + ")");
   }
   return Status::OK();
 }
@@ -223,8 +179,7 @@ bool LineReader::Fill() {
   }
   buffer_.resize(kBufferSize);
   int error = 0;
-  size_t n =
-      g_file_system->Read(file_, name_, buffer_.data(), kBufferSize, &error);
+  size_t n = fs_->Read(file_, name_, buffer_.data(), kBufferSize, &error);
   buffer_.resize(error != 0 ? 0 : n);
   pos_ = 0;
   next_lf_ = kNoLf;
@@ -325,7 +280,7 @@ Status LineWriter::OpenReplacing(const std::string& path) {
   for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
     name_ = path + "." + UniquePart() + kPartialSuffix;
     error = 0;
-    file_ = g_file_system->CreateExclusive(name_, &error);
+    file_ = fs_->CreateExclusive(name_, &error);
   }
   if (file_ == nullptr) {
     return Status::InFile(path,
@@ -347,15 +302,14 @@ Status LineWriter::Finish() {
 Status LineWriter::Commit() {
   Status status = Finish();
   if (status.ok()) {
-    std::error_code ec;
-    std::filesystem::rename(name_, target_, ec);
-    if (!ec) {
+    int error = 0;
+    if (fs_->Rename(name_, target_, &error)) {
       ForgetTemporary(&temporary_slot_);
       target_.clear();
       return Status::OK();
     }
     status = Status::InFile(target_,
-                            "cannot replace the file (" + ec.message() + ")");
+                            "cannot replace the file (" + Reason(error) + ")");
   }
   Abandon();
   return status;
@@ -364,8 +318,8 @@ Status LineWriter::Commit() {
 void LineWriter::Abandon() {
   Close().ok();  // the temporary file goes whatever its state
   if (!target_.empty()) {
-    std::error_code ec;
-    std::filesystem::remove(name_, ec);
+    int error = 0;
+    fs_->Remove(name_, &error);
     ForgetTemporary(&temporary_slot_);
     target_.clear();
   }
@@ -383,10 +337,8 @@ void LineWriter::Reset(const std::string& path) {
 
 Status LineWriter::Open(const std::string& path) {
   Reset(path);
-  errno = 0;
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = fs_->OpenForWriting(path, &error_number_);
   if (file_ == nullptr) {
-    error_number_ = errno;
     return Status::InFile(
         path, "cannot create the file (" + Reason(error_number_) + ")");
   }

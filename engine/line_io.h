@@ -5,38 +5,20 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_system.h"
 #include "engine/status.h"
 
 namespace zum {
-
-// The file operations through which every LineReader and LineWriter reaches
-// the disk. The program uses the default, plain C and OS calls; a test
-// installs one that fails where a faulty disk would (SetFileSystem).
-class FileSystem {
- public:
-  virtual ~FileSystem() = default;
-  // Reads up to SIZE bytes of FILE, opened from NAME, into BUFFER. Returns
-  // the number of bytes read, 0 at the end of the file; on a read failure
-  // returns 0 and sets *ERROR to its errno value.
-  virtual size_t Read(std::FILE* file, const std::string& name, char* buffer,
-                      size_t size, int* error);
-  // Creates the file NAME for writing, exclusively: fails (EEXIST) when NAME
-  // exists. Returns nullptr with *ERROR set on failure.
-  virtual std::FILE* CreateExclusive(const std::string& name, int* error);
-};
-
-// Installs FS for every reader and writer (nullptr: the default) and returns
-// the one installed before. FS must outlive its use.
-FileSystem* SetFileSystem(FileSystem* fs);
 
 // Removes every temporary file that a LineWriter has open now. Safe to call
 // from a signal handler: it only unlinks names kept in fixed storage.
 void RemoveTemporaryFiles();
 
-// True when A and B name the same file: the same file on disk when both
+// True when A and B name the same file: the same file on FS when both
 // exist (links and hard links included), otherwise the same normalised
 // absolute path.
-bool SameFile(const std::string& a, const std::string& b);
+bool SameFile(const std::string& a, const std::string& b,
+              FileSystem* fs = RealFileSystem());
 
 // Reads a text file line by line as bytes. CR LF, LF and a lone CR each end
 // a line; the line returned carries no line end. The reader knows its file
@@ -44,7 +26,8 @@ bool SameFile(const std::string& a, const std::string& b);
 // both. Not copyable; the file is closed by Close() or the destructor.
 class LineReader {
  public:
-  LineReader() = default;
+  // FS must outlive the reader.
+  explicit LineReader(FileSystem* fs = RealFileSystem()) : fs_(fs) {}
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -89,6 +72,7 @@ class LineReader {
  private:
   bool Fill();
 
+  FileSystem* fs_;
   std::FILE* file_ = nullptr;
   std::string name_;
   long line_number_ = 0;
@@ -118,7 +102,8 @@ class LineWriter {
  public:
   static constexpr const char* kPartialSuffix = ".zum-partial";
 
-  LineWriter() = default;
+  // FS must outlive the writer.
+  explicit LineWriter(FileSystem* fs = RealFileSystem()) : fs_(fs) {}
   ~LineWriter();
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
@@ -155,6 +140,7 @@ class LineWriter {
   // Abandons any file and starts afresh on PATH.
   void Reset(const std::string& path);
 
+  FileSystem* fs_;
   std::FILE* file_ = nullptr;
   std::string name_;
   std::string target_;  // set by OpenReplacing until committed or abandoned

@@ -39,7 +39,7 @@ TEST(EngineFaultsTest, ReadFailureEndsNoLineAndNamesTheLineItCut) {
   for (const auto& c : cases) {
     FaultyFileSystem disk;
     disk.FailRead(path, c[0]);
-    LineReader in;
+    LineReader in(&disk);
     ASSERT_TRUE(in.Open(path).ok());
     std::string line;
     int lines = 0;

@@ -73,8 +73,9 @@ int16_t CheckSecondaryPage(const JobSettings& job) {
 
 // Scans the companion file of animation A into *SCAN; the error names the
 // animation and its input file in front of the scanner's message.
-Status PreScan(const JobSettings& job, int a, SourceScan* scan) {
-  Status status = PreScanInputFile(job.InputFile[a], scan);
+Status PreScan(const JobSettings& job, int a, SourceScan* scan,
+               FileSystem* fs) {
+  Status status = PreScanInputFile(job.InputFile[a], scan, fs);
   if (status.ok()) {
     return status;
   }
@@ -154,7 +155,7 @@ int16_t CheckConditionPage(const JobSettings& job, int which) {
   }
 }
 
-SourceFileCheck CheckSourceFiles(const JobSettings& job) {
+SourceFileCheck CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
   SourceFileCheck check;
   if (job.OutputFile.empty()) {
     check.code = kCheckOutputFile;
@@ -181,7 +182,7 @@ SourceFileCheck CheckSourceFiles(const JobSettings& job) {
   }
 
   for (int a = 1; a <= count; ++a) {
-    Status status = PreScan(job, a, &check.pre_scan[a]);
+    Status status = PreScan(job, a, &check.pre_scan[a], fs);
     if (!status.ok() && check.failed_animation == 0) {
       check.failed_animation = a;
       check.scan_error = status;

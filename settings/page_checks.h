@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 
@@ -69,7 +70,8 @@ struct SourceFileCheck {
 // scan_error saying which file and why; the comparison is then skipped.
 // AnimationCount must be a whole number up to 50 (page 3's check makes it
 // so); otherwise the code is 3.
-SourceFileCheck CheckSourceFiles(const JobSettings& job);
+SourceFileCheck CheckSourceFiles(const JobSettings& job,
+                                 FileSystem* fs = RealFileSystem());
 
 }  // namespace zum
 

@@ -6,9 +6,10 @@
 
 namespace zum {
 
-std::vector<std::string> ReadRecentFiles(const std::string& list_file) {
+std::vector<std::string> ReadRecentFiles(const std::string& list_file,
+                                         FileSystem* fs) {
   std::vector<std::string> list;
-  LineReader in;
+  LineReader in(fs);
   if (!in.Open(list_file).ok()) {
     return list;
   }
@@ -26,9 +27,10 @@ std::vector<std::string> ReadRecentFiles(const std::string& list_file) {
   return list;
 }
 
-void PutFirst(const std::string& path, std::vector<std::string>* list) {
-  std::erase_if(*list, [&path](const std::string& entry) {
-    return entry == path || SameFile(entry, path);
+void PutFirst(const std::string& path, std::vector<std::string>* list,
+              FileSystem* fs) {
+  std::erase_if(*list, [&path, fs](const std::string& entry) {
+    return entry == path || SameFile(entry, path, fs);
   });
   list->insert(list->begin(), path);
   if (list->size() > static_cast<size_t>(kRecentFilesCapacity)) {
@@ -37,8 +39,8 @@ void PutFirst(const std::string& path, std::vector<std::string>* list) {
 }
 
 Status WriteRecentFiles(const std::string& list_file,
-                        const std::vector<std::string>& list) {
-  LineWriter out;
+                        const std::vector<std::string>& list, FileSystem* fs) {
+  LineWriter out(fs);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(list_file));
   for (const std::string& path : list) {
     out.WriteLine(path);

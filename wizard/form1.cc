@@ -29,8 +29,12 @@ static void InitZumResources() {
 
 namespace zum {
 
-Form1::Form1(Dialogs* dialogs, const QString& program_folder, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), program_folder_(program_folder) {
+Form1::Form1(Dialogs* dialogs, const QString& program_folder, FileSystem* fs,
+             QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      program_folder_(program_folder),
+      file_system_(fs) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("ZUM"));
   InitZumResources();
@@ -128,7 +132,7 @@ void Form1::ReadSlotNames() {
   // refuse to start: the slots stay "Free" too.
   SlotNames names;
   names.fill(kFreeSlot);
-  SettingsStore store(Bytes(program_folder_));
+  SettingsStore store(Bytes(program_folder_), file_system_);
   if (!store.ReadSlotNames(&names).ok()) {
     names.fill(kFreeSlot);
   }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 #include "settings/recent_files.h"
@@ -80,9 +81,10 @@ class Form1 : public QMainWindow {
   // folder (the program passes QCoreApplication::applicationDirPath(); tests
   // pass a temporary folder): it holds the settings files and the compiler.
   // The window is set up as at start-up (Form_Load) and shows the welcome
-  // page.
+  // page. The settings files and the run's files are reached through FS,
+  // which must outlive the window.
   Form1(Dialogs* dialogs, const QString& program_folder,
-        QWidget* parent = nullptr);
+        FileSystem* fs = RealFileSystem(), QWidget* parent = nullptr);
   ~Form1() override;
 
   // The 184 values of the settings file, taken from the controls and the
@@ -222,6 +224,7 @@ class Form1 : public QMainWindow {
 
   Dialogs* dialogs_;
   QString program_folder_;
+  FileSystem* file_system_;
   // The console command runner, its message boxes and the log it feeds.
   std::unique_ptr<DialogsMessageSink> runner_messages_;
   std::unique_ptr<CompileLogBox> compile_log_;

@@ -73,11 +73,14 @@ Status Form1::RunGenerationOfPage(const JobSettings& job) {
   pbar->setValue(0);
   // The run holds the thread until it ends: repaint the bar as shares
   // arrive so that it visibly advances.
-  Status status = RunGeneration(job, [this, &total](double share) {
+  RunOptions options;
+  options.file_system = file_system_;
+  options.progress = [this, &total](double share) {
     total += share;
     pbar->setValue(static_cast<int>(std::lround(std::min(total, 100.0))));
     pbar->repaint();
-  });
+  };
+  Status status = RunGeneration(job, options, nullptr);
   if (!status.ok()) {
     ShowCritical(FromBytes(status.message()), tr("ZUM error"));
   }

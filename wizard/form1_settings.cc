@@ -103,8 +103,8 @@ void Form1::mdata2_Click(int index) {
 }
 
 bool Form1::SaveConfiguration(int slot) {
-  Status status =
-      SettingsStore(Bytes(program_folder_)).Save(slot, CurrentSettings());
+  Status status = SettingsStore(Bytes(program_folder_), file_system_)
+                      .Save(slot, CurrentSettings());
   if (!status.ok()) {
     ShowSaveError(status);
     return false;
@@ -161,7 +161,7 @@ void Form1::mOpenFile_Click() {
 
 void Form1::mrecent_Click(int index) {
   const std::vector<std::string> recent =
-      SettingsStore(Bytes(program_folder_)).RecentFiles();
+      SettingsStore(Bytes(program_folder_), file_system_).RecentFiles();
   if (index < static_cast<int>(recent.size())) {
     OpenSettingsFile(FromBytes(recent[index]));
   }
@@ -182,7 +182,8 @@ void Form1::mSaveAs_Click() {
   }
   // Written beside its place and moved there only when complete, so a
   // failed save keeps an earlier file of that name.
-  Status status = WriteSettingsFile(Bytes(path), CurrentSettings());
+  Status status =
+      WriteSettingsFile(Bytes(path), CurrentSettings(), file_system_);
   if (!status.ok()) {
     ShowCritical(tr("Your ZUM configuration could not be saved:\n\n%1")
                      .arg(FromBytes(status.message())),
@@ -193,8 +194,8 @@ void Form1::mSaveAs_Click() {
 }
 
 void Form1::RememberSettingsFile(const QString& path) {
-  Status status =
-      SettingsStore(Bytes(program_folder_)).AddRecentFile(Bytes(path));
+  Status status = SettingsStore(Bytes(program_folder_), file_system_)
+                      .AddRecentFile(Bytes(path));
   if (!status.ok()) {
     // The settings themselves were read or written; only the list is
     // behind.
@@ -209,7 +210,7 @@ void Form1::RememberSettingsFile(const QString& path) {
 
 void Form1::ShowRecentFiles() {
   const std::vector<std::string> recent =
-      SettingsStore(Bytes(program_folder_)).RecentFiles();
+      SettingsStore(Bytes(program_folder_), file_system_).RecentFiles();
   for (int k = 0; k < kRecentFilesCapacity; ++k) {
     const bool used = k < static_cast<int>(recent.size());
     QString path = used ? FromBytes(recent[k]) : QString();
@@ -222,12 +223,13 @@ void Form1::ShowRecentFiles() {
 }
 
 bool Form1::LoadConfiguration(int slot) {
-  return LoadSettingsFrom(SettingsStore(Bytes(program_folder_)).SlotFile(slot));
+  return LoadSettingsFrom(
+      SettingsStore(Bytes(program_folder_), file_system_).SlotFile(slot));
 }
 
 bool Form1::LoadSettingsFrom(const std::string& path) {
   std::vector<SettingsValue> values;
-  Status status = ReadSettingsFile(path, &values);
+  Status status = ReadSettingsFile(path, &values, file_system_);
   // The values before a bad line are assigned all the same.
   for (const SettingsValue& value : values) {
     AssignSettingsValue(value);
@@ -280,7 +282,8 @@ bool Form1::Form_Unload() {
   for (int k = 0; k < kSlotCount; ++k) {
     names[k] = Bytes(mdata[k]->text());
   }
-  Status status = SettingsStore(Bytes(program_folder_)).WriteSlotNames(names);
+  Status status =
+      SettingsStore(Bytes(program_folder_), file_system_).WriteSlotNames(names);
   if (!status.ok()) {
     ShowSaveError(status);
   }
