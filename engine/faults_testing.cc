@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <regex>
 
 namespace zum::testing {
 
@@ -44,6 +45,47 @@ bool FaultyFileSystem::Rename(const std::string& from, const std::string& to,
     return false;
   }
   return DiskFileSystem::Rename(from, to, error);
+}
+
+bool RecordingFileSystem::Sync(std::FILE* file, const std::string& name,
+                               int* error) {
+  log_.push_back("sync " + name);
+  return DiskFileSystem::Sync(file, name, error);
+}
+
+bool RecordingFileSystem::SyncFolder(const std::string& folder, int* error) {
+  log_.push_back("syncfolder " + folder);
+  return DiskFileSystem::SyncFolder(folder, error);
+}
+
+bool RecordingFileSystem::Link(const std::string& from, const std::string& to,
+                               int* error) {
+  log_.push_back("link " + from + " " + to);
+  return DiskFileSystem::Link(from, to, error);
+}
+
+bool RecordingFileSystem::Rename(const std::string& from, const std::string& to,
+                                 int* error) {
+  log_.push_back("rename " + from + " " + to);
+  return DiskFileSystem::Rename(from, to, error);
+}
+
+bool RecordingFileSystem::Remove(const std::string& name, int* error) {
+  log_.push_back("remove " + name);
+  return DiskFileSystem::Remove(name, error);
+}
+
+std::vector<std::string> RecordingFileSystem::Log(
+    const std::string& folder) const {
+  const std::regex random_part(R"(\.[0-9a-f]{8}\.[0-9a-z]{6}\.zum-partial)");
+  std::vector<std::string> log;
+  for (std::string entry : log_) {
+    for (size_t p; (p = entry.find(folder)) != std::string::npos;) {
+      entry.replace(p, folder.size(), "$");
+    }
+    log.push_back(std::regex_replace(entry, random_part, ".~.zum-partial"));
+  }
+  return log;
 }
 
 }  // namespace zum::testing

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "engine/file_system.h"
 
@@ -45,6 +46,27 @@ class FaultyFileSystem : public DiskFileSystem {
   std::map<std::string, int> passes_;
   std::string create_fault_;
   std::string rename_fault_;
+};
+
+// The real disk, with a log of the calls that decide what survives a
+// power cut: "sync NAME", "link FROM TO", "rename FROM TO", "remove NAME"
+// and "syncfolder FOLDER".
+class RecordingFileSystem : public DiskFileSystem {
+ public:
+  bool Sync(std::FILE* file, const std::string& name, int* error) override;
+  bool SyncFolder(const std::string& folder, int* error) override;
+  bool Link(const std::string& from, const std::string& to,
+            int* error) override;
+  bool Rename(const std::string& from, const std::string& to,
+              int* error) override;
+  bool Remove(const std::string& name, int* error) override;
+
+  // The log, with FOLDER written "$" and the random part of every
+  // temporary file's name "~".
+  std::vector<std::string> Log(const std::string& folder) const;
+
+ private:
+  std::vector<std::string> log_;
 };
 
 }  // namespace zum::testing

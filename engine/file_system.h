@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace zum {
 
@@ -16,6 +18,28 @@ struct FileInfo {
   // The same device and index name the same file (links included).
   uint64_t device = 0;
   uint64_t index = 0;
+  // Last modification and (POSIX) status change, in nanoseconds.
+  int64_t modified = 0;
+  int64_t changed = 0;
+  // The permission bits (POSIX); 0 on Windows.
+  uint32_t mode = 0;
+  // No write permission for this process (or the read-only attribute).
+  bool read_only = false;
+
+  // True when OTHER is the same file with the same size and times: a file
+  // written to, replaced or touched in between is not.
+  bool SameVersion(const FileInfo& other) const {
+    return type == other.type && size == other.size && device == other.device &&
+           index == other.index && modified == other.modified &&
+           changed == other.changed;
+  }
+};
+
+// An exclusive lock held on a lock file; released, and its file removed,
+// when the object is destroyed. A process that dies loses its locks.
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
 };
 
 // Every operation through which ZUM reaches the disk. The program passes the
@@ -49,6 +73,35 @@ class FileSystem {
   // failure: it returns true with INFO->type kMissing. False with *ERROR set
   // when NAME cannot be examined.
   virtual bool Stat(const std::string& name, FileInfo* info, int* error) = 0;
+
+  // Writes FILE's buffered bytes and makes the system put them on the disk
+  // (fsync; FlushFileBuffers on Windows). False with *ERROR set on failure.
+  virtual bool Sync(std::FILE* file, const std::string& name, int* error) = 0;
+  // Puts FOLDER's entries (a rename into it) on the disk. False with *ERROR
+  // set on failure; true where the system has no such operation (Windows,
+  // whose renames are written through instead).
+  virtual bool SyncFolder(const std::string& folder, int* error) = 0;
+  // Gives FILE, opened from NAME, the permission bits MODE (POSIX; nothing
+  // on Windows). False with *ERROR set on failure.
+  virtual bool SetMode(std::FILE* file, const std::string& name, uint32_t mode,
+                       int* error) = 0;
+  // Makes TO a second name (a hard link) of the file FROM. False with
+  // *ERROR set on failure, also where the disk has no hard links.
+  virtual bool Link(const std::string& from, const std::string& to,
+                    int* error) = 0;
+  // The file that NAME names once every symbolic link at its end is
+  // followed (a relative link read from the link's folder); NAME itself
+  // when it is no link.
+  virtual std::string FollowLinks(const std::string& name) = 0;
+  // The names of the entries of FOLDER, without "." and "..". False with
+  // *ERROR set on failure.
+  virtual bool ListFolder(const std::string& folder,
+                          std::vector<std::string>* names, int* error) = 0;
+  // Takes the exclusive lock of the lock file NAME, creating the file.
+  // Returns nullptr with *ERROR set when it cannot: EBUSY when another
+  // holder has it (the call does not wait).
+  virtual std::unique_ptr<FileLock> TryLock(const std::string& name,
+                                            int* error) = 0;
 };
 
 // The disk as the operating system presents it.
@@ -63,6 +116,17 @@ class DiskFileSystem : public FileSystem {
               int* error) override;
   bool Remove(const std::string& name, int* error) override;
   bool Stat(const std::string& name, FileInfo* info, int* error) override;
+  bool Sync(std::FILE* file, const std::string& name, int* error) override;
+  bool SyncFolder(const std::string& folder, int* error) override;
+  bool SetMode(std::FILE* file, const std::string& name, uint32_t mode,
+               int* error) override;
+  bool Link(const std::string& from, const std::string& to,
+            int* error) override;
+  std::string FollowLinks(const std::string& name) override;
+  bool ListFolder(const std::string& folder, std::vector<std::string>* names,
+                  int* error) override;
+  std::unique_ptr<FileLock> TryLock(const std::string& name,
+                                    int* error) override;
 };
 
 // The one DiskFileSystem that callers share when no other is passed in.

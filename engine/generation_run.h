@@ -1,6 +1,7 @@
 #ifndef ZUM_ENGINE_GENERATION_RUN_H_
 #define ZUM_ENGINE_GENERATION_RUN_H_
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct RunOptions {
   // Every file of the run is read and written through it; it must outlive
   // the run.
   FileSystem* file_system = RealFileSystem();
+  // How long a run waits for another run that writes the same output pair
+  // before it fails with "another run is writing OUTPUT".
+  std::chrono::milliseconds lock_wait{5000};
 };
 
 // What a run leaves to its caller.
@@ -32,14 +36,17 @@ struct RunResult {
 // file, then copies animation 1's companion input into the output's
 // companion file, handing each RIFF chunk to its chunk writer.
 //
-// Output names that hold a NUL character or would overwrite an input are
-// refused before anything is opened. Both outputs are written to temporary
-// files of their own beside them (see LineWriter::OpenReplacing) and take
-// their places only when the whole run has succeeded, the companion first,
-// then the main file: a process killed between the two renames leaves the
-// new companion beside the old main file, never the reverse. On any error
-// every file is closed, both temporaries are removed and earlier outputs stay
-// as they were.
+// Output names that hold a NUL character or would overwrite an input, and
+// outputs that are folders, FIFOs, devices or read-only files, are refused
+// before anything is opened. One run at a time writes an output pair (a
+// lock beside the main output). Both outputs are written to temporary files
+// of their own (see LineWriter::OpenReplacing) and take their places only
+// when the whole run has succeeded and no input has changed since the run
+// first looked at it ("FILE changed while it was being read"), all or
+// nothing (see CommitPair): a process killed between the two renames leaves
+// the new companion beside the old main file, never the reverse. On any
+// error, running out of memory included, every file is closed, both
+// temporaries are removed and earlier outputs stay as they were.
 //
 // Returns the first error, "FILE:LINE: ..." where a line is to blame.
 // RESULT may be nullptr.

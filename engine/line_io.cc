@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -64,6 +67,15 @@ void ForgetTemporary(int* slot) {
   }
 }
 
+// FNV-1a, 32 bits: a short digest of a name.
+uint32_t NameHash(std::string_view text) {
+  uint32_t hash = 2166136261u;
+  for (char c : text) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  return hash;
+}
+
 // Six letters or digits that differ between processes, threads and calls.
 std::string UniquePart() {
   static constexpr char kChars[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -90,6 +102,69 @@ std::string UniquePart() {
 }
 
 }  // namespace
+
+size_t FileNameStart(const std::string& path) {
+#ifdef _WIN32
+  const size_t separator = path.find_last_of("/\\:");
+#else
+  const size_t separator = path.find_last_of('/');
+#endif
+  return separator == std::string::npos ? 0 : separator + 1;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t start = FileNameStart(path);
+  if (start == 0) {
+    return ".";
+  }
+  // "/x" lies in "/", "C:\\x" in "C:\\".
+  return start == 1 || (start >= 2 && path[start - 2] == ':')
+             ? path.substr(0, start)
+             : path.substr(0, start - 1);
+}
+
+std::string TemporaryPrefix(const std::string& target) {
+  const size_t start = FileNameStart(target);
+  const std::string_view file_name = std::string_view(target).substr(start);
+  size_t head = std::min(file_name.size(), kTemporaryHead);
+  // Not inside a UTF-8 sequence: the name stays valid text.
+  while (head > 0 && head < file_name.size() &&
+         (static_cast<unsigned char>(file_name[head]) & 0xC0) == 0x80) {
+    --head;
+  }
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string digest(8, '0');
+  uint32_t hash = NameHash(file_name);
+  for (int i = 7; i >= 0; --i, hash >>= 4) {
+    digest[static_cast<size_t>(i)] = kHex[hash & 0xF];
+  }
+  return target.substr(0, start) + std::string(file_name.substr(0, head)) +
+         "." + digest + ".";
+}
+
+std::string NewTemporaryName(const std::string& target) {
+  return TemporaryPrefix(target) + UniquePart() + LineWriter::kPartialSuffix;
+}
+
+void RemoveStaleTemporaries(const std::string& target, FileSystem* fs) {
+  const std::string prefix = TemporaryPrefix(target);
+  const std::string folder = FolderOf(target);
+  const std::string name_start = prefix.substr(FileNameStart(prefix));
+  const size_t name_size =
+      name_start.size() + 6 +
+      std::char_traits<char>::length(LineWriter::kPartialSuffix);
+  std::vector<std::string> names;
+  int error = 0;
+  if (!fs->ListFolder(folder, &names, &error)) {
+    return;
+  }
+  for (const std::string& name : names) {
+    if (name.size() == name_size && name.starts_with(name_start) &&
+        name.ends_with(LineWriter::kPartialSuffix)) {
+      fs->Remove(prefix.substr(0, FileNameStart(prefix)) + name, &error);
+    }
+  }
+}
 
 bool SameFile(const std::string& a, const std::string& b, FileSystem* fs) {
   FileInfo info_a;
@@ -275,10 +350,18 @@ LineWriter::~LineWriter() {
 
 Status LineWriter::OpenReplacing(const std::string& path) {
   Reset(path);
+  // A link stays a link: the file it leads to gets the new content, and
+  // the temporary file is made in that file's folder.
+  const std::string target = fs_->FollowLinks(path);
+  FileInfo existing;
+  int error = 0;
+  const bool replaces = fs_->Stat(target, &existing, &error) &&
+                        existing.type == FileType::kRegular;
+  const std::string prefix = TemporaryPrefix(target);
   // A name already taken, by another run or a leftover, is skipped.
-  int error = EEXIST;
+  error = EEXIST;
   for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-    name_ = path + "." + UniquePart() + kPartialSuffix;
+    name_ = prefix + UniquePart() + kPartialSuffix;
     error = 0;
     file_ = fs_->CreateExclusive(name_, &error);
   }
@@ -286,17 +369,33 @@ Status LineWriter::OpenReplacing(const std::string& path) {
     return Status::InFile(path,
                           "cannot create the file (" + Reason(error) + ")");
   }
-  target_ = path;
+  target_ = target;
   temporary_slot_ = RegisterTemporary(name_);
+  // The replaced file's permission bits stay the file's.
+  if (replaces && !fs_->SetMode(file_, name_, existing.mode, &error)) {
+    Abandon();
+    return Status::InFile(path,
+                          "cannot create the file (" + Reason(error) + ")");
+  }
   return Status::OK();
 }
 
 Status LineWriter::Finish() {
+  if (file_ != nullptr) {
+    FlushBuffer();
+    // On the disk before the rename, so that a power cut leaves the old
+    // file or the complete new one, never an empty one.
+    int error = 0;
+    if (!write_error_ && !fs_->Sync(file_, name_, &error)) {
+      write_error_ = true;
+      error_number_ = error;
+    }
+  }
   if (Close().ok()) {
     return Status::OK();
   }
   return Status::InFile(
-      target_, "cannot write the file (" + Reason(error_number_) + ")");
+      shown_, "cannot write the file (" + Reason(error_number_) + ")");
 }
 
 Status LineWriter::Commit() {
@@ -304,15 +403,28 @@ Status LineWriter::Commit() {
   if (status.ok()) {
     int error = 0;
     if (fs_->Rename(name_, target_, &error)) {
-      ForgetTemporary(&temporary_slot_);
-      target_.clear();
-      return Status::OK();
+      Committed();
+      return SyncFolderOf(target_);
     }
-    status = Status::InFile(target_,
+    status = Status::InFile(shown_,
                             "cannot replace the file (" + Reason(error) + ")");
   }
   Abandon();
   return status;
+}
+
+void LineWriter::Committed() {
+  ForgetTemporary(&temporary_slot_);
+  target_.clear();
+}
+
+Status LineWriter::SyncFolderOf(const std::string& file) {
+  int error = 0;
+  if (!fs_->SyncFolder(FolderOf(file), &error)) {
+    return Status::InFile(shown_,
+                          "cannot write the file (" + Reason(error) + ")");
+  }
+  return Status::OK();
 }
 
 void LineWriter::Abandon() {
@@ -328,6 +440,7 @@ void LineWriter::Abandon() {
 void LineWriter::Reset(const std::string& path) {
   Abandon();
   name_ = path;
+  shown_ = path;
   pending_.clear();
   buffer_.clear();
   buffer_.reserve(kBufferSize + 1024);

@@ -14,6 +14,29 @@ namespace zum {
 // from a signal handler: it only unlinks names kept in fixed storage.
 void RemoveTemporaryFiles();
 
+// The folder of PATH ("." when PATH names none) and where its file name
+// starts.
+std::string FolderOf(const std::string& path);
+size_t FileNameStart(const std::string& path);
+
+// At most this many bytes of a target's file name start its temporary
+// files' names, so that their length does not depend on the target's.
+inline constexpr size_t kTemporaryHead = 24;
+
+// The start of the name of every temporary file of TARGET: TARGET's folder,
+// the first kTemporaryHead bytes of its file name (never half a UTF-8
+// character), a dot, 8 hex digits of a hash of the whole file name and a
+// dot. Six letters or digits and LineWriter::kPartialSuffix complete it.
+std::string TemporaryPrefix(const std::string& target);
+
+// A name for a new temporary file of TARGET, not yet taken as far as
+// chance goes.
+std::string NewTemporaryName(const std::string& target);
+
+// Removes the temporary files of TARGET that lie beside it. Only for a
+// caller that knows their writers gone (see OutputLock).
+void RemoveStaleTemporaries(const std::string& target, FileSystem* fs);
+
 // True when A and B name the same file: the same file on FS when both
 // exist (links and hard links included), otherwise the same normalised
 // absolute path.
@@ -91,13 +114,18 @@ class LineReader {
 // buffered; Close() reports any write failure.
 //
 // Opened with OpenReplacing(), the writer writes beside the target, into a
-// temporary file of its own, TARGET + "." + six letters or digits +
-// kPartialSuffix, created exclusively so that two runs never share one.
-// Commit() puts the complete file in the target's place; until then an
-// existing target is untouched, and a writer destroyed or abandoned before
-// its commit removes its temporary file. No output name ends in
+// temporary file of its own (see TemporaryPrefix), created exclusively so
+// that two runs never share one. Commit() syncs the complete file to the
+// disk, puts it in the target's place and syncs the folder, so that after a
+// power cut the target is the old file or the complete new one; until then
+// an existing target is untouched, and a writer destroyed or abandoned
+// before its commit removes its temporary file. No output name ends in
 // kPartialSuffix, so a temporary left by a killed process is never taken for
 // an output.
+//
+// A target that is a symbolic link stays one: the file it leads to is
+// replaced, by a temporary file made in that file's folder. A replaced
+// file's permission bits are kept.
 class LineWriter {
  public:
   static constexpr const char* kPartialSuffix = ".zum-partial";
@@ -116,13 +144,23 @@ class LineWriter {
 
   // Starts a file that replaces PATH only when committed. Errors name PATH.
   Status OpenReplacing(const std::string& path);
-  // Closes the temporary file, keeping it for Commit(); returns any write
-  // failure, naming the target. Commit() calls it when needed.
+  // Syncs and closes the temporary file, keeping it for Commit(); returns
+  // any write failure, naming the target. Commit() calls it when needed.
   Status Finish();
-  // Closes the temporary file and renames it onto the target. On any
-  // failure the temporary file is removed, the target left as it was, and
-  // the error names the target.
+  // Finishes the temporary file, renames it onto the target and syncs the
+  // target's folder. On any failure before the rename the temporary file is
+  // removed, the target left as it was, and the error names the target.
   Status Commit();
+  // For a caller that renames the finished temporary file itself (see
+  // CommitPair): the file is the target's now and no longer this writer's.
+  void Committed();
+  // Syncs FILE's folder; an error names the target.
+  Status SyncFolderOf(const std::string& file);
+  // The temporary file, and the file it replaces once links are followed.
+  const std::string& temporary_name() const { return name_; }
+  const std::string& target() const { return target_; }
+  // The target as given to OpenReplacing, which messages name.
+  const std::string& shown_name() const { return shown_; }
   // Closes and removes the partial file; the target stays as it was.
   void Abandon();
 
@@ -143,6 +181,7 @@ class LineWriter {
   FileSystem* fs_;
   std::FILE* file_ = nullptr;
   std::string name_;
+  std::string shown_;
   std::string target_;  // set by OpenReplacing until committed or abandoned
   int temporary_slot_ = -1;  // where RemoveTemporaryFiles() finds name_
   std::string pending_;
