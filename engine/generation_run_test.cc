@@ -298,6 +298,14 @@ TEST_F(GenerationRunTest, Issue19LongestOutputNamesWork) {
   EXPECT_TRUE(fs::exists(dir_.File(std::string(249, 'n') + "_0.asm")));
 }
 
+TEST_F(GenerationRunTest, Issue19LongLineIsRefusedAndLeavesNoTemporary) {
+  WriteFile(dir_.File("gate.asm"),
+            "include gate_0.asm\r\n" + std::string(kMaxLineLength + 1, ' '));
+  EXPECT_EQ(Masked(Run(RealFileSystem())),
+            "$/gate.asm:2: line longer than 1048576 bytes");
+  ExpectOldPair();
+}
+
 class OutOfMemory : public FaultyFileSystem {
  public:
   size_t Read(std::FILE*, const std::string&, char*, size_t, int*) override {

@@ -273,6 +273,11 @@ Status LineReader::status() const {
   if (read_error_ == 0) {
     return Status::OK();
   }
+  if (read_error_ == kLineTooLong) {
+    return Status::AtLine(
+        name_, error_line_,
+        "line longer than " + std::to_string(max_line_length_) + " bytes");
+  }
   return Status::AtLine(name_, error_line_,
                         "cannot read the file (" + Reason(read_error_) + ")");
 }
@@ -310,6 +315,17 @@ bool LineReader::Next(std::string* line) {
     }
     line->append(begin, stop);
     pos_ += static_cast<size_t>(stop - begin);
+    if (line->size() > max_line_length_) {
+      // Read no further: the rest of the line may not even fit in memory.
+      line->clear();
+      in_line_ = false;
+      eof_ = true;
+      buffer_.clear();
+      pos_ = 0;
+      read_error_ = kLineTooLong;
+      error_line_ = line_number_;
+      return false;
+    }
     if (stop == end) {
       if (!Fill()) {
         in_line_ = false;
@@ -403,8 +419,9 @@ Status LineWriter::Commit() {
   if (status.ok()) {
     int error = 0;
     if (fs_->Rename(name_, target_, &error)) {
+      const std::string target = target_;
       Committed();
-      return SyncFolderOf(target_);
+      return SyncFolderOf(target);
     }
     status = Status::InFile(shown_,
                             "cannot replace the file (" + Reason(error) + ")");

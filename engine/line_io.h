@@ -43,6 +43,10 @@ void RemoveStaleTemporaries(const std::string& target, FileSystem* fs);
 bool SameFile(const std::string& a, const std::string& b,
               FileSystem* fs = RealFileSystem());
 
+// The longest line a reader takes: far above any exporter's line or any
+// settings value.
+inline constexpr size_t kMaxLineLength = 1 << 20;
+
 // Reads a text file line by line as bytes. CR LF, LF and a lone CR each end
 // a line; the line returned carries no line end. The reader knows its file
 // name and the number of the last line it returned, so every error can name
@@ -81,8 +85,14 @@ class LineReader {
   bool Next(std::string* line);
 
   // OK, or the read failure that stopped the reader: "FILE:LINE: cannot
-  // read the file (reason)", LINE being the line that could not be read.
+  // read the file (reason)", LINE being the line that could not be read, or
+  // "FILE:LINE: line longer than N bytes" for a line over the maximum.
   Status status() const;
+
+  // Lines longer than this many bytes stop the reader as a read failure
+  // does (see status()); none is held in memory. Default:
+  // kMaxLineLength.
+  void set_max_line_length(size_t bytes) { max_line_length_ = bytes; }
 
   const std::string& name() const { return name_; }
   long line_number() const { return line_number_; }
@@ -106,7 +116,10 @@ class LineReader {
   size_t next_lf_ = kNoLf;  // index of the next LF in buffer_, or its size
   bool eof_ = false;
   bool in_line_ = false;  // Next() has counted a line it has not returned
-  int read_error_ = 0;    // errno of a read failure, or -1 when unknown
+  // errno of a read failure, -1 when unknown, or kLineTooLong.
+  int read_error_ = 0;
+  static constexpr int kLineTooLong = -2;
+  size_t max_line_length_ = kMaxLineLength;
   long error_line_ = 0;
 };
 

@@ -13,9 +13,15 @@ std::vector<std::string> ReadRecentFiles(const std::string& list_file,
   if (!in.Open(list_file).ok()) {
     return list;
   }
+  // The list holds a few names: a file of anything else, however large, is
+  // read no further than the longest list would go.
+  in.set_max_line_length(kMaxRecentEntry);
+  constexpr size_t kReadLimit = kRecentFilesCapacity * (kMaxRecentEntry + 2);
+  size_t read = 0;
   std::string line;
   while (list.size() < static_cast<size_t>(kRecentFilesCapacity) &&
-         in.Next(&line)) {
+         read <= kReadLimit && in.Next(&line)) {
+    read += line.size() + 1;
     if (!line.empty()) {
       list.push_back(line);
     }

@@ -1,6 +1,7 @@
 #ifndef ZUM_SETTINGS_RECENT_FILES_H_
 #define ZUM_SETTINGS_RECENT_FILES_H_
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,13 @@
 namespace zum {
 
 inline constexpr int kRecentFilesCapacity = 5;
+// The longest entry taken: a path of the longest kind Windows allows.
+inline constexpr size_t kMaxRecentEntry = 32 * 1024;
 
 // The list in LIST_FILE: its non-empty lines, at most kRecentFilesCapacity
-// of them. A missing or unreadable file is an empty list.
+// of them, read from at most the first few lines and kilobytes that such a
+// list takes. A missing or unreadable file, or one with a line over
+// kMaxRecentEntry bytes, is an empty list.
 std::vector<std::string> ReadRecentFiles(const std::string& list_file,
                                          FileSystem* fs = RealFileSystem());
 
