@@ -126,9 +126,9 @@ bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
     // A name with a NUL character is the run's to refuse.
     if (!output->empty() && output->find('\0') == std::string::npos &&
         SameFile(*output, settings, fs)) {
-      err << "the output would overwrite the settings file: '" << *output
-          << "' is the settings file '" << settings
-          << "'; choose another output file\n";
+      err << "the output would overwrite the settings file: '"
+          << ShortName(*output) << "' is the settings file '"
+          << ShortName(settings) << "'; choose another output file\n";
       return false;
     }
   }
@@ -219,8 +219,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
     return kBatchRunFailed;
   }
   if (!parsed.quiet) {
-    out << "Wrote " << result.files_written[0] << " and "
-        << result.files_written[1] << '\n';
+    out << "Wrote " << ShortName(result.files_written[0]) << " and "
+        << ShortName(result.files_written[1]) << '\n';
     VariableTable variables;
     variables.AddBuiltInVariables();
     out << RunSummary(job, variables);

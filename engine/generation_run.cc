@@ -114,8 +114,9 @@ Status GenerationRun::CheckFileNames() {
       for (const std::string* in : {&input, &input_companion}) {
         if (SameFile(*out, *in, fs_)) {
           return Status::Error(
-              "the output would overwrite an input: '" + *out +
-              "' is the file '" + *in + "' of animation " + IntText(a) +
+              "the output would overwrite an input: '" + ShortName(*out) +
+              "' is the file '" + ShortName(*in) + "' of animation " +
+              IntText(a) +
               "; choose another output file (inputs are never overwritten)");
         }
       }
@@ -208,7 +209,8 @@ Status GenerationRun::LockOutputs() {
           job_.OutputFile, "cannot create the file (" + ErrorText(error) + ")");
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      return Status::Error("another run is writing " + job_.OutputFile);
+      return Status::Error("another run is writing " +
+                           ShortName(job_.OutputFile));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
@@ -240,7 +242,8 @@ Status GenerationRun::CheckInputsUnchanged() {
     FileInfo now;
     int error = 0;
     if (!fs_->Stat(input, &now, &error) || !now.SameVersion(before)) {
-      return Status::Error(input + " changed while it was being read");
+      return Status::Error(ShortName(input) +
+                           " changed while it was being read");
     }
   }
   return Status::OK();

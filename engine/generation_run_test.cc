@@ -306,6 +306,13 @@ TEST_F(GenerationRunTest, Issue19LongLineIsRefusedAndLeavesNoTemporary) {
   ExpectOldPair();
 }
 
+TEST_F(GenerationRunTest, Issue19MessagesShortenNamesOfAnyLength) {
+  job_.OutputFile = dir_.File(std::string(1 << 20, 'n') + ".asm");
+  const std::string message = Run(RealFileSystem()).ToString();
+  EXPECT_LT(message.size(), 400u) << message.substr(0, 400);
+  EXPECT_NE(message.find("n...n"), std::string::npos) << message;
+}
+
 class OutOfMemory : public FaultyFileSystem {
  public:
   size_t Read(std::FILE*, const std::string&, char*, size_t, int*) override {

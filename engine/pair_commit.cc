@@ -136,11 +136,12 @@ Status CommitPair(LineWriter& companion, LineWriter& main, FileSystem* fs) {
     if (earlier.PutBack(&restore_error)) {
       return failed;
     }
-    std::string message = failed.message() + "; " + companion.shown_name() +
+    std::string message = failed.message() + "; " +
+                          ShortName(companion.shown_name()) +
                           " was changed and could not be put back (" +
                           ErrorText(restore_error) + ")";
     if (!earlier.name().empty()) {
-      message += "; its earlier file is " + earlier.name();
+      message += "; its earlier file is " + ShortName(earlier.name());
     }
     return Status::Error(message);
   }
