@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "engine/number_rules.h"
+#include "settings/output_name.h"
 #include "settings/pre_scan.h"
 #include "wizard/dialogs.h"
 #include "wizard/form1.h"
@@ -111,10 +112,7 @@ QString Form1::CompanionFileHint() const {
 }
 
 void Form1::NameOutputAfter(const QString& input) {
-  QString output = input;
-  output.replace(QLatin1String(".asm"), QLatin1String("_zum.asm"),
-                 Qt::CaseSensitive);
-  txt_file_out->setText(output);
+  txt_file_out->setText(FromBytes(ProposedOutputName(Bytes(input))));
 }
 
 void Form1::cmd_file_Click(int index) {
