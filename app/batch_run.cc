@@ -5,6 +5,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "engine/asm_lines.h"
 #include "engine/generation_run.h"
 #include "engine/line_io.h"
@@ -141,11 +145,34 @@ extern "C" void RemoveTemporariesAndStop(int signal_number) {
   std::raise(signal_number);
 }
 
+#ifdef _WIN32
+// Runs on a thread of its own while the run goes on; the temporary files
+// are shared for deletion, so they go although they are open. FALSE lets
+// the default handler end the process.
+BOOL WINAPI RemoveTemporariesOnControlEvent(DWORD /*event*/) {
+  RemoveTemporaryFiles();
+  return FALSE;
+}
+#endif
+
 }  // namespace
 
+std::vector<int> TerminatingSignals() {
+  return {SIGINT,  SIGTERM,
+#ifndef _WIN32
+          SIGHUP,  SIGQUIT, SIGUSR1,   SIGUSR2, SIGALRM, SIGPIPE,
+          SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF
+#endif
+  };
+}
+
 void RemoveTemporariesOnInterrupt() {
-  std::signal(SIGINT, RemoveTemporariesAndStop);
-  std::signal(SIGTERM, RemoveTemporariesAndStop);
+  for (int signal_number : TerminatingSignals()) {
+    std::signal(signal_number, RemoveTemporariesAndStop);
+  }
+#ifdef _WIN32
+  SetConsoleCtrlHandler(RemoveTemporariesOnControlEvent, TRUE);
+#endif
 }
 
 std::string BatchUsage() {
@@ -171,8 +198,10 @@ std::string BatchUsage() {
          "     that a page check refuses (its message is printed), or an\n"
          "     output that would overwrite the settings file\n"
          "\n"
-         "Interrupted (SIGINT, SIGTERM), zum-batch removes its temporary\n"
-         "files and keeps earlier outputs as they were.\n";
+         "Interrupted or ended by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT,\n"
+         "...; Ctrl+C or a closed console on Windows), zum-batch removes its\n"
+         "temporary files and keeps earlier outputs as they were; a later\n"
+         "run on the same output removes what a killed run left.\n";
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out,

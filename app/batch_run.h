@@ -17,8 +17,14 @@ inline constexpr int kBatchRunFailed = 1;
 // settings.
 inline constexpr int kBatchRefused = 2;
 
-// Makes SIGINT and SIGTERM remove the temporary files of a run before the
-// process ends as the signal would end it.
+// The signals whose default action ends the process and that a handler can
+// catch: SIGINT and SIGTERM, and on POSIX SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
+// SIGALRM, SIGPIPE, SIGXCPU, SIGXFSZ, SIGVTALRM and SIGPROF.
+std::vector<int> TerminatingSignals();
+
+// Makes each of TerminatingSignals() remove the temporary files of a run
+// before the process ends as the signal would end it; on Windows the
+// console control events (Ctrl+C, Ctrl+Break, a closed console) do the same.
 void RemoveTemporariesOnInterrupt();
 
 // The text that --help prints.
