@@ -80,8 +80,13 @@ std::vector<std::string> RecordingFileSystem::Log(
   const std::regex random_part(R"(\.[0-9a-f]{8}\.[0-9a-z]{6}\.zum-partial)");
   std::vector<std::string> log;
   for (std::string entry : log_) {
+    // "$", and "$/" for the folder and either separator after it.
     for (size_t p; (p = entry.find(folder)) != std::string::npos;) {
-      entry.replace(p, folder.size(), "$");
+      const bool separator =
+          p + folder.size() < entry.size() &&
+          (entry[p + folder.size()] == '/' || entry[p + folder.size()] == '\\');
+      entry.replace(p, folder.size() + (separator ? 1 : 0),
+                    separator ? "$/" : "$");
     }
     log.push_back(std::regex_replace(entry, random_part, ".~.zum-partial"));
   }

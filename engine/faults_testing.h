@@ -61,8 +61,9 @@ class RecordingFileSystem : public DiskFileSystem {
               int* error) override;
   bool Remove(const std::string& name, int* error) override;
 
-  // The log, with FOLDER written "$" and the random part of every
-  // temporary file's name "~".
+  // The log, with FOLDER written "$" (and with the separator after it "$/",
+  // whichever it is) and the random part of every temporary file's name
+  // "~".
   std::vector<std::string> Log(const std::string& folder) const;
 
  private:

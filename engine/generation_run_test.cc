@@ -7,6 +7,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <filesystem>
 #include <new>
 #include <string>
@@ -57,12 +61,12 @@ class GenerationRunTest : public ::testing::Test {
 
   Status Run(FileSystem* fs) { return Run(job_, fs); }
 
-  // The message with the folder written "$".
+  // The message with the folder and the separator after it written "$/".
   std::string Masked(const Status& status) const {
     std::string text = status.ToString();
     const std::string folder = dir_.path().string();
     for (size_t p; (p = text.find(folder)) != std::string::npos;) {
-      text.replace(p, folder.size(), "$");
+      text.replace(p, folder.size() + 1, "$/");
     }
     return text;
   }
@@ -291,11 +295,34 @@ TEST_F(GenerationRunTest, Issue19LinkStaysALinkAndModeIsKept) {
 }
 #endif
 
+#ifdef _WIN32
+TEST_F(GenerationRunTest, Issue19MainOutputHeldOpenKeepsTheOldPair) {
+  // Another program has the main output open without sharing it.
+  HANDLE held =
+      CreateFileA(main_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const std::string message = Masked(Run(RealFileSystem()));
+  CloseHandle(held);
+  EXPECT_EQ(message.rfind("$/out.asm: cannot replace the file (", 0), 0u)
+      << message;
+  ExpectOldPair();
+}
+#endif
+
 TEST_F(GenerationRunTest, Issue19LongestOutputNamesWork) {
-  // The companion's name is two characters longer than the main output's.
-  job_.OutputFile = dir_.File(std::string(249, 'n') + ".asm");
-  ASSERT_TRUE(Run(RealFileSystem()).ok());
-  EXPECT_TRUE(fs::exists(dir_.File(std::string(249, 'n') + "_0.asm")));
+  // The companion's name is two characters longer than the main output's:
+  // 255 characters, the most a file name has; on Windows the whole path
+  // stops at 259.
+#ifdef _WIN32
+  const size_t stem = 259 - dir_.path().string().size() - 1 - 6;
+#else
+  const size_t stem = 249;
+#endif
+  job_.OutputFile = dir_.File(std::string(stem, 'n') + ".asm");
+  const Status status = Run(RealFileSystem());
+  ASSERT_TRUE(status.ok()) << status.ToString();
+  EXPECT_TRUE(fs::exists(dir_.File(std::string(stem, 'n') + "_0.asm")));
 }
 
 TEST_F(GenerationRunTest, Issue19LongLineIsRefusedAndLeavesNoTemporary) {
@@ -306,12 +333,16 @@ TEST_F(GenerationRunTest, Issue19LongLineIsRefusedAndLeavesNoTemporary) {
   ExpectOldPair();
 }
 
+#ifndef _WIN32
+// (Under wine a name this long is cut to one the system takes, and the run
+// succeeds; ShortName's own test holds there too.)
 TEST_F(GenerationRunTest, Issue19MessagesShortenNamesOfAnyLength) {
   job_.OutputFile = dir_.File(std::string(1 << 20, 'n') + ".asm");
   const std::string message = Run(RealFileSystem()).ToString();
   EXPECT_LT(message.size(), 400u) << message.substr(0, 400);
-  EXPECT_NE(message.find("n...n"), std::string::npos) << message;
+  EXPECT_NE(message.find("n...n"), std::string::npos) << message.substr(0, 400);
 }
+#endif
 
 class OutOfMemory : public FaultyFileSystem {
  public:
