@@ -16,6 +16,7 @@
 
 #include "app/batch_run.h"
 #include "engine/faults_testing.h"
+#include "engine/line_io.h"
 #include "settings/settings_file.h"
 #include "settings/testing.h"
 
@@ -51,7 +52,7 @@ class BatchFaultsTest : public ::testing::Test {
   }
   int RunOn(const std::string& settings) {
     err_.str("");
-    return RunBatch({"--quiet", settings}, out_, err_, false);
+    return RunBatch({"--quiet", settings}, out_, err_, false, &disk_);
   }
   // The earlier outputs are untouched and no temporary file is left.
   void ExpectOldOutputs() {
@@ -67,6 +68,7 @@ class BatchFaultsTest : public ::testing::Test {
   std::string main_out_ = dir_.File("gate_zum.asm");
   std::string companion_out_ = dir_.File("gate_zum_0.asm");
   SettingsRecord record_;
+  FaultyFileSystem disk_;
   std::ostringstream out_;
   std::ostringstream err_;
 };
@@ -91,8 +93,7 @@ TEST_F(BatchFaultsTest, ReadFailureInTheMiddleFailsTheRunAndKeepsOldOutputs) {
     const std::string path = dir_.File(c.file);
     const std::string text = ReadFile(path);
     const long at = static_cast<long>(text.find(c.anchor)) + 2;
-    FaultyFileSystem disk;
-    disk.FailRead(path, at, c.pass);
+    disk_.FailRead(path, at, c.pass);
     EXPECT_EQ(RunOn(settings_), c.exit) << c.file << " " << c.pass;
     const auto line = std::count(text.begin(), text.begin() + at, '\n') + 1;
     EXPECT_NE(err_.str().find(path + ":" + std::to_string(line) +
@@ -199,7 +200,8 @@ TEST_F(BatchFaultsTest, OutputNamesThatMustNotBeWrittenAreRefused) {
 
 #ifndef _WIN32
 TEST_F(BatchFaultsTest, InterruptedRunLeavesNoTemporaryBehind) {
-  for (int signal_number : {SIGINT, SIGTERM}) {
+  EXPECT_GE(TerminatingSignals().size(), 12u);
+  for (int signal_number : TerminatingSignals()) {
     EXPECT_EXIT(
         {
           RemoveTemporariesOnInterrupt();

@@ -5,6 +5,10 @@
 #include <memory>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "engine/asm_lines.h"
 #include "engine/generation_run.h"
 #include "engine/line_io.h"
@@ -93,8 +97,8 @@ class PercentProgress {
 };
 
 // Runs the checks of pages 1 to 4; prints the first failing page's message.
-bool PassPageChecks(const JobSettings& job, std::ostream& err) {
-  const PageCheckResult source = CheckAllPages(job);
+bool PassPageChecks(const JobSettings& job, std::ostream& err, FileSystem* fs) {
+  const PageCheckResult source = CheckAllPages(job, fs);
   const PageCheck code = source.code;
   if (code == PageCheck::kPassed) {
     return true;
@@ -108,12 +112,12 @@ bool PassPageChecks(const JobSettings& job, std::ostream& err) {
 
 // Refuses outputs that would overwrite the settings file being run.
 bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
-                        std::ostream& err) {
+                        std::ostream& err, FileSystem* fs) {
   for (const std::string& output : OutputFiles(job.OutputFile)) {
-    if (SameFile(output, settings)) {
-      err << "the output would overwrite the settings file: '" << output
-          << "' is the settings file '" << settings
-          << "'; choose another output file\n";
+    if (SameFile(output, settings, fs)) {
+      err << "the output would overwrite the settings file: '"
+          << ShortName(output) << "' is the settings file '"
+          << ShortName(settings) << "'; choose another output file\n";
       return false;
     }
   }
@@ -126,11 +130,34 @@ extern "C" void RemoveTemporariesAndStop(int signal_number) {
   std::raise(signal_number);
 }
 
+#ifdef _WIN32
+// Runs on a thread of its own while the run goes on; the temporary files
+// are shared for deletion, so they go although they are open. FALSE lets
+// the default handler end the process.
+BOOL WINAPI RemoveTemporariesOnControlEvent(DWORD /*event*/) {
+  RemoveTemporaryFiles();
+  return FALSE;
+}
+#endif
+
 }  // namespace
 
+std::vector<int> TerminatingSignals() {
+  return {SIGINT,  SIGTERM,
+#ifndef _WIN32
+          SIGHUP,  SIGQUIT, SIGUSR1,   SIGUSR2, SIGALRM, SIGPIPE,
+          SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF
+#endif
+  };
+}
+
 void RemoveTemporariesOnInterrupt() {
-  std::signal(SIGINT, RemoveTemporariesAndStop);
-  std::signal(SIGTERM, RemoveTemporariesAndStop);
+  for (int signal_number : TerminatingSignals()) {
+    std::signal(signal_number, RemoveTemporariesAndStop);
+  }
+#ifdef _WIN32
+  SetConsoleCtrlHandler(RemoveTemporariesOnControlEvent, TRUE);
+#endif
 }
 
 std::string BatchUsage() {
@@ -156,12 +183,14 @@ std::string BatchUsage() {
          "     that a page check refuses (its message is printed), or an\n"
          "     output that would overwrite the settings file\n"
          "\n"
-         "Interrupted (SIGINT, SIGTERM), zum-batch removes its temporary\n"
-         "files and keeps earlier outputs as they were.\n";
+         "Interrupted or ended by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT,\n"
+         "...; Ctrl+C or a closed console on Windows), zum-batch removes its\n"
+         "temporary files and keeps earlier outputs as they were; a later\n"
+         "run on the same output removes what a killed run left.\n";
 }
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out,
-             std::ostream& err, bool err_is_terminal) {
+             std::ostream& err, bool err_is_terminal, FileSystem* fs) {
   BatchArgs parsed;
   std::string usage_error;
   if (!ParseArgs(args, &parsed, &usage_error)) {
@@ -175,26 +204,27 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   }
 
   SettingsRecord record;
-  Status status = LoadSettingsFile(parsed.settings_file, &record);
+  Status status = LoadSettingsFile(parsed.settings_file, &record, fs);
   if (!status.ok()) {
     err << status.message() << '\n';
     return kBatchRefused;
   }
   // A file without line 184 keeps the window's start-up choice.
   JobSettings job = BuildJobSettings(record, AppliesTo::kAnimationTrigger);
-  if (!SparesSettingsFile(job, parsed.settings_file, err) ||
-      !PassPageChecks(job, err)) {
+  if (!SparesSettingsFile(job, parsed.settings_file, err, fs) ||
+      !PassPageChecks(job, err, fs)) {
     return kBatchRefused;
   }
 
   bool show_progress = err_is_terminal && !parsed.quiet;
   PercentProgress progress(&err);
-  ProgressFn report;
+  RunOptions options;
+  options.file_system = fs;
   if (show_progress) {
-    report = [&progress](double share) { progress.Add(share); };
+    options.progress = [&progress](double share) { progress.Add(share); };
   }
-  auto run = std::make_unique<GenerationRun>(job, report);
-  status = run->RunGeneration();
+  RunResult result;
+  status = RunGeneration(job, options, &result);
   if (show_progress) {
     progress.Finish(status.ok());
   }
@@ -203,8 +233,8 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
     return kBatchRunFailed;
   }
   if (!parsed.quiet) {
-    out << "Wrote " << job.OutputFile << " and " << run->companion_output()
-        << '\n';
+    out << "Wrote " << ShortName(result.files_written[0]) << " and "
+        << ShortName(result.files_written[1]) << '\n';
     VariableTable variables;
     variables.AddBuiltInVariables();
     out << RunSummary(job, variables);

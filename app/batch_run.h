@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
+
 // The command-line front end: one generation from a saved settings file.
 namespace zum {
 
@@ -15,8 +17,14 @@ inline constexpr int kBatchRunFailed = 1;
 // settings.
 inline constexpr int kBatchRefused = 2;
 
-// Makes SIGINT and SIGTERM remove the temporary files of a run before the
-// process ends as the signal would end it.
+// The signals whose default action ends the process and that a handler can
+// catch: SIGINT and SIGTERM, and on POSIX SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2,
+// SIGALRM, SIGPIPE, SIGXCPU, SIGXFSZ, SIGVTALRM and SIGPROF.
+std::vector<int> TerminatingSignals();
+
+// Makes each of TerminatingSignals() remove the temporary files of a run
+// before the process ends as the signal would end it; on Windows the
+// console control events (Ctrl+C, Ctrl+Break, a closed console) do the same.
 void RemoveTemporariesOnInterrupt();
 
 // The text that --help prints.
@@ -27,9 +35,11 @@ std::string BatchUsage();
 // the checks of pages 1, 2, 3 and 4 in that order and then the generation.
 // Errors and page-check messages go to ERR, --help and the closing summary
 // to OUT. When ERR_IS_TERMINAL and --quiet is not given, the progress is
-// shown on ERR as a percentage rewritten in place. Returns the exit status.
+// shown on ERR as a percentage rewritten in place. Every file is read and
+// written through FS. Returns the exit status.
 int RunBatch(const std::vector<std::string>& args, std::ostream& out,
-             std::ostream& err, bool err_is_terminal);
+             std::ostream& err, bool err_is_terminal,
+             FileSystem* fs = RealFileSystem());
 
 }  // namespace zum
 

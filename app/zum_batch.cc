@@ -21,5 +21,16 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   zum::RemoveTemporariesOnInterrupt();
   bool err_is_terminal = ZUM_ISATTY(ZUM_FILENO(stderr)) != 0;
-  return zum::RunBatch(args, std::cout, std::cerr, err_is_terminal);
+  int status = zum::RunBatch(args, std::cout, std::cerr, err_is_terminal);
+  // What could not be written (a full disk, a closed pipe) fails the run as
+  // it fails the standard tools.
+  std::cout.flush();
+  std::cerr.flush();
+  const bool written = std::cout.good() && std::cerr.good() &&
+                       std::fflush(stdout) == 0 && std::ferror(stdout) == 0 &&
+                       std::ferror(stderr) == 0;
+  if (!written && status == zum::kBatchSucceeded) {
+    status = zum::kBatchRunFailed;
+  }
+  return status;
 }

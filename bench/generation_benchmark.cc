@@ -40,7 +40,8 @@ double OutputBytes() {
 
 void BM_GenerateLargestJob(benchmark::State& state) {
   for (auto _ : state) {
-    zum::Status status = zum::RunGeneration(Job().job, nullptr);
+    zum::Status status =
+        zum::RunGeneration(Job().job, zum::RunOptions(), nullptr);
     if (!status.ok()) {
       state.SkipWithError(status.message().c_str());
       return;
@@ -57,7 +58,7 @@ BENCHMARK(BM_GenerateLargestJob)->Unit(benchmark::kMillisecond);
 // generation of the same output stands on.
 void BM_CopyOutputFiles(benchmark::State& state) {
   if (!fs::exists(Job().folder / "out_0.asm")) {
-    zum::RunGeneration(Job().job, nullptr);
+    zum::RunGeneration(Job().job, zum::RunOptions(), nullptr);
   }
   std::vector<char> buffer(1 << 16);
   for (auto _ : state) {

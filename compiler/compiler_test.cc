@@ -2,6 +2,7 @@
 // helper, compiler/testdata/chatter.cc), and the compile step that uses it.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -233,6 +234,36 @@ TEST_F(DOSOutputsTest, PosixPipeFailureShowsTheSystemErrorCode) {
             "CreatePipe failed. Error: " + std::to_string(EMFILE));
 }
 #endif  // _WIN32
+
+TEST_F(DOSOutputsTest, Issue19RunEndsWithTheChildNotWithWhatItLeftRunning) {
+  // The sleeper keeps the pipe open for 20 s after the child has ended (and,
+  // under wine, CTest's output too: no longer than needed).
+  const auto start = std::chrono::steady_clock::now();
+  ExpectRun(Chatter("linger 20000"), "started\n");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+TEST_F(DOSOutputsTest, Issue19WaitingIsRaisedAndStopEndsTheChild) {
+  int waits = 0;
+  runner_.SetWaiting([this, &waits] {
+    // Stopped once the child has had time to say it started.
+    if (++waits == 4) {
+      runner_.Stop();
+    }
+  });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(runner_.ExecuteCommand(Chatter("sleep 60000")), "started\n");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+  EXPECT_GE(waits, 4);
+  EXPECT_TRUE(runner_.Stopped());
+  ASSERT_TRUE(runner_.ExitCode().has_value());
+  EXPECT_NE(runner_.ExitCode(), 0);
+  EXPECT_EQ(pieces_.back(), "");
+  // The next run starts afresh.
+  runner_.SetWaiting(nullptr);
+  ExpectRun(Chatter("sleep 1"), "started\nslept\n");
+  EXPECT_FALSE(runner_.Stopped());
+}
 
 TEST(CompileCommandLineTest, QuotesCompilerAndOutputFile) {
 #ifdef _WIN32

@@ -27,6 +27,13 @@ struct ChildStartResult {
   std::string note;
 };
 
+// What ConsoleChild::Wait found.
+enum class ChildOutput {
+  kRead,     // a piece of output was read
+  kWaiting,  // nothing arrived within the time given; the child runs on
+  kEnded,    // the child has ended and everything it wrote has been read
+};
+
 // One console child process whose standard output and standard error both go
 // into one anonymous pipe that this object reads. The child's standard input
 // is empty and, on Windows, its window is hidden. The platform backend is
@@ -55,11 +62,17 @@ class ConsoleChild {
   // `wine PROGRAM ARGS...` when wine is on the PATH.
   ChildStartResult Start(const std::string& command_line);
 
-  // Reads at most `size` bytes of the child's output into `buffer`, blocking
-  // until some arrive. Returns true and sets *count to the number read while
-  // the pipe delivers; returns false with *count = 0 once the pipe is broken
-  // (or reading fails otherwise).
-  bool Read(char* buffer, std::size_t size, std::size_t* count);
+  // Waits at most `timeout_ms` for output. kRead: at most `size` bytes were
+  // read into `buffer`, *count of them. kEnded (with *count = 0): the pipe
+  // is broken, or the child has ended and the pipe holds nothing more, so a
+  // process that the child left running with the pipe open keeps no caller
+  // waiting. kWaiting: neither within the time.
+  ChildOutput Wait(char* buffer, std::size_t size, std::size_t* count,
+                   int timeout_ms);
+
+  // Ends the child at once (on POSIX with its process group, so that what
+  // it started goes too). Wait() then reports what is left and the end.
+  void Kill();
 
   // Closes the pipe, waits for the child to end if it is still running,
   // and releases it.
@@ -77,8 +90,12 @@ class ConsoleChild {
   void* process_handle_ = nullptr;
   void* thread_handle_ = nullptr;
 #else
+  // Collects the child's exit status; OPTIONS as for waitpid().
+  void Reap(int options);
+
   int read_fd_ = -1;
   pid_t pid_ = -1;
+  bool exited_ = false;
 #endif
 };
 

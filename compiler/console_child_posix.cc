@@ -4,6 +4,8 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -144,9 +146,15 @@ ChildStartResult ConsoleChild::Start(const std::string& command_line) {
                                    O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, write_fd, STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, write_fd, STDERR_FILENO);
+  // A process group of its own, so that Kill() ends what it starts too.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attributes, 0);
   pid_t pid = -1;
-  const int spawned =
-      posix_spawn(&pid, file.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, file.c_str(), &actions, &attributes,
+                                  argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   CloseDescriptor(&write_fd);
   if (spawned != 0) {
@@ -159,36 +167,70 @@ ChildStartResult ConsoleChild::Start(const std::string& command_line) {
   return result;
 }
 
-bool ConsoleChild::Read(char* buffer, std::size_t size, std::size_t* count) {
+ChildOutput ConsoleChild::Wait(char* buffer, std::size_t size,
+                               std::size_t* count, int timeout_ms) {
   *count = 0;
   if (read_fd_ < 0) {
-    return false;
+    return ChildOutput::kEnded;
+  }
+  if (!exited_) {
+    pollfd ready = {read_fd_, POLLIN, 0};
+    int polled;
+    do {
+      polled = poll(&ready, 1, timeout_ms);
+    } while (polled < 0 && errno == EINTR);
+    if (polled == 0) {
+      Reap(WNOHANG);
+      if (!exited_) {
+        return ChildOutput::kWaiting;
+      }
+      // What the child wrote before it ended is read without waiting for
+      // the pipe to break.
+      fcntl(read_fd_, F_SETFL, fcntl(read_fd_, F_GETFL) | O_NONBLOCK);
+    }
   }
   ssize_t got;
   do {
     got = read(read_fd_, buffer, size);
   } while (got < 0 && errno == EINTR);
   if (got <= 0) {
-    return false;
+    CloseDescriptor(&read_fd_);
+    return ChildOutput::kEnded;
   }
   *count = static_cast<std::size_t>(got);
-  return true;
+  return ChildOutput::kRead;
+}
+
+void ConsoleChild::Kill() {
+  if (pid_ > 0 && !exited_) {
+    kill(-pid_, SIGKILL);
+    kill(pid_, SIGKILL);
+  }
+}
+
+void ConsoleChild::Reap(int options) {
+  if (pid_ <= 0 || exited_) {
+    return;
+  }
+  int status = 0;
+  pid_t reaped;
+  while ((reaped = waitpid(pid_, &status, options)) < 0 && errno == EINTR) {
+  }
+  if (reaped != pid_) {
+    return;
+  }
+  exited_ = true;
+  if (WIFEXITED(status)) {
+    exit_code_ = WEXITSTATUS(status);
+  } else if (WIFSIGNALED(status)) {
+    exit_code_ = 128 + WTERMSIG(status);
+  }
 }
 
 void ConsoleChild::Close() {
   CloseDescriptor(&read_fd_);
-  if (pid_ > 0) {
-    int status = 0;
-    pid_t reaped;
-    while ((reaped = waitpid(pid_, &status, 0)) < 0 && errno == EINTR) {
-    }
-    if (reaped == pid_ && WIFEXITED(status)) {
-      exit_code_ = WEXITSTATUS(status);
-    } else if (reaped == pid_ && WIFSIGNALED(status)) {
-      exit_code_ = 128 + WTERMSIG(status);
-    }
-    pid_ = -1;
-  }
+  Reap(0);
+  pid_ = -1;
 }
 
 }  // namespace zum

@@ -70,19 +70,58 @@ ChildStartResult ConsoleChild::Start(const std::string& command_line) {
   return result;
 }
 
-bool ConsoleChild::Read(char* buffer, std::size_t size, std::size_t* count) {
+ChildOutput ConsoleChild::Wait(char* buffer, std::size_t size,
+                               std::size_t* count, int timeout_ms) {
   *count = 0;
   if (read_handle_ == nullptr) {
-    return false;
+    return ChildOutput::kEnded;
   }
-  DWORD got = 0;
-  const BOOL ok = ReadFile(static_cast<HANDLE>(read_handle_), buffer,
-                           static_cast<DWORD>(size), &got, nullptr);
-  if (!ok) {
-    return false;
+  HANDLE pipe = static_cast<HANDLE>(read_handle_);
+  HANDLE process = static_cast<HANDLE>(process_handle_);
+  // An anonymous pipe cannot be waited on: it is looked into between short
+  // waits on the process.
+  const ULONGLONG deadline =
+      GetTickCount64() + static_cast<ULONGLONG>(timeout_ms);
+  for (;;) {
+    DWORD available = 0;
+    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr)) {
+      CloseAndClear(&read_handle_);
+      return ChildOutput::kEnded;
+    }
+    if (available > 0) {
+      DWORD got = 0;
+      const DWORD wanted =
+          static_cast<DWORD>(size < available ? size : available);
+      if (!ReadFile(pipe, buffer, wanted, &got, nullptr) || got == 0) {
+        CloseAndClear(&read_handle_);
+        return ChildOutput::kEnded;
+      }
+      *count = got;
+      return ChildOutput::kRead;
+    }
+    // Ended, and nothing left in the pipe: what the child started may
+    // hold the pipe open, but it is no longer waited for.
+    if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) {
+      PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr);
+      if (available == 0) {
+        CloseAndClear(&read_handle_);
+        return ChildOutput::kEnded;
+      }
+      continue;
+    }
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) {
+      return ChildOutput::kWaiting;
+    }
+    const ULONGLONG left = deadline - now;
+    WaitForSingleObject(process, static_cast<DWORD>(left < 10 ? left : 10));
   }
-  *count = got;
-  return true;
+}
+
+void ConsoleChild::Kill() {
+  if (process_handle_ != nullptr) {
+    TerminateProcess(static_cast<HANDLE>(process_handle_), 1);
+  }
 }
 
 void ConsoleChild::Close() {

@@ -11,6 +11,8 @@ std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
     command_line_ = command_line;
   }
   exit_code_.reset();
+  stop_requested_ = false;
+  stopped_ = false;
   if (command_line_.empty()) {
     ShowCritical("Command Line empty");
     return std::string();
@@ -34,17 +36,31 @@ std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
 
   outputs_.clear();
   char buffer[kReadSize];
-  bool reading = true;
-  while (reading) {
+  for (;;) {
+    if (stop_requested_ && !stopped_) {
+      child.Kill();
+      stopped_ = true;
+    }
     std::size_t count = 0;
-    // The failed read that ends the output still yields its (empty) piece.
-    reading = child.Read(buffer, kReadSize, &count);
+    const ChildOutput got =
+        child.Wait(buffer, kReadSize, &count, kWaitingPeriodMs);
+    if (got == ChildOutput::kWaiting) {
+      if (waiting_) {
+        waiting_();
+      }
+      continue;
+    }
+    // The end of the output still yields its (empty) piece.
     const std::string piece(buffer, count);
     outputs_ += piece;
     if (receive_outputs_) {
       receive_outputs_(piece);
     }
+    if (got == ChildOutput::kEnded) {
+      break;
+    }
   }
+  stop_requested_ = false;
   child.Close();
   exit_code_ = child.exit_code();
   return outputs_;

@@ -1,6 +1,7 @@
 #ifndef ZUM_COMPILER_DOS_OUTPUTS_H_
 #define ZUM_COMPILER_DOS_OUTPUTS_H_
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -23,17 +24,25 @@ class MessageSink {
 // anonymous pipe, in reading order. Each piece is handed to the
 // ReceiveOutputs handler as soon as it has been read.
 //
-// ExecuteCommand blocks the calling thread until the child's output ends (the
-// pipe breaks) and the child has ended, and raises ReceiveOutputs
-// synchronously on that thread.
+// ExecuteCommand blocks the calling thread until the child has ended and
+// everything it wrote has been read (a process that the child left running
+// is not waited for), and raises ReceiveOutputs synchronously on that
+// thread. While no output arrives it raises Waiting every kWaitingPeriodMs,
+// so that a window can handle its events (QCoreApplication::processEvents)
+// and so a Stop button, whose handler calls Stop().
 class DOSOutputs {
  public:
   // Receives one piece of output (`CommandOutputs`): at most kReadSize bytes
   // as read, or an empty text once the output has ended.
   using ReceiveOutputsHandler = std::function<void(const std::string&)>;
 
+  // Raised while the child runs and no output arrives.
+  using WaitingHandler = std::function<void()>;
+
   // The most bytes one read takes from the pipe.
   static constexpr std::size_t kReadSize = 256;
+  // How long ExecuteCommand waits for output between two Waiting events.
+  static constexpr int kWaitingPeriodMs = 50;
 
   // `messages` must outlive this object.
   explicit DOSOutputs(MessageSink* messages) : messages_(messages) {}
@@ -55,6 +64,17 @@ class DOSOutputs {
     receive_outputs_ = std::move(handler);
   }
 
+  // Sets the handler of the Waiting event; an empty one ignores it.
+  void SetWaiting(WaitingHandler handler) { waiting_ = std::move(handler); }
+
+  // Ends the running child (and, on POSIX, what it started): the run in
+  // progress reads what is left and returns, and Stopped() is then true.
+  // Callable from the Waiting or ReceiveOutputs handler, or from another
+  // thread; without a run in progress it does nothing.
+  void Stop() { stop_requested_ = true; }
+  // Whether the last ExecuteCommand ended its child through Stop().
+  bool Stopped() const { return stopped_; }
+
   // Runs the command and returns its collected output. A non-empty
   // `command_line` first replaces the stored command line, for this run and
   // later ones. ReceiveOutputs is raised once per read with the piece read
@@ -73,6 +93,9 @@ class DOSOutputs {
 
   MessageSink* messages_;
   ReceiveOutputsHandler receive_outputs_;
+  WaitingHandler waiting_;
+  std::atomic<bool> stop_requested_{false};
+  bool stopped_ = false;
   std::string command_line_;
   std::string outputs_;
   std::optional<long long> exit_code_;

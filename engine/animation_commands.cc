@@ -13,6 +13,40 @@ namespace zum {
 
 namespace {
 
+// The arguments of a BGL_TRANSFORM_INDIRECT line: on the trimmed line, the
+// text from its first blank up to its first comma is the first argument, the
+// text after that comma the matrix number. Returns false with *err filled
+// (what was expected, the text found) when there is no blank or no comma,
+// the blank comes after the comma, or either text is not a 16-bit integer;
+// a third argument makes the matrix number fail.
+bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
+                        std::string* err);
+
+// The part number at the end of the label that follows the first "offset" of
+// LINE: the text after "offset" that ends before the blank in front of the
+// first "-", trimmed, from its last "_" on. "(offset part_trans_3 - offset
+// part_local_varbase_3)" gives 3, digits 007 give 7 (the text form is
+// IntText of *number). Returns false with *err filled when there is no
+// "offset", no "-" behind it, or no 16-bit integer there.
+bool OffsetLabelNumber(std::string_view line, int16_t* number,
+                       std::string* err);
+
+// What a BGL_ANIMATE_INDIRECT line contributes to its command.
+struct AnimateArgs {
+  int16_t part = 0;    // OffsetLabelNumber of the line
+  int16_t matrix = 0;  // the text after the last comma of the trimmed line
+  // The trimmed line from just after its first ")" up to and including its
+  // last comma: "," for "...), 5", ", 0," for "...), 0, 5". Points into the
+  // line passed to ParseAnimateLine.
+  std::string_view tail;
+};
+
+// Parses a BGL_ANIMATE_INDIRECT line. Returns false with *err filled when
+// OffsetLabelNumber fails, there is no ")" or no comma after it, or the
+// matrix number is not a 16-bit integer.
+bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
+                      std::string* err);
+
 constexpr std::string_view kEndTag = "animation_commands_riff_end";
 constexpr std::string_view kEndExpected =
     "the end line of the animation commands chunk "
@@ -136,8 +170,6 @@ bool WriteCommandCopies(LineWriter& out, const RunShape& shape,
   return true;
 }
 
-}  // namespace
-
 bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
                         std::string* err) {
   const std::string_view t = TrimBlanks(line);
@@ -210,6 +242,8 @@ bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
   args->tail = t.substr(paren + 1, last_comma - paren);
   return true;
 }
+
+}  // namespace
 
 Status WriteAnimationCommands(ChunkIo& io, const RunShape& shape,
                               PartOneFacts* part_one) {

@@ -2,16 +2,14 @@
 #define ZUM_ENGINE_CHUNK_IO_H_
 
 #include <array>
-#include <functional>
+#include <utility>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/line_io.h"
+#include "engine/progress.h"
 
 namespace zum {
-
-// Receives the run's progress shares; the shares of one run add up to at
-// most 100.
-using ProgressFn = std::function<void(double share)>;
 
 // A run reports its progress in five stages of this share each: the scan,
 // then the animation parameters, animation commands, scene graph and drawing
@@ -24,7 +22,12 @@ inline constexpr double kStageProgress = 20;
 // writes what replaces the chunk.
 class ChunkIo {
  public:
-  explicit ChunkIo(ProgressFn progress) : progress_(std::move(progress)) {}
+  // Every file is reached through FS, which must outlive the object.
+  ChunkIo(ProgressFn progress, FileSystem* fs)
+      : inputs_(
+            MakeReaders(fs, std::make_index_sequence<kMaxAnimations + 1>())),
+        out_(fs),
+        progress_(std::move(progress)) {}
   ChunkIo(const ChunkIo&) = delete;
   ChunkIo& operator=(const ChunkIo&) = delete;
 
@@ -48,6 +51,13 @@ class ChunkIo {
   }
 
  private:
+  // Readers are neither copied nor moved: the array is built in place.
+  template <size_t... kIndex>
+  static std::array<LineReader, sizeof...(kIndex)> MakeReaders(
+      FileSystem* fs, std::index_sequence<kIndex...>) {
+    return {((void)kIndex, LineReader(fs))...};
+  }
+
   std::array<LineReader, kMaxAnimations + 1> inputs_;  // [1..50]
   LineWriter out_;
   ProgressFn progress_;

@@ -164,11 +164,13 @@ void RunCase(TestCase& c, bool update) {
   }
   const std::map<std::string, std::string> before = Snapshot(dir);
   std::string progress;
-  const Status status = RunGeneration(job, [&](double share) {
+  RunOptions options;
+  options.progress = [&](double share) {
     std::ostringstream text;
     text << (progress.empty() ? "" : " ") << share;
     progress += text.str();
-  });
+  };
+  const Status status = RunGeneration(job, options, nullptr);
   const std::string message = Masked(status.ToString(), dir);
   for (CaseSection& s : c.sections) {
     if (update && s.lines.empty()) {

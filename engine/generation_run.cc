@@ -1,20 +1,80 @@
 #include "engine/generation_run.h"
 
+#include <array>
+#include <chrono>
+#include <cstdint>
 #include <memory>
+#include <new>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "engine/animation_commands.h"
+#include "engine/animation_parameters.h"
 #include "engine/asm_lines.h"
 #include "engine/bgl_code.h"
+#include "engine/chunk_io.h"
+#include "engine/line_io.h"
 #include "engine/number_rules.h"
 #include "engine/output_names.h"
+#include "engine/pair_commit.h"
+#include "engine/run_shape.h"
 #include "engine/scene_graph.h"
 #include "engine/source_scanner.h"
 
 namespace zum {
+namespace {
 
-GenerationRun::GenerationRun(const JobSettings& job, ProgressFn progress)
-    : job_(job), io_(std::move(progress)) {}
+// One run over one JobSettings snapshot; see RunGeneration().
+class GenerationRun {
+ public:
+  // JOB and OPTIONS.file_system must outlive the run.
+  GenerationRun(const JobSettings& job, const RunOptions& options);
+  ~GenerationRun();
+  GenerationRun(const GenerationRun&) = delete;
+  GenerationRun& operator=(const GenerationRun&) = delete;
+
+  Status RunGeneration();
+
+  // The name of the output's companion file; empty until RunGeneration has
+  // checked the file names.
+  const std::string& companion_output() const { return companion_output_; }
+
+ private:
+  Status CheckFileNames();
+  Status CheckOutputTargets();
+  Status LockOutputs();
+  Status NoteInputs();
+  Status CheckInputsUnchanged();
+  Status WriteMainFile();
+  Status OpenCompanionFiles();
+  Status DispatchLine();
+  Status CommitOutputs();
+  void CloseAllFiles();
+
+  const JobSettings& job_;
+  FileSystem* fs_;
+  std::chrono::milliseconds lock_wait_;
+  std::unique_ptr<FileLock> lock_;
+  // Each input as it was when the run first looked at it.
+  std::vector<std::pair<std::string, FileInfo>> inputs_seen_;
+  int16_t animation_count_ = 1;  // N, the number of animations
+  // The companion names of the inputs [1..N] and of the output.
+  std::array<std::string, kMaxAnimations + 1> input_companion_;
+  std::string companion_output_;
+  RunShape shape_;
+  PartOneFacts part_one_;
+  std::unique_ptr<AnimationTables> tables_;
+  LineWriter main_out_;
+  ChunkIo io_;
+};
+
+GenerationRun::GenerationRun(const JobSettings& job, const RunOptions& options)
+    : job_(job),
+      fs_(options.file_system),
+      lock_wait_(options.lock_wait),
+      main_out_(fs_),
+      io_(options.progress, fs_) {}
 
 GenerationRun::~GenerationRun() {
   CloseAllFiles();
@@ -52,10 +112,11 @@ Status GenerationRun::CheckFileNames() {
     const std::string& input_companion = input_companion_[a];
     for (const std::string& out : OutputFiles(output)) {
       for (const std::string* in : {&input, &input_companion}) {
-        if (SameFile(out, *in)) {
+        if (SameFile(out, *in, fs_)) {
           return Status::Error(
-              "the output would overwrite an input: '" + out +
-              "' is the file '" + *in + "' of animation " + IntText(a) +
+              "the output would overwrite an input: '" + ShortName(out) +
+              "' is the file '" + ShortName(*in) + "' of animation " +
+              IntText(a) +
               "; choose another output file (inputs are never overwritten)");
         }
       }
@@ -81,6 +142,9 @@ Status GenerationRun::RunGeneration() {
                          "; without the secondary condition it must be 1");
   }
   ZUM_RETURN_IF_ERROR(CheckFileNames());
+  ZUM_RETURN_IF_ERROR(CheckOutputTargets());
+  ZUM_RETURN_IF_ERROR(NoteInputs());
+  ZUM_RETURN_IF_ERROR(LockOutputs());
   tables_ = std::make_unique<AnimationTables>(animation_count_);
 
   // Every input is scanned, so that a bad one stops the run before any
@@ -88,7 +152,7 @@ Status GenerationRun::RunGeneration() {
   SourceScan first;
   for (int a = 1; a <= animation_count_; ++a) {
     SourceScan scan;
-    ZUM_RETURN_IF_ERROR(ScanSourceFile(input_companion_[a], &scan));
+    ZUM_RETURN_IF_ERROR(ScanSourceFile(input_companion_[a], &scan, fs_));
     if (a == 1) {
       first = scan;
     }
@@ -116,15 +180,80 @@ Status GenerationRun::RunGeneration() {
 
 Status GenerationRun::CommitOutputs() {
   io_.CloseInputs();
-  ZUM_RETURN_IF_ERROR(io_.out().Commit());
-  return main_out_.Commit();
+  ZUM_RETURN_IF_ERROR(CheckInputsUnchanged());
+  return CommitPair(io_.out(), main_out_, fs_);
+}
+
+// Whatever stands at an output's name is refused before anything is
+// written unless it is a regular file that may be written, or nothing.
+Status GenerationRun::CheckOutputTargets() {
+  ZUM_RETURN_IF_ERROR(CheckReplaceable(job_.OutputFile, fs_));
+  return CheckReplaceable(companion_output_, fs_);
+}
+
+// One run at a time writes one output pair: the lock is held from before
+// the first temporary file to after the last rename. Temporary files of the
+// pair found then are a dead writer's, and go.
+Status GenerationRun::LockOutputs() {
+  const std::string lock_name =
+      TemporaryPrefix(fs_->FollowLinks(job_.OutputFile)) + "zum-lock";
+  const auto deadline = std::chrono::steady_clock::now() + lock_wait_;
+  int error = 0;
+  for (;;) {
+    lock_ = fs_->TryLock(lock_name, &error);
+    if (lock_ != nullptr) {
+      break;
+    }
+    if (error != EBUSY) {
+      return Status::InFile(
+          job_.OutputFile, "cannot create the file (" + ErrorText(error) + ")");
+    }
+    if (std::chrono::steady_clock::now() >= deadline) {
+      return Status::Error("another run is writing " +
+                           ShortName(job_.OutputFile));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  RemoveStaleTemporaries(fs_->FollowLinks(job_.OutputFile), fs_);
+  RemoveStaleTemporaries(fs_->FollowLinks(companion_output_), fs_);
+  return Status::OK();
+}
+
+// Notes every input's identity, size and times before its first reading.
+Status GenerationRun::NoteInputs() {
+  inputs_seen_.clear();
+  for (int a = 1; a <= animation_count_; ++a) {
+    const std::string* names[] = {&job_.InputFile[a], &input_companion_[a]};
+    for (const std::string* input : names) {
+      FileInfo info;
+      int error = 0;
+      if (fs_->Stat(*input, &info, &error)) {
+        inputs_seen_.emplace_back(*input, info);
+      }
+    }
+  }
+  return Status::OK();
+}
+
+// An input written to or replaced during the run may have given the run
+// parts of two versions.
+Status GenerationRun::CheckInputsUnchanged() {
+  for (const auto& [input, before] : inputs_seen_) {
+    FileInfo now;
+    int error = 0;
+    if (!fs_->Stat(input, &now, &error) || !now.SameVersion(before)) {
+      return Status::Error(ShortName(input) +
+                           " changed while it was being read");
+    }
+  }
+  return Status::OK();
 }
 
 // Animation 1's main file, with every include line naming the output's
 // companion.
 Status GenerationRun::WriteMainFile() {
   const std::string include_line = "include " + companion_output_;
-  LineReader main_input;
+  LineReader main_input(fs_);
   ZUM_RETURN_IF_ERROR(main_input.OpenNonEmpty(job_.InputFile[1]));
   ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));
   std::string line;
@@ -163,9 +292,25 @@ Status GenerationRun::DispatchLine() {
   return Status::OK();
 }
 
-Status RunGeneration(const JobSettings& job, ProgressFn progress) {
-  auto run = std::make_unique<GenerationRun>(job, std::move(progress));
-  return run->RunGeneration();
+}  // namespace
+
+Status RunGeneration(const JobSettings& job, const RunOptions& options,
+                     RunResult* result) {
+  // The run's readers and tables are large: on the heap, not the stack.
+  // Memory may run out on any input; the run's destructor then removes its
+  // temporary files as on any other error.
+  try {
+    auto run = std::make_unique<GenerationRun>(job, options);
+    Status status = run->RunGeneration();
+    if (status.ok() && result != nullptr) {
+      result->files_written = {job.OutputFile, run->companion_output()};
+    }
+    return status;
+  } catch (const std::bad_alloc&) {
+    return Status::Error(
+        "out of memory: the run needs more memory than the "
+        "system gives it");
+  }
 }
 
 }  // namespace zum

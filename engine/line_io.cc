@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -25,11 +28,8 @@ namespace {
 constexpr size_t kBufferSize = 1 << 16;
 
 std::string Reason(int error_number) {
-  return error_number > 0 ? std::strerror(error_number) : "unknown error";
+  return ErrorText(error_number);
 }
-
-FileSystem g_default_file_system;
-FileSystem* g_file_system = &g_default_file_system;
 
 // The names of the temporary files open now, in storage that a signal
 // handler may read: a slot is filled before it is marked ready and unmarked
@@ -67,6 +67,15 @@ void ForgetTemporary(int* slot) {
   }
 }
 
+// FNV-1a, 32 bits: a short digest of a name.
+uint32_t NameHash(std::string_view text) {
+  uint32_t hash = 2166136261u;
+  for (char c : text) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  return hash;
+}
+
 // Six letters or digits that differ between processes, threads and calls.
 std::string UniquePart() {
   static constexpr char kChars[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -94,63 +103,83 @@ std::string UniquePart() {
 
 }  // namespace
 
-size_t FileSystem::Read(std::FILE* file, const std::string& /*name*/,
-                        char* buffer, size_t size, int* error) {
-  errno = 0;
-  size_t n = std::fread(buffer, 1, size, file);
-  if (n == 0 && std::ferror(file) != 0) {
-    *error = errno != 0 ? errno : -1;
-  }
-  return n;
+size_t FileNameStart(const std::string& path) {
+#ifdef _WIN32
+  const size_t separator = path.find_last_of("/\\:");
+#else
+  const size_t separator = path.find_last_of('/');
+#endif
+  return separator == std::string::npos ? 0 : separator + 1;
 }
 
-std::FILE* FileSystem::CreateExclusive(const std::string& name, int* error) {
-  errno = 0;
-#ifdef _WIN32
-  int fd = _open(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
-                 _S_IREAD | _S_IWRITE);
-#else
-  int fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-#endif
-  if (fd < 0) {
-    *error = errno;
-    return nullptr;
+std::string FolderOf(const std::string& path) {
+  const size_t start = FileNameStart(path);
+  if (start == 0) {
+    return ".";
   }
-#ifdef _WIN32
-  std::FILE* file = _fdopen(fd, "wb");
-#else
-  std::FILE* file = fdopen(fd, "wb");
-#endif
-  if (file == nullptr) {
-    *error = errno;
-#ifdef _WIN32
-    _close(fd);
-#else
-    close(fd);
-#endif
-    std::remove(name.c_str());
-  }
-  return file;
+  // "/x" lies in "/", "C:\\x" in "C:\\".
+  return start == 1 || (start >= 2 && path[start - 2] == ':')
+             ? path.substr(0, start)
+             : path.substr(0, start - 1);
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (fs::exists(a, ec) && fs::exists(b, ec)) {
-    bool same = fs::equivalent(a, b, ec);
-    if (!ec) {
-      return same;
+std::string TemporaryPrefix(const std::string& target) {
+  const size_t start = FileNameStart(target);
+  const std::string_view file_name = std::string_view(target).substr(start);
+  size_t head = std::min(file_name.size(), kTemporaryHead);
+  // Not inside a UTF-8 sequence: the name stays valid text.
+  while (head > 0 && head < file_name.size() &&
+         (static_cast<unsigned char>(file_name[head]) & 0xC0) == 0x80) {
+    --head;
+  }
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string digest(8, '0');
+  uint32_t hash = NameHash(file_name);
+  for (int i = 7; i >= 0; --i, hash >>= 4) {
+    digest[static_cast<size_t>(i)] = kHex[hash & 0xF];
+  }
+  return target.substr(0, start) + std::string(file_name.substr(0, head)) +
+         "." + digest + ".";
+}
+
+std::string NewTemporaryName(const std::string& target) {
+  return TemporaryPrefix(target) + UniquePart() + LineWriter::kPartialSuffix;
+}
+
+void RemoveStaleTemporaries(const std::string& target, FileSystem* fs) {
+  const std::string prefix = TemporaryPrefix(target);
+  const std::string folder = FolderOf(target);
+  const std::string name_start = prefix.substr(FileNameStart(prefix));
+  const size_t name_size =
+      name_start.size() + 6 +
+      std::char_traits<char>::length(LineWriter::kPartialSuffix);
+  std::vector<std::string> names;
+  int error = 0;
+  if (!fs->ListFolder(folder, &names, &error)) {
+    return;
+  }
+  for (const std::string& name : names) {
+    if (name.size() == name_size && name.starts_with(name_start) &&
+        name.ends_with(LineWriter::kPartialSuffix)) {
+      fs->Remove(prefix.substr(0, FileNameStart(prefix)) + name, &error);
     }
   }
-  fs::path pa = fs::absolute(a, ec).lexically_normal();
-  fs::path pb = fs::absolute(b, ec).lexically_normal();
-  return pa == pb;
 }
 
-FileSystem* SetFileSystem(FileSystem* fs) {
-  FileSystem* previous = g_file_system;
-  g_file_system = fs != nullptr ? fs : &g_default_file_system;
-  return previous;
+bool SameFile(const std::string& a, const std::string& b, FileSystem* fs) {
+  FileInfo info_a;
+  FileInfo info_b;
+  int error = 0;
+  if (fs->Stat(a, &info_a, &error) && fs->Stat(b, &info_b, &error) &&
+      info_a.type != FileType::kMissing && info_b.type != FileType::kMissing) {
+    return info_a.device == info_b.device && info_a.index == info_b.index;
+  }
+  std::error_code ec;
+  std::filesystem::path pa =
+      std::filesystem::absolute(a, ec).lexically_normal();
+  std::filesystem::path pb =
+      std::filesystem::absolute(b, ec).lexically_normal();
+  return pa == pb;
 }
 
 void RemoveTemporaryFiles() {
@@ -180,19 +209,21 @@ Status LineReader::Open(const std::string& path) {
   in_line_ = false;
   read_error_ = 0;
   error_line_ = 0;
-  std::error_code ec;
-  const auto type = std::filesystem::status(path, ec).type();
-  if (type == std::filesystem::file_type::directory) {
-    return Status::InFile(path, "is a directory");
+  FileInfo info;
+  int error = 0;
+  if (fs_->Stat(path, &info, &error)) {
+    if (info.type == FileType::kDirectory) {
+      return Status::InFile(path, "is a directory");
+    }
+    if (info.type == FileType::kOther) {
+      return Status::InFile(path, "not a regular file");
+    }
   }
-  if (!ec && type != std::filesystem::file_type::regular) {
-    return Status::InFile(path, "not a regular file");
-  }
-  errno = 0;
-  file_ = std::fopen(path.c_str(), "rb");
+  error = 0;
+  file_ = fs_->OpenForReading(path, &error);
   if (file_ == nullptr) {
     return Status::InFile(path,
-                          "cannot open for reading (" + Reason(errno) + ")");
+                          "cannot open for reading (" + Reason(error) + ")");
   }
   return Status::OK();
 }
@@ -223,8 +254,7 @@ bool LineReader::Fill() {
   }
   buffer_.resize(kBufferSize);
   int error = 0;
-  size_t n =
-      g_file_system->Read(file_, name_, buffer_.data(), kBufferSize, &error);
+  size_t n = fs_->Read(file_, name_, buffer_.data(), kBufferSize, &error);
   buffer_.resize(error != 0 ? 0 : n);
   pos_ = 0;
   next_lf_ = kNoLf;
@@ -242,6 +272,11 @@ bool LineReader::Fill() {
 Status LineReader::status() const {
   if (read_error_ == 0) {
     return Status::OK();
+  }
+  if (read_error_ == kLineTooLong) {
+    return Status::AtLine(
+        name_, error_line_,
+        "line longer than " + std::to_string(max_line_length_) + " bytes");
   }
   return Status::AtLine(name_, error_line_,
                         "cannot read the file (" + Reason(read_error_) + ")");
@@ -280,6 +315,17 @@ bool LineReader::Next(std::string* line) {
     }
     line->append(begin, stop);
     pos_ += static_cast<size_t>(stop - begin);
+    if (line->size() > max_line_length_) {
+      // Read no further: the rest of the line may not even fit in memory.
+      line->clear();
+      in_line_ = false;
+      eof_ = true;
+      buffer_.clear();
+      pos_ = 0;
+      read_error_ = kLineTooLong;
+      error_line_ = line_number_;
+      return false;
+    }
     if (stop == end) {
       if (!Fill()) {
         in_line_ = false;
@@ -320,52 +366,89 @@ LineWriter::~LineWriter() {
 
 Status LineWriter::OpenReplacing(const std::string& path) {
   Reset(path);
+  // A link stays a link: the file it leads to gets the new content, and
+  // the temporary file is made in that file's folder.
+  const std::string target = fs_->FollowLinks(path);
+  FileInfo existing;
+  int error = 0;
+  const bool replaces = fs_->Stat(target, &existing, &error) &&
+                        existing.type == FileType::kRegular;
+  const std::string prefix = TemporaryPrefix(target);
   // A name already taken, by another run or a leftover, is skipped.
-  int error = EEXIST;
+  error = EEXIST;
   for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-    name_ = path + "." + UniquePart() + kPartialSuffix;
+    name_ = prefix + UniquePart() + kPartialSuffix;
     error = 0;
-    file_ = g_file_system->CreateExclusive(name_, &error);
+    file_ = fs_->CreateExclusive(name_, &error);
   }
   if (file_ == nullptr) {
     return Status::InFile(path,
                           "cannot create the file (" + Reason(error) + ")");
   }
-  target_ = path;
+  target_ = target;
   temporary_slot_ = RegisterTemporary(name_);
+  // The replaced file's permission bits stay the file's.
+  if (replaces && !fs_->SetMode(file_, name_, existing.mode, &error)) {
+    Abandon();
+    return Status::InFile(path,
+                          "cannot create the file (" + Reason(error) + ")");
+  }
   return Status::OK();
 }
 
 Status LineWriter::Finish() {
+  if (file_ != nullptr) {
+    FlushBuffer();
+    // On the disk before the rename, so that a power cut leaves the old
+    // file or the complete new one, never an empty one.
+    int error = 0;
+    if (!write_error_ && !fs_->Sync(file_, name_, &error)) {
+      write_error_ = true;
+      error_number_ = error;
+    }
+  }
   if (Close().ok()) {
     return Status::OK();
   }
   return Status::InFile(
-      target_, "cannot write the file (" + Reason(error_number_) + ")");
+      shown_, "cannot write the file (" + Reason(error_number_) + ")");
 }
 
 Status LineWriter::Commit() {
   Status status = Finish();
   if (status.ok()) {
-    std::error_code ec;
-    std::filesystem::rename(name_, target_, ec);
-    if (!ec) {
-      ForgetTemporary(&temporary_slot_);
-      target_.clear();
-      return Status::OK();
+    int error = 0;
+    if (fs_->Rename(name_, target_, &error)) {
+      const std::string target = target_;
+      Committed();
+      return SyncFolderOf(target);
     }
-    status = Status::InFile(target_,
-                            "cannot replace the file (" + ec.message() + ")");
+    status = Status::InFile(shown_,
+                            "cannot replace the file (" + Reason(error) + ")");
   }
   Abandon();
   return status;
 }
 
+void LineWriter::Committed() {
+  ForgetTemporary(&temporary_slot_);
+  target_.clear();
+}
+
+Status LineWriter::SyncFolderOf(const std::string& file) {
+  int error = 0;
+  if (!fs_->SyncFolder(FolderOf(file), &error)) {
+    return Status::InFile(shown_,
+                          "cannot write the file (" + Reason(error) + ")");
+  }
+  return Status::OK();
+}
+
 void LineWriter::Abandon() {
   Close().ok();  // the temporary file goes whatever its state
   if (!target_.empty()) {
-    std::error_code ec;
-    std::filesystem::remove(name_, ec);
+    int error = 0;
+    fs_->Remove(name_, &error);
     ForgetTemporary(&temporary_slot_);
     target_.clear();
   }
@@ -374,6 +457,7 @@ void LineWriter::Abandon() {
 void LineWriter::Reset(const std::string& path) {
   Abandon();
   name_ = path;
+  shown_ = path;
   pending_.clear();
   buffer_.clear();
   buffer_.reserve(kBufferSize + 1024);
@@ -383,10 +467,8 @@ void LineWriter::Reset(const std::string& path) {
 
 Status LineWriter::Open(const std::string& path) {
   Reset(path);
-  errno = 0;
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = fs_->OpenForWriting(path, &error_number_);
   if (file_ == nullptr) {
-    error_number_ = errno;
     return Status::InFile(
         path, "cannot create the file (" + Reason(error_number_) + ")");
   }

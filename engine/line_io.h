@@ -5,38 +5,47 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_system.h"
 #include "engine/status.h"
 
 namespace zum {
-
-// The file operations through which every LineReader and LineWriter reaches
-// the disk. The program uses the default, plain C and OS calls; a test
-// installs one that fails where a faulty disk would (SetFileSystem).
-class FileSystem {
- public:
-  virtual ~FileSystem() = default;
-  // Reads up to SIZE bytes of FILE, opened from NAME, into BUFFER. Returns
-  // the number of bytes read, 0 at the end of the file; on a read failure
-  // returns 0 and sets *ERROR to its errno value.
-  virtual size_t Read(std::FILE* file, const std::string& name, char* buffer,
-                      size_t size, int* error);
-  // Creates the file NAME for writing, exclusively: fails (EEXIST) when NAME
-  // exists. Returns nullptr with *ERROR set on failure.
-  virtual std::FILE* CreateExclusive(const std::string& name, int* error);
-};
-
-// Installs FS for every reader and writer (nullptr: the default) and returns
-// the one installed before. FS must outlive its use.
-FileSystem* SetFileSystem(FileSystem* fs);
 
 // Removes every temporary file that a LineWriter has open now. Safe to call
 // from a signal handler: it only unlinks names kept in fixed storage.
 void RemoveTemporaryFiles();
 
-// True when A and B name the same file: the same file on disk when both
+// The folder of PATH ("." when PATH names none) and where its file name
+// starts.
+std::string FolderOf(const std::string& path);
+size_t FileNameStart(const std::string& path);
+
+// At most this many bytes of a target's file name start its temporary
+// files' names, so that their length does not depend on the target's.
+inline constexpr size_t kTemporaryHead = 24;
+
+// The start of the name of every temporary file of TARGET: TARGET's folder,
+// the first kTemporaryHead bytes of its file name (never half a UTF-8
+// character), a dot, 8 hex digits of a hash of the whole file name and a
+// dot. Six letters or digits and LineWriter::kPartialSuffix complete it.
+std::string TemporaryPrefix(const std::string& target);
+
+// A name for a new temporary file of TARGET, not yet taken as far as
+// chance goes.
+std::string NewTemporaryName(const std::string& target);
+
+// Removes the temporary files of TARGET that lie beside it. Only for a
+// caller that knows their writers gone (see OutputLock).
+void RemoveStaleTemporaries(const std::string& target, FileSystem* fs);
+
+// True when A and B name the same file: the same file on FS when both
 // exist (links and hard links included), otherwise the same normalised
 // absolute path.
-bool SameFile(const std::string& a, const std::string& b);
+bool SameFile(const std::string& a, const std::string& b,
+              FileSystem* fs = RealFileSystem());
+
+// The longest line a reader takes: far above any exporter's line or any
+// settings value.
+inline constexpr size_t kMaxLineLength = 1 << 20;
 
 // Reads a text file line by line as bytes. CR LF, LF and a lone CR each end
 // a line; the line returned carries no line end. The reader knows its file
@@ -44,7 +53,8 @@ bool SameFile(const std::string& a, const std::string& b);
 // both. Not copyable; the file is closed by Close() or the destructor.
 class LineReader {
  public:
-  LineReader() = default;
+  // FS must outlive the reader.
+  explicit LineReader(FileSystem* fs = RealFileSystem()) : fs_(fs) {}
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
@@ -75,8 +85,14 @@ class LineReader {
   bool Next(std::string* line);
 
   // OK, or the read failure that stopped the reader: "FILE:LINE: cannot
-  // read the file (reason)", LINE being the line that could not be read.
+  // read the file (reason)", LINE being the line that could not be read, or
+  // "FILE:LINE: line longer than N bytes" for a line over the maximum.
   Status status() const;
+
+  // Lines longer than this many bytes stop the reader as a read failure
+  // does (see status()); none is held in memory. Default:
+  // kMaxLineLength.
+  void set_max_line_length(size_t bytes) { max_line_length_ = bytes; }
 
   const std::string& name() const { return name_; }
   long line_number() const { return line_number_; }
@@ -89,6 +105,7 @@ class LineReader {
  private:
   bool Fill();
 
+  FileSystem* fs_;
   std::FILE* file_ = nullptr;
   std::string name_;
   long line_number_ = 0;
@@ -99,7 +116,10 @@ class LineReader {
   size_t next_lf_ = kNoLf;  // index of the next LF in buffer_, or its size
   bool eof_ = false;
   bool in_line_ = false;  // Next() has counted a line it has not returned
-  int read_error_ = 0;    // errno of a read failure, or -1 when unknown
+  // errno of a read failure, -1 when unknown, or kLineTooLong.
+  int read_error_ = 0;
+  static constexpr int kLineTooLong = -2;
+  size_t max_line_length_ = kMaxLineLength;
   long error_line_ = 0;
 };
 
@@ -107,18 +127,24 @@ class LineReader {
 // buffered; Close() reports any write failure.
 //
 // Opened with OpenReplacing(), the writer writes beside the target, into a
-// temporary file of its own, TARGET + "." + six letters or digits +
-// kPartialSuffix, created exclusively so that two runs never share one.
-// Commit() puts the complete file in the target's place; until then an
-// existing target is untouched, and a writer destroyed or abandoned before
-// its commit removes its temporary file. No output name ends in
+// temporary file of its own (see TemporaryPrefix), created exclusively so
+// that two runs never share one. Commit() syncs the complete file to the
+// disk, puts it in the target's place and syncs the folder, so that after a
+// power cut the target is the old file or the complete new one; until then
+// an existing target is untouched, and a writer destroyed or abandoned
+// before its commit removes its temporary file. No output name ends in
 // kPartialSuffix, so a temporary left by a killed process is never taken for
 // an output.
+//
+// A target that is a symbolic link stays one: the file it leads to is
+// replaced, by a temporary file made in that file's folder. A replaced
+// file's permission bits are kept.
 class LineWriter {
  public:
   static constexpr const char* kPartialSuffix = ".zum-partial";
 
-  LineWriter() = default;
+  // FS must outlive the writer.
+  explicit LineWriter(FileSystem* fs = RealFileSystem()) : fs_(fs) {}
   ~LineWriter();
   LineWriter(const LineWriter&) = delete;
   LineWriter& operator=(const LineWriter&) = delete;
@@ -131,13 +157,23 @@ class LineWriter {
 
   // Starts a file that replaces PATH only when committed. Errors name PATH.
   Status OpenReplacing(const std::string& path);
-  // Closes the temporary file, keeping it for Commit(); returns any write
-  // failure, naming the target. Commit() calls it when needed.
+  // Syncs and closes the temporary file, keeping it for Commit(); returns
+  // any write failure, naming the target. Commit() calls it when needed.
   Status Finish();
-  // Closes the temporary file and renames it onto the target. On any
-  // failure the temporary file is removed, the target left as it was, and
-  // the error names the target.
+  // Finishes the temporary file, renames it onto the target and syncs the
+  // target's folder. On any failure before the rename the temporary file is
+  // removed, the target left as it was, and the error names the target.
   Status Commit();
+  // For a caller that renames the finished temporary file itself (see
+  // CommitPair): the file is the target's now and no longer this writer's.
+  void Committed();
+  // Syncs FILE's folder; an error names the target.
+  Status SyncFolderOf(const std::string& file);
+  // The temporary file, and the file it replaces once links are followed.
+  const std::string& temporary_name() const { return name_; }
+  const std::string& target() const { return target_; }
+  // The target as given to OpenReplacing, which messages name.
+  const std::string& shown_name() const { return shown_; }
   // Closes and removes the partial file; the target stays as it was.
   void Abandon();
 
@@ -155,8 +191,10 @@ class LineWriter {
   // Abandons any file and starts afresh on PATH.
   void Reset(const std::string& path);
 
+  FileSystem* fs_;
   std::FILE* file_ = nullptr;
   std::string name_;
+  std::string shown_;
   std::string target_;  // set by OpenReplacing until committed or abandoned
   int temporary_slot_ = -1;  // where RemoveTemporaryFiles() finds name_
   std::string pending_;

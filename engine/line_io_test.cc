@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 namespace zum {
 namespace {
 
+using testing::CrLf;
 using testing::ReadFile;
 using testing::TempDir;
 using testing::WriteFile;
@@ -107,6 +109,73 @@ TEST(LineWriterTest, FailedCommitKeepsTheTargetAndNamesIt) {
       << s.message();
   EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
   EXPECT_EQ(dir.Names(), std::vector<std::string>{"taken"});
+}
+
+TEST(LineReaderTest, Issue19LineOverTheMaximumStopsTheReader) {
+  TempDir dir;
+  const std::string path = dir.File("long.asm");
+  const std::string longest(kMaxLineLength, 'x');
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    WriteFile(path, "first\r\n" + longest + end + "third\r\n");
+    LineReader in;
+    ASSERT_TRUE(in.Open(path).ok());
+    std::string line;
+    ASSERT_TRUE(in.Next(&line));
+    ASSERT_TRUE(in.Next(&line));
+    EXPECT_EQ(line.size(), kMaxLineLength);
+    WriteFile(path, "first\r\n" + longest + "y" + end + "third\r\n");
+    ASSERT_TRUE(in.Open(path).ok());
+    ASSERT_TRUE(in.Next(&line));
+    EXPECT_FALSE(in.Next(&line));
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(in.status().ToString(),
+              path + ":2: line longer than 1048576 bytes");
+    EXPECT_EQ(in.ReadLine(&line, "a line").ToString(), in.status().ToString());
+  }
+  // A smaller maximum, as a short list sets it.
+  WriteFile(path, CrLf({"12345", "123456"}));
+  LineReader in;
+  in.set_max_line_length(5);
+  ASSERT_TRUE(in.Open(path).ok());
+  std::string line;
+  EXPECT_TRUE(in.Next(&line));
+  EXPECT_FALSE(in.Next(&line));
+  EXPECT_EQ(in.status().ToString(), path + ":2: line longer than 5 bytes");
+}
+
+TEST(LineWriterTest, Issue19TemporaryNamesHaveOneLengthWhateverTheTarget) {
+  TempDir dir;
+  for (const std::string& name :
+       {std::string("a"), std::string(24, 'b'), std::string(255, 'c')}) {
+    LineWriter out;
+    ASSERT_TRUE(out.OpenReplacing(dir.File(name)).ok()) << name;
+    out.WriteLine("x");
+    const std::string temporary =
+        out.temporary_name().substr(dir.path().string().size() + 1);
+    EXPECT_EQ(temporary.substr(0, std::min<size_t>(name.size(), 24) + 1),
+              name.substr(0, 24) + ".");
+    EXPECT_LE(temporary.size(), 24u + 28u) << temporary;
+    ASSERT_TRUE(out.Commit().ok()) << name;
+    EXPECT_EQ(ReadFile(dir.File(name)), "x\r\n");
+  }
+  // Never half a UTF-8 character: of 21 bytes and three two-byte
+  // characters, the first 24 bytes would cut the second.
+  EXPECT_EQ(TemporaryPrefix(std::string(21, 'd') + "\xc3\xa9\xc3\xa9\xc3\xa9")
+                .substr(0, 24),
+            std::string(21, 'd') + "\xc3\xa9.");
+}
+
+TEST(LineWriterTest, Issue19TemporaryOpenNowCanBeRemoved) {
+  TempDir dir;
+  LineWriter out;
+  ASSERT_TRUE(out.OpenReplacing(dir.File("out.asm")).ok());
+  out.WriteLine("x");
+  RemoveTemporaryFiles();
+  // Windows removes the name when the file is closed.
+  out.Finish().ok();
+  EXPECT_TRUE(dir.Names().empty());
+  out.Abandon();
+  EXPECT_TRUE(dir.Names().empty());
 }
 
 }  // namespace

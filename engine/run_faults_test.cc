@@ -39,7 +39,7 @@ TEST(EngineFaultsTest, ReadFailureEndsNoLineAndNamesTheLineItCut) {
   for (const auto& c : cases) {
     FaultyFileSystem disk;
     disk.FailRead(path, c[0]);
-    LineReader in;
+    LineReader in(&disk);
     ASSERT_TRUE(in.Open(path).ok());
     std::string line;
     int lines = 0;
@@ -86,8 +86,9 @@ TEST(EngineFaultsTest, ConcurrentWritersOfOneTargetNeverMixTheirBytes) {
   ASSERT_TRUE(second.OpenReplacing(path).ok());
   first.WriteLine(a);
   second.WriteLine(b);
-  // Each writer has a temporary of its own, named TARGET.XXXXXX.zum-partial.
-  const std::regex pattern(R"(out_0\.asm\.[0-9a-z]{6}\.zum-partial)");
+  // Each writer has a temporary of its own (see TemporaryPrefix).
+  const std::regex pattern(
+      R"(out_0\.asm\.[0-9a-f]{8}\.[0-9a-z]{6}\.zum-partial)");
   const std::vector<std::string> names = dir.Names();
   ASSERT_EQ(names.size(), 2u);
   for (const std::string& name : names) {

@@ -13,11 +13,69 @@ namespace zum {
 
 namespace {
 
+// Replaces every tab of *LINE by a blank and removes leading and trailing
+// blanks.
+void NormalizeSceneGraphLine(std::string* line);
+
+// The child and sibling links of a BGL_SCENEGRAPH_ENTRY line: the texts
+// between its first and second and between its second and third comma.
+// Returns false with *err filled (what was expected, the text found) when a
+// comma is missing or a link is not a 16-bit integer.
+bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
+                          int16_t* sibling, std::string* err);
+
+// The links of one entry: entry indexes counted from 0, -1 for none.
+struct SceneGraphLinks {
+  int16_t child = 0;
+  int16_t sibling = 0;
+};
+
+// One entry as read: its links and whether it lies on the top-level chain
+// that starts at the first entry and follows the sibling links.
+struct SceneGraphRow {
+  int16_t child = 0;
+  int16_t sibling = 0;
+  bool top_level = false;
+};
+
+// Where one copy of the C entries lies in the written table.
+struct SceneGraphCopy {
+  int first_entry = 0;  // the copy's number of entry 0
+  int commands = 0;     // C
+  bool last = false;    // the last copy, whose top-level chain ends the table
+  int last_top = 0;     // LastTopLevelRow(C)
+};
+
+// The input's entries, rows 1..kMaxSceneGraphEntries. Rows never added keep
+// zero links and no top-level mark.
+class SceneGraphTable {
+ public:
+  // Adds the next entry. Returns false with *err filled when the table is
+  // full or the next top-level row (sibling + 1) leaves the 16-bit range.
+  bool Add(int16_t child, int16_t sibling, std::string* err);
+
+  int count() const { return count_; }
+  const SceneGraphRow& row(int k) const { return rows_[k]; }
+
+  // The last row among 1..COMMANDS on the top-level chain, 0 when none.
+  int LastTopLevelRow(int commands) const;
+
+  // The links of row K (1..C) in COPY: links move by the copy's first
+  // entry, and the last top-level entry of every copy but the last is
+  // chained to the first entry of the next copy. Returns false when a number
+  // leaves the 16-bit range.
+  bool CopyLinks(int k, const SceneGraphCopy& copy,
+                 SceneGraphLinks* links) const;
+
+ private:
+  std::array<SceneGraphRow, kMaxSceneGraphEntries + 1> rows_{};
+  int count_ = 0;
+  int next_top_level_ = 1;  // R
+};
+
 constexpr std::string_view kEndTag = "scene_graph_riff_end";
 constexpr std::string_view kEndExpected =
     "the end line of the scene graph chunk (\"scene_graph_riff_end\")";
-
-}  // namespace
 
 void NormalizeSceneGraphLine(std::string* line) {
   std::replace(line->begin(), line->end(), '\t', ' ');
@@ -97,6 +155,8 @@ bool SceneGraphTable::CopyLinks(int k, const SceneGraphCopy& copy,
   }
   return Add16(copy.first_entry, copy.commands, &links->sibling);
 }
+
+}  // namespace
 
 Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape) {
   LineReader& in = io.InputOf(1);

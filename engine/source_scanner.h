@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 
@@ -13,8 +14,9 @@ namespace zum {
 // command counts, the frame count of each labelled keyframe table (the last
 // key rounded half to even) and the label prefix of the last table. The file
 // is closed on every path out. Errors name the file (and line): a missing
-// file, more than 50 tables, a malformed table.
-Status ScanSourceFile(const std::string& path, SourceScan* scan);
+// file, more than 50 tables, a malformed table. The file is read through FS.
+Status ScanSourceFile(const std::string& path, SourceScan* scan,
+                      FileSystem* fs = RealFileSystem());
 
 // The label prefix of a keyframe table's label line: the trimmed line up to
 // the first "_quat_" (ROTATION) or "_trans_" (otherwise); possibly empty.

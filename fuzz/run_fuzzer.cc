@@ -50,6 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   fuzz::WriteBytes(fuzz::InFolder("fuzz_0.asm"), data + 1, size - 1);
-  RunGeneration(jobs[data[0] % 3], nullptr).ok();
+  RunGeneration(jobs[data[0] % 3], RunOptions(), nullptr).ok();
   return 0;
 }

@@ -73,8 +73,9 @@ PageCheck CheckSecondaryPage(const JobSettings& job) {
 
 // Scans the companion file of animation A into *SCAN; the error names the
 // animation and its input file in front of the scanner's message.
-Status PreScan(const JobSettings& job, int a, SourceScan* scan) {
-  Status status = PreScanInputFile(job.InputFile[a], scan);
+Status PreScan(const JobSettings& job, int a, SourceScan* scan,
+               FileSystem* fs) {
+  Status status = PreScanInputFile(job.InputFile[a], scan, fs);
   if (status.ok()) {
     return status;
   }
@@ -156,7 +157,7 @@ PageCheck CheckConditionPage(const JobSettings& job, PageId page) {
   }
 }
 
-PageCheckResult CheckSourceFiles(const JobSettings& job) {
+PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
   PageCheckResult check;
   check.page = PageId::kSourceFiles;
   if (job.OutputFile.empty()) {
@@ -184,7 +185,7 @@ PageCheckResult CheckSourceFiles(const JobSettings& job) {
   }
 
   for (int a = 1; a <= count; ++a) {
-    Status status = PreScan(job, a, &check.pre_scan[a]);
+    Status status = PreScan(job, a, &check.pre_scan[a], fs);
     if (!status.ok() && check.failed_animation == 0) {
       check.failed_animation = a;
       check.scan_error = status;
@@ -203,9 +204,9 @@ PageCheckResult CheckSourceFiles(const JobSettings& job) {
   return check;
 }
 
-PageCheckResult CheckPage(const JobSettings& job, PageId page) {
+PageCheckResult CheckPage(const JobSettings& job, PageId page, FileSystem* fs) {
   if (page == PageId::kSourceFiles) {
-    return CheckSourceFiles(job);
+    return CheckSourceFiles(job, fs);
   }
   PageCheckResult check;
   check.page = page;
@@ -213,11 +214,11 @@ PageCheckResult CheckPage(const JobSettings& job, PageId page) {
   return check;
 }
 
-PageCheckResult CheckAllPages(const JobSettings& job) {
+PageCheckResult CheckAllPages(const JobSettings& job, FileSystem* fs) {
   PageCheckResult check;
   for (PageId page : {PageId::kCondition, PageId::kTrigger, PageId::kSecondary,
                       PageId::kSourceFiles}) {
-    check = CheckPage(job, page);
+    check = CheckPage(job, page, fs);
     if (check.code != PageCheck::kPassed) {
       break;
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 
@@ -87,16 +88,19 @@ struct PageCheckResult {
 // scan_error saying which file and why; the comparison is then skipped.
 // AnimationCount must be a whole number up to 50 (the secondary condition
 // page's check makes it so); otherwise the code is kAnimationCount.
-PageCheckResult CheckSourceFiles(const JobSettings& job);
+PageCheckResult CheckSourceFiles(const JobSettings& job,
+                                 FileSystem* fs = RealFileSystem());
 
 // The check of PAGE: CheckConditionPage or CheckSourceFiles; the welcome
 // and finish pages pass.
-PageCheckResult CheckPage(const JobSettings& job, PageId page);
+PageCheckResult CheckPage(const JobSettings& job, PageId page,
+                          FileSystem* fs = RealFileSystem());
 
 // The checks of every page in page order, as Next through the whole window
 // would run them: the first refusal, or kPassed with the source file page's
 // scans.
-PageCheckResult CheckAllPages(const JobSettings& job);
+PageCheckResult CheckAllPages(const JobSettings& job,
+                              FileSystem* fs = RealFileSystem());
 
 }  // namespace zum
 

@@ -6,14 +6,15 @@
 
 namespace zum {
 
-Status PreScanInputFile(const std::string& input_file, SourceScan* scan) {
+Status PreScanInputFile(const std::string& input_file, SourceScan* scan,
+                        FileSystem* fs) {
   *scan = SourceScan();
   std::string companion;
   std::string err;
   if (!IncludedFileName(input_file, &companion, &err)) {
     return Status::Error(err);
   }
-  Status status = ScanSourceFile(companion, scan);
+  Status status = ScanSourceFile(companion, scan, fs);
   if (!status.ok()) {
     // No half-filled scan reaches a tooltip or a comparison.
     *scan = SourceScan();

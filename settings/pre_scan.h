@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 
@@ -14,7 +15,9 @@ namespace zum {
 // On failure *SCAN is empty and the error says why, naming the companion
 // file (and line): it is missing or unreadable, malformed, or INPUT_FILE is
 // too short to derive its name.
-Status PreScanInputFile(const std::string& input_file, SourceScan* scan);
+// The file is read through FS.
+Status PreScanInputFile(const std::string& input_file, SourceScan* scan,
+                        FileSystem* fs = RealFileSystem());
 
 // The tooltip of a file row: "TRAN tables: 2||ANIM tables: 3||Num frames: "
 // followed by Frames(1..AnimateCount), each with one blank after it.

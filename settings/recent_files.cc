@@ -6,15 +6,22 @@
 
 namespace zum {
 
-std::vector<std::string> ReadRecentFiles(const std::string& list_file) {
+std::vector<std::string> ReadRecentFiles(const std::string& list_file,
+                                         FileSystem* fs) {
   std::vector<std::string> list;
-  LineReader in;
+  LineReader in(fs);
   if (!in.Open(list_file).ok()) {
     return list;
   }
+  // The list holds a few names: a file of anything else, however large, is
+  // read no further than the longest list would go.
+  in.set_max_line_length(kMaxRecentEntry);
+  constexpr size_t kReadLimit = kRecentFilesCapacity * (kMaxRecentEntry + 2);
+  size_t read = 0;
   std::string line;
   while (list.size() < static_cast<size_t>(kRecentFilesCapacity) &&
-         in.Next(&line)) {
+         read <= kReadLimit && in.Next(&line)) {
+    read += line.size() + 1;
     if (!line.empty()) {
       list.push_back(line);
     }
@@ -26,9 +33,10 @@ std::vector<std::string> ReadRecentFiles(const std::string& list_file) {
   return list;
 }
 
-void PutFirst(const std::string& path, std::vector<std::string>* list) {
-  std::erase_if(*list, [&path](const std::string& entry) {
-    return entry == path || SameFile(entry, path);
+void PutFirst(const std::string& path, std::vector<std::string>* list,
+              FileSystem* fs) {
+  std::erase_if(*list, [&path, fs](const std::string& entry) {
+    return entry == path || SameFile(entry, path, fs);
   });
   list->insert(list->begin(), path);
   if (list->size() > static_cast<size_t>(kRecentFilesCapacity)) {
@@ -37,8 +45,8 @@ void PutFirst(const std::string& path, std::vector<std::string>* list) {
 }
 
 Status WriteRecentFiles(const std::string& list_file,
-                        const std::vector<std::string>& list) {
-  LineWriter out;
+                        const std::vector<std::string>& list, FileSystem* fs) {
+  LineWriter out(fs);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(list_file));
   for (const std::string& path : list) {
     out.WriteLine(path);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/faults_testing.h"
 #include "engine/testing.h"
 #include "settings/testing.h"
 
@@ -63,6 +64,35 @@ TEST(RecentFilesTest, ReadAndWrite) {
                            ": cannot create the file (",
                        0),
             0u);
+}
+
+// Counts the bytes read.
+class CountingFileSystem : public testing::FaultyFileSystem {
+ public:
+  size_t Read(std::FILE* file, const std::string& name, char* buffer,
+              size_t size, int* error) override {
+    const size_t n = FaultyFileSystem::Read(file, name, buffer, size, error);
+    bytes_read += n;
+    return n;
+  }
+  size_t bytes_read = 0;
+};
+
+TEST(RecentFilesTest, Issue19AHugeListIsReadOnlyAsFarAsAListGoes) {
+  testing::TempWorkFolder folder;
+  WriteFile("zumrecent.txt",
+            std::string(8 << 20, '\n') + CrLf({"/far/down.cfg"}));
+  CountingFileSystem disk;
+  EXPECT_TRUE(ReadRecentFiles("zumrecent.txt", &disk).empty());
+  EXPECT_LT(disk.bytes_read, 256u << 10);
+  // Entries of the longest kind still come through; a longer one spoils
+  // the list.
+  const std::string longest(kMaxRecentEntry, 'p');
+  WriteFile("zumrecent.txt", CrLf({longest, "/b.cfg"}));
+  EXPECT_EQ(ReadRecentFiles("zumrecent.txt"),
+            (std::vector<std::string>{longest, "/b.cfg"}));
+  WriteFile("zumrecent.txt", CrLf({longest + "p", "/b.cfg"}));
+  EXPECT_TRUE(ReadRecentFiles("zumrecent.txt").empty());
 }
 
 }  // namespace

@@ -66,8 +66,8 @@ Status ParseLine(const LineReader& in, int line_number, const std::string& text,
 }  // namespace
 
 Status ReadSettingsFile(const std::string& path,
-                        std::vector<SettingsValue>* values) {
-  LineReader in;
+                        std::vector<SettingsValue>* values, FileSystem* fs) {
+  LineReader in(fs);
   ZUM_RETURN_IF_ERROR(in.Open(path));
   std::string text;
   for (int line = 1; line <= kSettingsLines; ++line) {
@@ -109,9 +109,10 @@ void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record) {
   }
 }
 
-Status LoadSettingsFile(const std::string& path, SettingsRecord* record) {
+Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
+                        FileSystem* fs) {
   std::vector<SettingsValue> values;
-  Status status = ReadSettingsFile(path, &values);
+  Status status = ReadSettingsFile(path, &values, fs);
   for (const SettingsValue& value : values) {
     ApplySettingsValue(value, record);
   }
@@ -151,9 +152,9 @@ std::string SettingsFileText(const SettingsRecord& record) {
   return text;
 }
 
-Status WriteSettingsFile(const std::string& path,
-                         const SettingsRecord& record) {
-  LineWriter out;
+Status WriteSettingsFile(const std::string& path, const SettingsRecord& record,
+                         FileSystem* fs) {
+  LineWriter out(fs);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(path));
   for (int line = 1; line <= kSettingsLines; ++line) {
     out.WriteLine(SettingsLineText(record, line));

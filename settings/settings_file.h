@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 #include "settings/settings_record.h"
@@ -37,7 +38,8 @@ struct SettingsValue {
 // 16-bit whole number, a check-box value is not 0, 1 or 2. Line 184 is
 // optional and never an error; lines after it are ignored.
 Status ReadSettingsFile(const std::string& path,
-                        std::vector<SettingsValue>* values);
+                        std::vector<SettingsValue>* values,
+                        FileSystem* fs = RealFileSystem());
 
 // Stores VALUE into its field of *RECORD.
 void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record);
@@ -45,7 +47,8 @@ void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record);
 // Reads PATH into *RECORD: every value read is applied, also those before a
 // bad line (as the window keeps them). Fields the file does not set keep
 // their values.
-Status LoadSettingsFile(const std::string& path, SettingsRecord* record);
+Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
+                        FileSystem* fs = RealFileSystem());
 
 // The number line of VALUE without its line end: " 1 ", "-32768 ".
 std::string NumberLineText(int16_t value);
@@ -60,7 +63,8 @@ std::string SettingsFileText(const SettingsRecord& record);
 // Creates or replaces PATH with SettingsFileText(RECORD). The file is
 // written beside PATH and takes its place only when complete, so a failed
 // save leaves an earlier file as it was. Errors name PATH and the reason.
-Status WriteSettingsFile(const std::string& path, const SettingsRecord& record);
+Status WriteSettingsFile(const std::string& path, const SettingsRecord& record,
+                         FileSystem* fs = RealFileSystem());
 
 }  // namespace zum
 

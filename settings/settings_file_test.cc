@@ -105,7 +105,7 @@ TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
   disk.FailCreate("zum0.cfg");
   SettingsRecord changed;
   changed.animation.txt_var = "second";
-  Status status = WriteSettingsFile("zum0.cfg", changed);
+  Status status = WriteSettingsFile("zum0.cfg", changed, &disk);
   EXPECT_EQ(status.message().rfind("zum0.cfg: cannot create the file", 0), 0u)
       << status.message();
   EXPECT_EQ(ReadFile("zum0.cfg"), saved);

@@ -26,11 +26,13 @@ std::string SettingsStore::SlotFile(int slot) const {
 }
 
 Status SettingsStore::ReadSlotNames(SlotNames* names) const {
-  std::error_code ec;
-  if (!std::filesystem::exists(SlotNamesFile(), ec)) {
+  FileInfo info;
+  int error = 0;
+  if (fs_->Stat(SlotNamesFile(), &info, &error) &&
+      info.type == FileType::kMissing) {
     return Status::OK();
   }
-  LineReader in;
+  LineReader in(fs_);
   ZUM_RETURN_IF_ERROR(in.Open(SlotNamesFile()));
   std::string line;
   for (int slot = 0; slot < kSlotCount && in.Next(&line); ++slot) {
@@ -40,7 +42,7 @@ Status SettingsStore::ReadSlotNames(SlotNames* names) const {
 }
 
 Status SettingsStore::WriteSlotNames(const SlotNames& names) const {
-  LineWriter out;
+  LineWriter out(fs_);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(SlotNamesFile()));
   for (const std::string& name : names) {
     out.WriteLine(name);
@@ -49,11 +51,11 @@ Status SettingsStore::WriteSlotNames(const SlotNames& names) const {
 }
 
 Status SettingsStore::Save(int slot, const SettingsRecord& record) const {
-  return WriteSettingsFile(SlotFile(slot), record);
+  return WriteSettingsFile(SlotFile(slot), record, fs_);
 }
 
 Status SettingsStore::Load(int slot, std::vector<SettingsValue>* values) const {
-  return ReadSettingsFile(SlotFile(slot), values);
+  return ReadSettingsFile(SlotFile(slot), values, fs_);
 }
 
 std::string SettingsStore::RecentFilesFile() const {
@@ -61,15 +63,15 @@ std::string SettingsStore::RecentFilesFile() const {
 }
 
 std::vector<std::string> SettingsStore::RecentFiles() const {
-  return ReadRecentFiles(RecentFilesFile());
+  return ReadRecentFiles(RecentFilesFile(), fs_);
 }
 
 Status SettingsStore::AddRecentFile(const std::string& path) const {
   std::error_code ec;
   std::filesystem::path absolute = std::filesystem::absolute(path, ec);
   std::vector<std::string> list = RecentFiles();
-  PutFirst(ec ? path : absolute.lexically_normal().string(), &list);
-  return WriteRecentFiles(RecentFilesFile(), list);
+  PutFirst(ec ? path : absolute.lexically_normal().string(), &list, fs_);
+  return WriteRecentFiles(RecentFilesFile(), list, fs_);
 }
 
 }  // namespace zum

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/file_system.h"
 #include "engine/status.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -28,7 +29,9 @@ using SlotNames = std::array<std::string, kSlotCount>;
 // with WriteSettingsFile, by the same rules as a slot.
 class SettingsStore {
  public:
-  explicit SettingsStore(std::string folder) : folder_(std::move(folder)) {}
+  // Every file is read and written through FS, which must outlive the store.
+  explicit SettingsStore(std::string folder, FileSystem* fs = RealFileSystem())
+      : folder_(std::move(folder)), fs_(fs) {}
 
   const std::string& folder() const { return folder_; }
   std::string SlotNamesFile() const;
@@ -58,6 +61,7 @@ class SettingsStore {
 
  private:
   std::string folder_;
+  FileSystem* fs_;
 };
 
 }  // namespace zum

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/faults_testing.h"
 #include "engine/testing.h"
 #include "settings/testing.h"
 
@@ -90,6 +91,27 @@ TEST(SettingsStoreTest, RecentFilesByFullPathMostRecentFirst) {
                 nowhere.RecentFilesFile() + ": cannot create the file (", 0),
             0u)
       << status.message();
+}
+
+TEST(SettingsStoreTest, Issue19EveryFileIsSyncedBeforeItsRenameAndItsFolder) {
+  testing::TempDir dir;
+  testing::RecordingFileSystem disk;
+  SettingsStore store(dir.path().string(), &disk);
+  ASSERT_TRUE(store.Save(0, SettingsRecord()).ok());
+  ASSERT_TRUE(store.WriteSlotNames(SlotNames()).ok());
+  ASSERT_TRUE(store.AddRecentFile(dir.File("a.cfg")).ok());
+  const std::vector<std::string> expected = {
+      "sync $/zum0.cfg.~.zum-partial",
+      "rename $/zum0.cfg.~.zum-partial $/zum0.cfg",
+      "syncfolder $",
+      "sync $/zum.cfg.~.zum-partial",
+      "rename $/zum.cfg.~.zum-partial $/zum.cfg",
+      "syncfolder $",
+      "sync $/zumrecent.txt.~.zum-partial",
+      "rename $/zumrecent.txt.~.zum-partial $/zumrecent.txt",
+      "syncfolder $",
+  };
+  EXPECT_EQ(disk.Log(dir.path().string()), expected);
 }
 
 }  // namespace

@@ -27,15 +27,16 @@ static void InitZumResources() {
 
 namespace zum {
 
-Form1::Form1(Dialogs* dialogs, const QString& program_folder, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs) {
+Form1::Form1(Dialogs* dialogs, const QString& program_folder, FileSystem* fs,
+             QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), file_system_(fs) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("ZUM"));
   InitZumResources();
   setWindowIcon(QIcon(QStringLiteral(":/icons/zum.png")));
   variable_table_.AddBuiltInVariables();
   menus_ = new SettingsMenus(
-      menuBar(), dialogs_, program_folder,
+      menuBar(), dialogs_, program_folder, file_system_,
       {[this] { return CurrentSettings(); },
        [this](const std::string& path) { return LoadSettingsFrom(path); }},
       this);
@@ -44,7 +45,7 @@ Form1::Form1(Dialogs* dialogs, const QString& program_folder, QWidget* parent)
   conditions_[0] = new ConditionPage(0, &variable_table_);
   conditions_[1] = new ConditionPage(1, &variable_table_);
   secondary_ = new SecondaryPage(&variable_table_);
-  source_files_ = new SourceFilePage(dialogs_, secondary_);
+  source_files_ = new SourceFilePage(dialogs_, secondary_, file_system_);
   finish_ = new FinishPage(dialogs_, &variable_table_, program_folder,
                            [this] { return CurrentSettings().txt_file_out; });
   pages_ = new QStackedWidget;
@@ -138,7 +139,7 @@ void Form1::AssignSettingsValue(const SettingsValue& value) {
 
 bool Form1::LoadSettingsFrom(const std::string& path) {
   std::vector<SettingsValue> values;
-  const Status status = ReadSettingsFile(path, &values);
+  const Status status = ReadSettingsFile(path, &values, file_system_);
   // The values before a bad line are assigned all the same.
   for (const SettingsValue& value : values) {
     AssignSettingsValue(value);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
 #include "settings/page_checks.h"
@@ -65,9 +66,10 @@ class Form1 : public QMainWindow {
   // folder (the program passes QCoreApplication::applicationDirPath(); tests
   // pass a temporary folder): it holds the settings files and the compiler.
   // The window is set up as at start-up (Form_Load) and shows the welcome
-  // page.
+  // page. The settings files and the run's files are reached through FS,
+  // which must outlive the window.
   Form1(Dialogs* dialogs, const QString& program_folder,
-        QWidget* parent = nullptr);
+        FileSystem* fs = RealFileSystem(), QWidget* parent = nullptr);
   ~Form1() override;
 
   // The 184 values of the settings file, taken from the pages as they
@@ -114,6 +116,7 @@ class Form1 : public QMainWindow {
   void AssignSettingsValue(const SettingsValue& value);
 
   Dialogs* dialogs_;
+  FileSystem* file_system_;
   VariableTable variable_table_;
 
   QStackedWidget* pages_ = nullptr;

@@ -25,7 +25,7 @@ void Form1::SwitchPage(int from, int to) {
 
 bool Form1::ValidatePage(int page) {
   const PageCheckResult check =
-      CheckPage(CurrentJob(), static_cast<PageId>(page));
+      CheckPage(CurrentJob(), static_cast<PageId>(page), file_system_);
   QString detail;
   if (page == kSourceFilePage) {
     source_files_->TakeScans(check);
@@ -55,10 +55,13 @@ Status Form1::RunGenerationOfPage(const JobSettings& job) {
   source_files_->ShowProgress(0);
   // The run holds the thread until it ends: the bar is repainted as shares
   // arrive so that it visibly advances.
-  Status status = RunGeneration(job, [this, &total](double share) {
+  RunOptions options;
+  options.file_system = file_system_;
+  options.progress = [this, &total](double share) {
     total += share;
     source_files_->ShowProgress(total);
-  });
+  };
+  Status status = RunGeneration(job, options, nullptr);
   if (!status.ok()) {
     dialogs_->ShowError(FromBytes(status.message()));
   }

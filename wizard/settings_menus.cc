@@ -21,12 +21,13 @@ QStringList SettingsFileFilters() {
 }  // namespace
 
 SettingsMenus::SettingsMenus(QMenuBar* bar, Dialogs* dialogs,
-                             const QString& program_folder, Window window,
-                             QObject* parent)
+                             const QString& program_folder, FileSystem* fs,
+                             Window window, QObject* parent)
     : QObject(parent),
       dialogs_(dialogs),
+      file_system_(fs),
       window_(std::move(window)),
-      store_(Bytes(program_folder)) {
+      store_(Bytes(program_folder), fs) {
   BuildMenus(bar);
   ConnectHandlers();
   ReadSlotNames();
@@ -172,7 +173,7 @@ void SettingsMenus::mSaveAs_Click() {
   // Written beside its place and moved there only when complete, so a
   // failed save keeps an earlier file of that name.
   const Status status =
-      WriteSettingsFile(Bytes(path), window_.current_settings());
+      WriteSettingsFile(Bytes(path), window_.current_settings(), file_system_);
   if (!status.ok()) {
     dialogs_->ShowError(tr("Your ZUM configuration could not be saved:\n\n%1")
                             .arg(FromBytes(status.message())));

@@ -45,8 +45,9 @@ class SettingsMenus : public QObject {
 
   // Adds the menus to BAR. DIALOGS must outlive the menus. Reads the slot
   // names and the recent files from PROGRAM_FOLDER.
+  // Settings files are reached through FS, which must outlive the menus.
   SettingsMenus(QMenuBar* bar, Dialogs* dialogs, const QString& program_folder,
-                Window window, QObject* parent = nullptr);
+                FileSystem* fs, Window window, QObject* parent = nullptr);
 
   // Form_Unload: offers to save into "Last save on exit" and writes the
   // slot names. False when the user cancelled the closing; nothing is
@@ -77,6 +78,7 @@ class SettingsMenus : public QObject {
   void ShowRecentFiles();
 
   Dialogs* dialogs_;
+  FileSystem* file_system_;
   Window window_;
   SettingsStore store_;
   SlotNames names_;

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "settings/output_name.h"
 #include "settings/pre_scan.h"
 #include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
@@ -57,15 +58,6 @@ QStringList DroppedAsmFiles(const QMimeData* data) {
   return files;
 }
 
-// The output file named after the input file INPUT: "gate.asm" gives
-// "gate_zum.asm".
-QString OutputNameAfter(const QString& input) {
-  QString output = input;
-  output.replace(QLatin1String(".asm"), QLatin1String("_zum.asm"),
-                 Qt::CaseSensitive);
-  return output;
-}
-
 // Clicks UP (STEPS < 0) or DOWN |STEPS| times while it is shown and
 // enabled, so that the wheel and the keys stop where the buttons do.
 void PressScrollButton(QPushButton* up, QPushButton* down, int steps) {
@@ -92,8 +84,11 @@ QString CompanionFileHint() {
 }  // namespace
 
 SourceFilePage::SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary,
-                               QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), secondary_(secondary) {
+                               FileSystem* fs, QWidget* parent)
+    : QWidget(parent),
+      dialogs_(dialogs),
+      secondary_(secondary),
+      file_system_(fs) {
   auto* layout = new QVBoxLayout(this);
   c_.Label20 = NewPageText(
       tr("Select the source files to be processed by ZUM and the output file "
@@ -231,7 +226,8 @@ void SourceFilePage::txt_secondcond_max_Change(int index) {
 
 QString SourceFilePage::PreScanChosenFile(int animation, const QString& file) {
   pre_scan_[animation] = SourceScan();
-  Status status = PreScanInputFile(Bytes(file), &pre_scan_[animation]);
+  Status status =
+      PreScanInputFile(Bytes(file), &pre_scan_[animation], file_system_);
   if (status.ok()) {
     return QString();
   }
@@ -266,7 +262,7 @@ void SourceFilePage::ChooseFileInRow(int row, const QString& file) {
   }
   ShowScanTooltip(c_.txt_file_in[row], pre_scan_[animation]);
   if (row == 0) {
-    c_.txt_file_out->setText(OutputNameAfter(file));
+    c_.txt_file_out->setText(FromBytes(ProposedOutputName(Bytes(file))));
   }
 }
 
@@ -306,7 +302,8 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
   }
   ShowFileRows();
   Arrange();
-  c_.txt_file_out->setText(OutputNameAfter(c_.txt_file_in[0]->text()));
+  c_.txt_file_out->setText(
+      FromBytes(ProposedOutputName(Bytes(c_.txt_file_in[0]->text()))));
   if (!problems.isEmpty()) {
     dialogs_->ShowError(problems.join(QStringLiteral("\n\n")));
   }
@@ -478,7 +475,8 @@ void SourceFilePage::ScanLoadedInputs() {
       // A file that cannot be scanned shows an empty scan; the page check
       // reports it when the page is left.
       pre_scan_[a] = SourceScan();
-      PreScanInputFile(rows_.Entry(Column::kInputFile, a), &pre_scan_[a]);
+      PreScanInputFile(rows_.Entry(Column::kInputFile, a), &pre_scan_[a],
+                       file_system_);
     }
   }
   for (int row = 0; row < SourceFileRows::kRowCount; ++row) {

@@ -37,8 +37,9 @@ class SourceFilePage : public QWidget {
   Q_OBJECT
 
  public:
-  // DIALOGS and SECONDARY must outlive the page.
-  SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary,
+  // DIALOGS, SECONDARY and FS (through which the inputs are pre-scanned)
+  // must outlive the page.
+  SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary, FileSystem* fs,
                  QWidget* parent = nullptr);
 
   // Takes the wheel, the keys and drops over the page and every control on
@@ -103,6 +104,7 @@ class SourceFilePage : public QWidget {
 
   Dialogs* dialogs_;
   SecondaryPage* secondary_;
+  FileSystem* file_system_;
 
   // The lists and the four rows shown of them, and each animation's scan,
   // [1..50].

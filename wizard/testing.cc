@@ -125,7 +125,7 @@ std::string ControlsDiff(Snapshot before, Snapshot after) {
 WizardTest::WizardTest() {
   fs::copy(ZUM_EXAMPLES_DIR, objects_.path(), fs::copy_options::recursive);
   form_ = std::make_unique<Form1>(
-      &dialogs_, QString::fromStdString(folder_.path().string()));
+      &dialogs_, QString::fromStdString(folder_.path().string()), &disk_);
   form_->show();
 }
 
@@ -270,8 +270,7 @@ void WizardTest::Step(std::string step) {
   } else if (verb == "mkdir") {
     fs::create_directory(folder_.File(rest));
   } else if (verb == "failcreate") {
-    disk_ = std::make_unique<FaultyFileSystem>();
-    disk_->FailCreate(folder_.File(rest));
+    disk_.FailCreate(folder_.File(rest));
   } else if (verb == "edit") {
     // edit NAME N TEXT replaces line N; edit NAME N cuts the file before it.
     std::string path = folder_.File(arg.section(' ', 0, 0).toStdString());
@@ -302,7 +301,7 @@ void WizardTest::Step(std::string step) {
     }
     form_.reset();
     form_ = std::make_unique<Form1>(
-        &dialogs_, QString::fromStdString(folder_.path().string()));
+        &dialogs_, QString::fromStdString(folder_.path().string()), &disk_);
     form_->show();
   } else if (verb == "reload" || verb == "roundtrip") {
     Snapshot before = TakeSnapshot();

@@ -124,7 +124,7 @@ class WizardTest : public ::testing::Test {
 
   TempDir folder_;
   TempDir objects_;
-  std::unique_ptr<FaultyFileSystem> disk_;
+  FaultyFileSystem disk_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<Form1> form_;
 };
