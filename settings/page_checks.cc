@@ -203,6 +203,8 @@ PageCheckResult CheckSourceFiles(const JobSettings& job) {
   return check;
 }
 
+namespace {
+
 PageCheckResult CheckPage(const JobSettings& job, PageId page) {
   if (page == PageId::kSourceFiles) {
     return CheckSourceFiles(job);
@@ -213,11 +215,14 @@ PageCheckResult CheckPage(const JobSettings& job, PageId page) {
   return check;
 }
 
-PageCheckResult CheckAllPages(const JobSettings& job) {
+}  // namespace
+
+PageCheckResult CheckAllPages(const JobSettings& job, PageId first,
+                              PageId last) {
   PageCheckResult check;
-  for (PageId page : {PageId::kCondition, PageId::kTrigger, PageId::kSecondary,
-                      PageId::kSourceFiles}) {
-    check = CheckPage(job, page);
+  for (int page = static_cast<int>(first); page <= static_cast<int>(last);
+       ++page) {
+    check = CheckPage(job, static_cast<PageId>(page));
     if (check.code != PageCheck::kPassed) {
       break;
     }

@@ -24,8 +24,9 @@ void Form1::SwitchPage(int from, int to) {
 }
 
 bool Form1::ValidatePage(int page) {
-  const PageCheckResult check =
-      CheckPage(CurrentJob(), static_cast<PageId>(page));
+  // The pages before PAGE were checked when they were left.
+  const PageId id = static_cast<PageId>(page);
+  const PageCheckResult check = CheckAllPages(CurrentJob(), id, id);
   QString detail;
   if (page == kSourceFilePage) {
     source_files_->TakeScans(check);
