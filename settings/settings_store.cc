@@ -52,8 +52,8 @@ Status SettingsStore::Save(int slot, const SettingsRecord& record) const {
   return WriteSettingsFile(SlotFile(slot), record);
 }
 
-Status SettingsStore::Load(int slot, std::vector<SettingsValue>* values) const {
-  return ReadSettingsFile(SlotFile(slot), values);
+Status SettingsStore::Load(int slot, SettingsRecord* record) const {
+  return LoadSettingsFile(SlotFile(slot), record);
 }
 
 std::string SettingsStore::RecentFilesFile() const {

@@ -91,7 +91,8 @@ void Form1::cmd_next_Click(int index) {
   }
   SwitchPage(index, index + 1);
   if (index == kSecondaryPage) {
-    secondary_->CountOneAnimationWhenOff();
+    record_.CountOneAnimationWhenOff();
+    secondary_->Draw();
     source_files_->Enter();
   }
 }
