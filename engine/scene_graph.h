@@ -26,24 +26,23 @@ Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape);
 // blanks.
 void NormalizeSceneGraphLine(std::string* line);
 
-// The child and sibling links of a BGL_SCENEGRAPH_ENTRY line: the texts
-// between its first and second and between its second and third comma.
-// Returns false with *err filled (what was expected, the text found) when a
-// comma is missing or a link is not a 16-bit integer.
-bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
-                          int16_t* sibling, std::string* err);
-
 // The links of one entry: entry indexes counted from 0, -1 for none.
 struct SceneGraphLinks {
   int16_t child = 0;
   int16_t sibling = 0;
 };
 
+// The child and sibling links of a BGL_SCENEGRAPH_ENTRY line: the texts
+// between its first and second and between its second and third comma.
+// Returns false with *err filled (what was expected, the text found) when a
+// comma is missing or a link is not a 16-bit integer.
+bool ParseSceneGraphLinks(std::string_view line, SceneGraphLinks* links,
+                          std::string* err);
+
 // One entry as read: its links and whether it lies on the top-level chain
 // that starts at the first entry and follows the sibling links.
 struct SceneGraphRow {
-  int16_t child = 0;
-  int16_t sibling = 0;
+  SceneGraphLinks links;
   bool top_level = false;
 };
 
@@ -61,7 +60,7 @@ class SceneGraphTable {
  public:
   // Adds the next entry. Returns false with *err filled when the table is
   // full or the next top-level row (sibling + 1) leaves the 16-bit range.
-  bool Add(int16_t child, int16_t sibling, std::string* err);
+  bool Add(const SceneGraphLinks& links, std::string* err);
 
   int count() const { return count_; }
   const SceneGraphRow& row(int k) const { return rows_[k]; }
