@@ -270,9 +270,6 @@ std::string SettingsLineName(int line) {
   return name;
 }
 
-}  // namespace zum
-
-namespace zum {
 namespace {
 
 // The condition that CONDITION names, as the pages' captions call it.
@@ -289,43 +286,24 @@ std::string ConditionMeaning(ConditionSettings SettingsRecord::*condition) {
   return "the additional animation condition";
 }
 
-const char* FieldMeaning(SettingsField field) {
-  switch (field) {
-    case SettingsField::kChkCond:
-      return "check box";
-    case SettingsField::kTxtVar:
-      return "variable";
-    case SettingsField::kTxtVarMin:
-      return "minimum value";
-    case SettingsField::kTxtVarMax:
-      return "maximum value";
-    case SettingsField::kOptKind:
-      return "kind";
-    case SettingsField::kTxtBoxXmin:
-      return "box width minimum";
-    case SettingsField::kTxtBoxXmax:
-      return "box width maximum";
-    case SettingsField::kTxtBoxYmin:
-      return "box height minimum";
-    case SettingsField::kTxtBoxYmax:
-      return "box height maximum";
-    case SettingsField::kTxtBoxZmin:
-      return "box length minimum";
-    case SettingsField::kTxtBoxZmax:
-      return "box length maximum";
-    case SettingsField::kTxtRot:
-      return "box rotation";
-    default:
-      return "";
-  }
-}
-
 }  // namespace
 
 std::string SettingsLineMeaning(int line) {
   const SettingsSlot& slot = SettingsLineSlot(line);
   const std::string animation = std::to_string(slot.index);
+  // A line of a condition: "the animation trigger's check box".
+  auto of_condition = [&slot](const char* what) {
+    return ConditionMeaning(slot.condition) + "'s " + what;
+  };
   switch (slot.field) {
+    case SettingsField::kChkCond:
+      return of_condition("check box");
+    case SettingsField::kTxtVar:
+      return of_condition("variable");
+    case SettingsField::kTxtVarMin:
+      return of_condition("minimum value");
+    case SettingsField::kTxtVarMax:
+      return of_condition("maximum value");
     case SettingsField::kTxtNumSecondanim:
       return "the number of animations";
     case SettingsField::kTxtFileOut:
@@ -338,13 +316,26 @@ std::string SettingsLineMeaning(int line) {
       return "the secondary condition's minimum of animation " + animation;
     case SettingsField::kSecondaryMax:
       return "the secondary condition's maximum of animation " + animation;
+    case SettingsField::kOptKind:
+      return of_condition("kind");
+    case SettingsField::kTxtBoxXmin:
+      return of_condition("box width minimum");
+    case SettingsField::kTxtBoxXmax:
+      return of_condition("box width maximum");
+    case SettingsField::kTxtBoxYmin:
+      return of_condition("box height minimum");
+    case SettingsField::kTxtBoxYmax:
+      return of_condition("box height maximum");
+    case SettingsField::kTxtBoxZmin:
+      return of_condition("box length minimum");
+    case SettingsField::kTxtBoxZmax:
+      return of_condition("box length maximum");
+    case SettingsField::kTxtRot:
+      return of_condition("box rotation");
     case SettingsField::kOptCondapply:
       return "what the animation condition applies to";
-    default:
-      break;
   }
-  // Every other line is one of a condition's.
-  return ConditionMeaning(slot.condition) + "'s " + FieldMeaning(slot.field);
+  return "line " + std::to_string(line);
 }
 
 }  // namespace zum
