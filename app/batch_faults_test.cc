@@ -168,7 +168,7 @@ TEST_F(BatchFaultsTest, MessagesQuoteAtMostEightyCharacters) {
   text.replace(0, text.find("\r\n"), std::string(200000, '7') + "x");
   WriteFile(settings_, text);
   EXPECT_EQ(RunOn(settings_), kBatchRefused);
-  EXPECT_EQ(err_.str(), settings_ + ":1: " + SettingsLineName(1) +
+  EXPECT_EQ(err_.str(), settings_ + ", line 1, " + SettingsLineMeaning(1) +
                             ": expected a whole number, found '" +
                             std::string(80, '7') + "...'\n");
 }

@@ -98,7 +98,8 @@ class PercentProgress {
 
 // Runs the checks of pages 1 to 4; prints the first failing page's message.
 bool PassPageChecks(const JobSettings& job, std::ostream& err, FileSystem* fs) {
-  const PageCheckResult source = CheckAllPages(job, fs);
+  const PageCheckResult source =
+      CheckAllPages(job, PageId::kCondition, PageId::kSourceFiles, fs);
   const PageCheck code = source.code;
   if (code == PageCheck::kPassed) {
     return true;

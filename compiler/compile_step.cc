@@ -47,11 +47,6 @@ std::string CompilerExitCodeText(long long exit_code) {
          std::to_string(exit_code) + ".";
 }
 
-void ConnectCompileLog(DOSOutputs* runner, CompileLog* log) {
-  runner->SetReceiveOutputs(
-      [log](const std::string& piece) { log->AppendToLog(piece); });
-}
-
 void RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
                     CompileLog* log) {

@@ -65,19 +65,16 @@ class TextCompileLog : public CompileLog {
   std::string text_;
 };
 
-// Makes `runner`'s ReceiveOutputs append each piece of output to `log`.
-// `log` must outlive the connection (until `runner` gets another handler).
-void ConnectCompileLog(DOSOutputs* runner, CompileLog* log);
-
 // The compile step: sets the log to kCompileStartText, adds
 // CompilerMissingLine when the program's folder holds no compiler file
 // (wine missing: outside Windows, when wine is not on the PATH), stores the
 // compile command line as the runner's CommandLine, runs it with an empty
-// argument (the pieces reach the log through the runner's ReceiveOutputs,
-// see ConnectCompileLog), adds CompilerExitCodeText when the compiler ended
-// with an exit code other than 0, and appends kCompileReadyText. The run is
-// tried even without a compiler file, and a compiler that cannot be started
-// is reported by the runner's message; the log always ends with
+// argument, adds CompilerExitCodeText when the compiler ended with an exit
+// code other than 0, and appends kCompileReadyText. The pieces of the
+// compiler's output reach the log through the runner's ReceiveOutputs
+// handler, which the caller sets to append them to LOG. The run is tried
+// even without a compiler file, and a compiler that cannot be started is
+// reported by the runner's message; the log always ends with
 // kCompileReadyText.
 void RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,

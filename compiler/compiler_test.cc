@@ -277,7 +277,11 @@ TEST(CompileCommandLineTest, QuotesCompilerAndOutputFile) {
 
 class CompileStepTest : public DOSOutputsTest {
  protected:
-  CompileStepTest() { ConnectCompileLog(&runner_, &log_); }
+  CompileStepTest() {
+    // As the window's objDOS_ReceiveOutputs does.
+    runner_.SetReceiveOutputs(
+        [this](const std::string& piece) { log_.AppendToLog(piece); });
+  }
   void Compile() { RunCompileStep(Native(folder_), output_, &runner_, &log_); }
 
   const fs::path folder_ = temp_.path() / "program folder";

@@ -13,6 +13,12 @@ namespace zum {
 
 namespace {
 
+// The links of one entry: entry indexes counted from 0, -1 for none.
+struct SceneGraphLinks {
+  int16_t child = 0;
+  int16_t sibling = 0;
+};
+
 // Replaces every tab of *LINE by a blank and removes leading and trailing
 // blanks.
 void NormalizeSceneGraphLine(std::string* line);
@@ -21,20 +27,13 @@ void NormalizeSceneGraphLine(std::string* line);
 // between its first and second and between its second and third comma.
 // Returns false with *err filled (what was expected, the text found) when a
 // comma is missing or a link is not a 16-bit integer.
-bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
-                          int16_t* sibling, std::string* err);
-
-// The links of one entry: entry indexes counted from 0, -1 for none.
-struct SceneGraphLinks {
-  int16_t child = 0;
-  int16_t sibling = 0;
-};
+bool ParseSceneGraphLinks(std::string_view line, SceneGraphLinks* links,
+                          std::string* err);
 
 // One entry as read: its links and whether it lies on the top-level chain
 // that starts at the first entry and follows the sibling links.
 struct SceneGraphRow {
-  int16_t child = 0;
-  int16_t sibling = 0;
+  SceneGraphLinks links;
   bool top_level = false;
 };
 
@@ -52,7 +51,7 @@ class SceneGraphTable {
  public:
   // Adds the next entry. Returns false with *err filled when the table is
   // full or the next top-level row (sibling + 1) leaves the 16-bit range.
-  bool Add(int16_t child, int16_t sibling, std::string* err);
+  bool Add(const SceneGraphLinks& links, std::string* err);
 
   int count() const { return count_; }
   const SceneGraphRow& row(int k) const { return rows_[k]; }
@@ -88,8 +87,8 @@ void NormalizeSceneGraphLine(std::string* line) {
   line->erase(0, start);
 }
 
-bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
-                          int16_t* sibling, std::string* err) {
+bool ParseSceneGraphLinks(std::string_view line, SceneGraphLinks* links,
+                          std::string* err) {
   const std::string_view t = TrimBlanks(line);
   const size_t c1 = t.find(',');
   const size_t c2 = c1 == std::string_view::npos ? c1 : t.find(',', c1 + 1);
@@ -102,12 +101,12 @@ bool ParseSceneGraphLinks(std::string_view line, int16_t* child,
     return false;
   }
   return ToInt16Named("the entry's child link after the first comma",
-                      t.substr(c1 + 1, c2 - c1 - 1), child, err) &&
+                      t.substr(c1 + 1, c2 - c1 - 1), &links->child, err) &&
          ToInt16Named("the entry's sibling link after the second comma",
-                      t.substr(c2 + 1, c3 - c2 - 1), sibling, err);
+                      t.substr(c2 + 1, c3 - c2 - 1), &links->sibling, err);
 }
 
-bool SceneGraphTable::Add(int16_t child, int16_t sibling, std::string* err) {
+bool SceneGraphTable::Add(const SceneGraphLinks& links, std::string* err) {
   if (count_ == kMaxSceneGraphEntries) {
     *err = "expected at most " + IntText(kMaxSceneGraphEntries) +
            " scene graph entries, found a " +
@@ -115,13 +114,13 @@ bool SceneGraphTable::Add(int16_t child, int16_t sibling, std::string* err) {
     return false;
   }
   SceneGraphRow& row = rows_[++count_];
-  row.child = child;
-  row.sibling = sibling;
+  row.links = links;
   row.top_level = count_ == next_top_level_;
-  if (row.top_level && sibling != -1) {
+  if (row.top_level && links.sibling != -1) {
     int16_t next = 0;
-    if (!Add16(sibling, 1, &next)) {
-      *err = "expected a sibling link below 32767, found " + IntText(sibling);
+    if (!Add16(links.sibling, 1, &next)) {
+      *err = "expected a sibling link below 32767, found " +
+             IntText(links.sibling);
       return false;
     }
     next_top_level_ = next;
@@ -141,13 +140,13 @@ int SceneGraphTable::LastTopLevelRow(int commands) const {
 bool SceneGraphTable::CopyLinks(int k, const SceneGraphCopy& copy,
                                 SceneGraphLinks* links) const {
   const SceneGraphRow& row = rows_[k];
-  if (row.child == -1) {
+  if (row.links.child == -1) {
     links->child = -1;
-  } else if (!Add16(row.child, copy.first_entry, &links->child)) {
+  } else if (!Add16(row.links.child, copy.first_entry, &links->child)) {
     return false;
   }
-  if (row.sibling != -1) {
-    return Add16(row.sibling, copy.first_entry, &links->sibling);
+  if (row.links.sibling != -1) {
+    return Add16(row.links.sibling, copy.first_entry, &links->sibling);
   }
   if (!row.top_level || k < copy.last_top || copy.last) {
     links->sibling = -1;
@@ -196,10 +195,9 @@ Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape) {
   std::string err;
   while (!Contains(line, kEndTag)) {
     if (Contains(line, "BGL_SCENEGRAPH_ENTRY")) {
-      int16_t child = 0;
-      int16_t sibling = 0;
-      if (!ParseSceneGraphLinks(line, &child, &sibling, &err) ||
-          !table.Add(child, sibling, &err)) {
+      SceneGraphLinks links;
+      if (!ParseSceneGraphLinks(line, &links, &err) ||
+          !table.Add(links, &err)) {
         return in.ErrorHere(err);
       }
     }
@@ -227,8 +225,8 @@ Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape) {
           return in.ErrorHere("scene graph entry " + IntText(k - 1) +
                               " in animation " + IntText(i) + ", variant " +
                               IntText(j) + " links beyond entry 32767 (child " +
-                              IntText(table.row(k).child) + ", sibling " +
-                              IntText(table.row(k).sibling) + ")");
+                              IntText(table.row(k).links.child) + ", sibling " +
+                              IntText(table.row(k).links.sibling) + ")");
         }
         text = IntText(g);
         out.Append("bgl_scene_graph_entry_");

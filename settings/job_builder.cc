@@ -3,8 +3,6 @@
 namespace zum {
 namespace {
 
-constexpr int16_t kTicked = 1;
-
 ConditionSpec SpecOf(const ConditionSettings& condition) {
   ConditionSpec spec;
   spec.Kind = condition.opt_kind;
@@ -29,11 +27,12 @@ JobSettings BuildJobSettings(const SettingsRecord& record,
   job.AnimationConditionEnabled = record.animation.chk_cond == kTicked;
   job.AnimationCondition = SpecOf(record.animation);
 
-  // Selecting "Bounding box" for the animation condition unticks the
-  // additional condition, also when the file ticked it on an earlier line.
+  // A bounding-box animation condition unticks the additional condition,
+  // also when the file ticked it on an earlier line.
+  SettingsRecord kinds_selected = record;
+  kinds_selected.SelectKind(0, record.animation.opt_kind);
   job.AdditionalConditionEnabled =
-      record.additional.chk_cond == kTicked &&
-      record.animation.opt_kind != ConditionKind::kBoundingBox;
+      kinds_selected.additional.chk_cond == kTicked;
   job.AdditionalCondition.Kind = record.animation.opt_kind;
   job.AdditionalCondition.Variable = record.additional.txt_var;
   job.AdditionalCondition.Minimum = record.additional.txt_var_min;
@@ -51,7 +50,7 @@ JobSettings BuildJobSettings(const SettingsRecord& record,
 
   job.SecondaryEnabled = record.secondary.chk_cond == kTicked;
   job.SecondaryVariable = record.secondary.txt_var;
-  job.AnimationCount = job.SecondaryEnabled ? record.txt_num_secondanim : "1";
+  job.AnimationCount = record.AnimationCount();
   job.InputFile = record.InputFile;
   job.SecondaryMin = record.SecondaryMin;
   job.SecondaryMax = record.SecondaryMax;

@@ -204,6 +204,8 @@ PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
   return check;
 }
 
+namespace {
+
 PageCheckResult CheckPage(const JobSettings& job, PageId page, FileSystem* fs) {
   if (page == PageId::kSourceFiles) {
     return CheckSourceFiles(job, fs);
@@ -214,11 +216,14 @@ PageCheckResult CheckPage(const JobSettings& job, PageId page, FileSystem* fs) {
   return check;
 }
 
-PageCheckResult CheckAllPages(const JobSettings& job, FileSystem* fs) {
+}  // namespace
+
+PageCheckResult CheckAllPages(const JobSettings& job, PageId first, PageId last,
+                              FileSystem* fs) {
   PageCheckResult check;
-  for (PageId page : {PageId::kCondition, PageId::kTrigger, PageId::kSecondary,
-                      PageId::kSourceFiles}) {
-    check = CheckPage(job, page, fs);
+  for (int page = static_cast<int>(first); page <= static_cast<int>(last);
+       ++page) {
+    check = CheckPage(job, static_cast<PageId>(page), fs);
     if (check.code != PageCheck::kPassed) {
       break;
     }

@@ -91,15 +91,15 @@ struct PageCheckResult {
 PageCheckResult CheckSourceFiles(const JobSettings& job,
                                  FileSystem* fs = RealFileSystem());
 
-// The check of PAGE: CheckConditionPage or CheckSourceFiles; the welcome
-// and finish pages pass.
-PageCheckResult CheckPage(const JobSettings& job, PageId page,
-                          FileSystem* fs = RealFileSystem());
-
-// The checks of every page in page order, as Next through the whole window
-// would run them: the first refusal, or kPassed with the source file page's
-// scans.
+// The checks of the pages FIRST..LAST in page order, as Next on each would
+// run them: the first refusal, or kPassed with the last page's result (the
+// source file page's has its scans). A page's check is CheckConditionPage
+// or CheckSourceFiles; the welcome and finish pages pass. zum-batch checks
+// every page; the window checks the page it leaves (FIRST = LAST), the
+// pages before it having been checked when they were left.
 PageCheckResult CheckAllPages(const JobSettings& job,
+                              PageId first = PageId::kCondition,
+                              PageId last = PageId::kSourceFiles,
                               FileSystem* fs = RealFileSystem());
 
 }  // namespace zum

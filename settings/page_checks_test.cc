@@ -58,9 +58,16 @@ TEST_F(PageCheckTest, Cases) {
       PageCheckResult check = CheckAllPages(Job(c.input.substr(4)));
       outcome = "page " + std::to_string(static_cast<int>(check.page)) + " " +
                 Outcome(check);
+    } else if (c.input[1] == '-') {
+      const auto first = static_cast<PageId>(c.input[0] - '0');
+      const auto last = static_cast<PageId>(c.input[2] - '0');
+      PageCheckResult check =
+          CheckAllPages(Job(c.input.substr(4)), first, last);
+      outcome = "page " + std::to_string(static_cast<int>(check.page)) + " " +
+                Outcome(check);
     } else {
       const auto page = static_cast<PageId>(c.input[0] - '0');
-      outcome = Outcome(CheckPage(Job(c.input.substr(2)), page));
+      outcome = Outcome(CheckAllPages(Job(c.input.substr(2)), page, page));
     }
     EXPECT_EQ(outcome, c.expected)
         << "page_check_cases.txt:" << c.line << ": " << c.input;

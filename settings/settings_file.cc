@@ -31,92 +31,73 @@ ConditionKind KindOfLine(const std::string& line) {
   return ConditionKind::kBoundingBox;
 }
 
-// Turns line LINE_NUMBER of the file, TEXT, into *VALUE.
-Status ParseLine(const LineReader& in, int line_number, const std::string& text,
-                 SettingsValue* value) {
-  value->line = line_number;
-  value->slot = SettingsLineSlot(line_number);
-  switch (value->slot.kind) {
+// An error about line LINE of the file PATH: "PATH, line LINE, what the
+// line holds: WHAT".
+Status LineError(const std::string& path, int line, const std::string& what) {
+  return Status::Error(path + ", line " + std::to_string(line) + ", " +
+                       SettingsLineMeaning(line) + ": " + what);
+}
+
+// Stores line LINE of the file PATH, TEXT, into *RECORD.
+Status ReadLine(const std::string& path, int line, const std::string& text,
+                SettingsRecord* record) {
+  const SettingsSlot& slot = SettingsLineSlot(line);
+  switch (slot.kind) {
     case SettingsLineKind::kText:
-      value->text = text;
+      SlotText(*record, slot) = text;
       return Status::OK();
     case SettingsLineKind::kKind:
-      value->kind = KindOfLine(text);
+      (record->*slot.condition).opt_kind = KindOfLine(text);
       return Status::OK();
     case SettingsLineKind::kApplyTo:
-      value->number = LeadingNumber(text) == 1 ? 0 : 1;
+      record->opt_condapply0 = LeadingNumber(text) == 1;
       return Status::OK();
     case SettingsLineKind::kNumber:
     case SettingsLineKind::kCheckBox:
       break;
   }
+  int16_t number = 0;
   std::string err;
-  if (!ToInt16(text, &value->number, &err)) {
-    return in.ErrorHere(SettingsLineName(line_number) + ": " + err);
+  if (!ToInt16(text, &number, &err)) {
+    return LineError(path, line, err);
   }
-  if (value->slot.kind == SettingsLineKind::kCheckBox &&
-      (value->number < 0 || value->number > 2)) {
-    return in.ErrorHere(SettingsLineName(line_number) +
-                        ": expected a check-box value 0, 1 or 2, found " +
-                        IntText(value->number));
+  if (slot.kind == SettingsLineKind::kNumber) {
+    record->FileRowBase = number;
+    return Status::OK();
   }
+  if (number < 0 || number > 2) {
+    return LineError(
+        path, line,
+        "expected a check-box value 0, 1 or 2, found " + IntText(number));
+  }
+  (record->*slot.condition).chk_cond = number;
   return Status::OK();
 }
 
 }  // namespace
 
-Status ReadSettingsFile(const std::string& path,
-                        std::vector<SettingsValue>* values, FileSystem* fs) {
-  LineReader in(fs);
-  ZUM_RETURN_IF_ERROR(in.Open(path));
-  std::string text;
-  for (int line = 1; line <= kSettingsLines; ++line) {
-    if (line == kSettingsLines) {
-      if (!in.Next(&text)) {
-        return in.status();
-      }
-    } else {
-      ZUM_RETURN_IF_ERROR(
-          in.ReadLine(&text, "line " + std::to_string(line) + " of " +
-                                 std::to_string(kSettingsRequiredLines) + " (" +
-                                 SettingsLineName(line) + ")"));
-    }
-    SettingsValue value;
-    ZUM_RETURN_IF_ERROR(ParseLine(in, line, text, &value));
-    values->push_back(std::move(value));
-  }
-  return Status::OK();
-}
-
-void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record) {
-  const SettingsSlot& slot = value.slot;
-  switch (slot.kind) {
-    case SettingsLineKind::kCheckBox:
-      record->ConditionOfCheckBox(slot.index).chk_cond = value.number;
-      return;
-    case SettingsLineKind::kNumber:
-      record->FileRowBase = value.number;
-      return;
-    case SettingsLineKind::kKind:
-      (record->*slot.condition).opt_kind = value.kind;
-      return;
-    case SettingsLineKind::kApplyTo:
-      record->opt_condapply0 = value.number == 0;
-      return;
-    case SettingsLineKind::kText:
-      SlotText(*record, slot) = value.text;
-      return;
-  }
-}
-
 Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
                         FileSystem* fs) {
-  std::vector<SettingsValue> values;
-  Status status = ReadSettingsFile(path, &values, fs);
-  for (const SettingsValue& value : values) {
-    ApplySettingsValue(value, record);
+  LineReader in(fs);
+  ZUM_RETURN_IF_ERROR(in.Open(path));
+  SettingsRecord read;
+  read.opt_condapply0.reset();  // until line 184 is read
+  std::string text;
+  for (int line = 1; line <= kSettingsLines; ++line) {
+    if (!in.Next(&text)) {
+      ZUM_RETURN_IF_ERROR(in.status());
+      if (line == kSettingsLines) {
+        break;  // the optional last line
+      }
+      return LineError(path, line,
+                       "missing: the file has only " +
+                           std::to_string(line - 1) + " of its " +
+                           std::to_string(kSettingsRequiredLines) + " lines");
+    }
+    ZUM_RETURN_IF_ERROR(ReadLine(path, line, text, &read));
   }
-  return status;
+  *record = std::move(read);
+  return Status::OK();
 }
 
 std::string NumberLineText(int16_t value) {

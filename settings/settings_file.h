@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "engine/file_system.h"
 #include "engine/job.h"
@@ -16,37 +15,16 @@
 // one character. The line order is that of SettingsLineSlot().
 namespace zum {
 
-// One value read from a settings file, in the form its control takes it.
-struct SettingsValue {
-  int line = 0;  // 1..184
-  SettingsSlot slot;
-  // kText: the line as read, without its line end.
-  std::string text;
-  // kCheckBox: 0, 1 or 2; kNumber: FileRowBase; kApplyTo: the index of the
-  // opt_condapply button to select (0 "Apply to animation trigger", 1 "Apply
-  // to animation").
-  int16_t number = 0;
-  // kKind: the kind button to select.
-  ConditionKind kind = ConditionKind::kBetween;
-};
-
-// Reads the settings file PATH and appends its values to *VALUES in file
-// order, so that a caller can assign them one by one. Stops at the first bad
-// line: *VALUES then holds the values of the lines before it. Errors name the
-// file and, where a line is to blame, the line ("zum3.cfg:17: ..."): the file
-// cannot be opened or read, it ends before line 183, a number line is not a
-// 16-bit whole number, a check-box value is not 0, 1 or 2. Line 184 is
-// optional and never an error; lines after it are ignored.
-Status ReadSettingsFile(const std::string& path,
-                        std::vector<SettingsValue>* values,
-                        FileSystem* fs = RealFileSystem());
-
-// Stores VALUE into its field of *RECORD.
-void ApplySettingsValue(const SettingsValue& value, SettingsRecord* record);
-
-// Reads PATH into *RECORD: every value read is applied, also those before a
-// bad line (as the window keeps them). Fields the file does not set keep
-// their values.
+// Reads the settings file PATH whole into *RECORD, or nothing: *RECORD
+// changes only when every line read. opt_condapply0 is empty when the file
+// has no line 184 (it is optional and never an error; lines after it are
+// ignored); a check-box value is read as written (0, 1 or 2).
+//
+// Errors say in the author's words where and what: "zum3.cfg, line 13, the
+// additional animation condition's check box: expected a whole number,
+// found 'x'", for a file that cannot be opened or read, that ends before
+// line 183, a number line that is not a 16-bit whole number and a check-box
+// value other than 0, 1 or 2.
 Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
                         FileSystem* fs = RealFileSystem());
 

@@ -24,21 +24,6 @@ class SettingsFileTest : public ::testing::Test {
   const std::vector<std::string> typical_ = TypicalSettingsWith("");
 };
 
-// The lines that RECORD writes differently from typical.cfg, or "same".
-std::string ChangedLines(const SettingsRecord& record,
-                         const std::vector<std::string>& typical) {
-  std::vector<std::string> written =
-      testing::SplitCrLf(SettingsFileText(record));
-  std::string changed;
-  for (int i = 0; i < kSettingsLines; ++i) {
-    if (written.at(i) != typical.at(i)) {
-      changed += (changed.empty() ? "" : " ") + std::to_string(i + 1) + "=[" +
-                 written[i] + "]";
-    }
-  }
-  return changed.empty() ? "same" : changed;
-}
-
 TEST_F(SettingsFileTest, Cases) {
   for (const testing::CaseRow& c :
        testing::ReadCases("settings_file_cases.txt")) {
@@ -46,8 +31,9 @@ TEST_F(SettingsFileTest, Cases) {
     Status status = c.input == "missing"
                         ? LoadSettingsFile("zum3.cfg", &record)
                         : testing::LoadTypicalSettings(c.input, &record);
-    EXPECT_EQ(status.ok() ? ChangedLines(record, typical_) : status.ToString(),
-              c.expected)
+    EXPECT_EQ(
+        status.ok() ? testing::ChangedTypicalLines(record) : status.ToString(),
+        c.expected)
         << "settings_file_cases.txt:" << c.line << ": " << c.input;
     std::filesystem::remove("zum3.cfg");
   }
@@ -76,21 +62,23 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryByte) {
   }
 }
 
-TEST_F(SettingsFileTest, ValuesBeforeABadLineAreHandedBackInFileOrder) {
-  WriteFile("zum3.cfg", CrLf(TypicalSettingsWith("17=[row]")));
-  std::vector<SettingsValue> values;
-  EXPECT_FALSE(ReadSettingsFile("zum3.cfg", &values).ok());
-  ASSERT_EQ(values.size(), 16u);
-  EXPECT_EQ(values[15].line, 16);
-  EXPECT_EQ(values[15].text, typical_[15]);
-  // Loading applies them and leaves the other fields as they were.
+TEST_F(SettingsFileTest, AFileThatFailsToLoadChangesNothing) {
   SettingsRecord record;
+  record.animation.txt_var = "kept";
   record.FileRowBase = 9;
   record.InputFile[1] = "kept";
-  EXPECT_FALSE(LoadSettingsFile("zum3.cfg", &record).ok());
-  EXPECT_EQ(record.txt_file_out, typical_[15]);
-  EXPECT_EQ(record.FileRowBase, 9);
-  EXPECT_EQ(record.InputFile[1], "kept");
+  const std::string before = SettingsFileText(record);
+  for (const char* edits : {"17=[row]", "183=[] cut=[182]", "1=[x]"}) {
+    WriteFile("zum3.cfg", CrLf(TypicalSettingsWith(edits)));
+    EXPECT_FALSE(LoadSettingsFile("zum3.cfg", &record).ok()) << edits;
+    EXPECT_EQ(SettingsFileText(record), before) << edits;
+  }
+  // Read whole, the file replaces every value; without line 184 the choice
+  // it holds is left open.
+  WriteFile("zum3.cfg", CrLf(TypicalSettingsWith("cut=[183]")));
+  ASSERT_TRUE(LoadSettingsFile("zum3.cfg", &record).ok());
+  EXPECT_EQ(record.animation.txt_var, typical_[1]);
+  EXPECT_FALSE(record.opt_condapply0.has_value());
 }
 
 TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
@@ -122,13 +110,9 @@ TEST_F(SettingsFileTest, ExampleSettingsOpenAndSaveAnywhere) {
     }
     ++examples;
     const std::string name = entry.path().filename().string();
-    std::vector<SettingsValue> values;
-    ASSERT_TRUE(ReadSettingsFile(entry.path().string(), &values).ok()) << name;
-    EXPECT_EQ(values.size(), 184u) << name;
     SettingsRecord record;
-    for (const SettingsValue& value : values) {
-      ApplySettingsValue(value, &record);
-    }
+    ASSERT_TRUE(LoadSettingsFile(entry.path().string(), &record).ok()) << name;
+    EXPECT_TRUE(record.opt_condapply0.has_value()) << name;
     std::filesystem::create_directories("my project");
     const std::string copy = "my project/copy of " + name;
     ASSERT_TRUE(WriteSettingsFile(copy, record).ok()) << name;

@@ -1,6 +1,11 @@
 #include "settings/settings_record.h"
 
 #include <cassert>
+#include <string_view>
+
+#include "engine/number_rules.h"
+#include "settings/output_name.h"
+#include "settings/source_file_rows.h"
 
 namespace zum {
 namespace {
@@ -197,6 +202,43 @@ void SettingsRecord::SelectKind(int index, ConditionKind kind) {
   }
 }
 
+std::string SettingsRecord::AnimationCount() const {
+  return secondary.chk_cond == kTicked ? txt_num_secondanim : "1";
+}
+
+int SettingsRecord::AnimationCountShown() const {
+  int16_t n = 1;
+  std::string err;
+  return ToInt16(AnimationCount(), &n, &err) ? n : 1;
+}
+
+void SettingsRecord::CountOneAnimationWhenOff() {
+  txt_num_secondanim = AnimationCount();
+}
+
+void SettingsRecord::RaiseAnimationCount(int last) {
+  if (secondary.chk_cond == kTicked && last > AnimationCountShown()) {
+    txt_num_secondanim = std::to_string(last);
+  }
+}
+
+void SettingsRecord::NameOutputAfter(const std::string& input) {
+  txt_file_out = ProposedOutputName(input);
+}
+
+void SettingsRecord::TakeLoaded(SettingsRecord loaded) {
+  for (int index = 0; index < 4; ++index) {
+    int16_t& box = loaded.ConditionOfCheckBox(index).chk_cond;
+    box = box == kTicked ? kTicked : 0;
+  }
+  loaded.SelectKind(0, loaded.animation.opt_kind);
+  SourceFileRows(&loaded).SetRowBase(loaded.FileRowBase);
+  if (!loaded.opt_condapply0.has_value()) {
+    loaded.opt_condapply0 = opt_condapply0;
+  }
+  *this = std::move(loaded);
+}
+
 const SettingsSlot& SettingsLineSlot(int line) {
   assert(line >= 1 && line <= kSettingsLines);
   return kSettingsTable[line];
@@ -218,6 +260,74 @@ std::string SettingsLineName(int line) {
     name += "(" + std::to_string(slot.index) + ")";
   }
   return name;
+}
+
+namespace {
+
+// The condition that CONDITION names, as the pages' captions call it.
+std::string ConditionMeaning(ConditionSettings SettingsRecord::*condition) {
+  if (condition == &SettingsRecord::animation) {
+    return "the animation condition";
+  }
+  if (condition == &SettingsRecord::trigger) {
+    return "the animation trigger";
+  }
+  if (condition == &SettingsRecord::secondary) {
+    return "the secondary condition";
+  }
+  return "the additional animation condition";
+}
+
+}  // namespace
+
+std::string SettingsLineMeaning(int line) {
+  const SettingsSlot& slot = SettingsLineSlot(line);
+  const std::string animation = std::to_string(slot.index);
+  // A line of a condition: "the animation trigger's check box".
+  auto of_condition = [&slot](const char* what) {
+    return ConditionMeaning(slot.condition) + "'s " + what;
+  };
+  switch (slot.field) {
+    case SettingsField::kChkCond:
+      return of_condition("check box");
+    case SettingsField::kTxtVar:
+      return of_condition("variable");
+    case SettingsField::kTxtVarMin:
+      return of_condition("minimum value");
+    case SettingsField::kTxtVarMax:
+      return of_condition("maximum value");
+    case SettingsField::kTxtNumSecondanim:
+      return "the number of animations";
+    case SettingsField::kTxtFileOut:
+      return "the output file";
+    case SettingsField::kFileRowBase:
+      return "the first animation shown on the source file page";
+    case SettingsField::kInputFile:
+      return "the input file of animation " + animation;
+    case SettingsField::kSecondaryMin:
+      return "the secondary condition's minimum of animation " + animation;
+    case SettingsField::kSecondaryMax:
+      return "the secondary condition's maximum of animation " + animation;
+    case SettingsField::kOptKind:
+      return of_condition("kind");
+    case SettingsField::kTxtBoxXmin:
+      return of_condition("box width minimum");
+    case SettingsField::kTxtBoxXmax:
+      return of_condition("box width maximum");
+    case SettingsField::kTxtBoxYmin:
+      return of_condition("box height minimum");
+    case SettingsField::kTxtBoxYmax:
+      return of_condition("box height maximum");
+    case SettingsField::kTxtBoxZmin:
+      return of_condition("box length minimum");
+    case SettingsField::kTxtBoxZmax:
+      return of_condition("box length maximum");
+    case SettingsField::kTxtRot:
+      return of_condition("box rotation");
+    case SettingsField::kOptCondapply:
+      return "what the animation condition applies to";
+  }
+  return "line " + std::to_string(line);
 }
 
 }  // namespace zum

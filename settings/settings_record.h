@@ -60,12 +60,45 @@ struct SettingsRecord {
   ConditionSettings& ConditionOfCheckBox(int index);
   const ConditionSettings& ConditionOfCheckBox(int index) const;
 
+  // The rules that a change of one value carries out on others. The window's
+  // handlers call them after writing what the user changed; a record the
+  // window takes from a file goes through them too (TakeLoaded).
+
   // Selects KIND for the animation condition (INDEX 0) or the trigger (1).
   // A bounding-box animation condition unticks the additional condition,
-  // which has no box test; the window's kind buttons and the settings
-  // file's kind line both go through here.
+  // which has no box test.
   void SelectKind(int index, ConditionKind kind);
+
+  // The number of animations a run gets: txt_num_secondanim with the
+  // secondary condition ticked, "1" without it.
+  std::string AnimationCount() const;
+  // The same as a whole number, as the source file page arranges its rows
+  // by it: 1 when the text holds none (the secondary condition page's check
+  // refuses that).
+  int AnimationCountShown() const;
+  // Entering the source file page: without the secondary condition the
+  // number of animations reads "1".
+  void CountOneAnimationWhenOff();
+  // Input files filled in up to animation LAST raise the number of
+  // animations to LAST when the secondary condition is ticked and the
+  // number is lower.
+  void RaiseAnimationCount(int last);
+
+  // An input file chosen for the first row names the output file after it
+  // (ProposedOutputName: "gate.asm" gives "gate_zum.asm").
+  void NameOutputAfter(const std::string& input);
+
+  // Replaces this record with LOADED, a file's values, as the window holds
+  // them: a check-box value other than 1 (a greyed box, 2) is unticked, a
+  // bounding-box animation condition unticks the additional condition, the
+  // row base keeps the source file page's rows on animations
+  // 1..kMaxAnimations, and a file without line 184 (an empty
+  // opt_condapply0) keeps this record's choice.
+  void TakeLoaded(SettingsRecord loaded);
 };
+
+// The check-box value of a ticked box; 0 is unticked, 2 greyed.
+inline constexpr int16_t kTicked = 1;
 
 // What a line of the settings file holds.
 enum class SettingsField {
@@ -126,10 +159,15 @@ std::string& SlotText(SettingsRecord& record, const SettingsSlot& slot);
 const std::string& SlotText(const SettingsRecord& record,
                             const SettingsSlot& slot);
 
-// The target of line LINE as the window names it, e.g. "chk_cond(1)",
+// The target of line LINE as the code names it, e.g. "chk_cond(1)",
 // "txt_file_out", "InputFile(35)", the kind lines as "opt_con/opt_mask/
-// opt_box(0)".
+// opt_box(0)". The case tables use these names.
 std::string SettingsLineName(int line);
+
+// What line LINE holds in the author's words, e.g. "the animation trigger's
+// check box", "the input file of animation 35": the messages about a
+// settings file use these.
+std::string SettingsLineMeaning(int line);
 
 }  // namespace zum
 

@@ -54,8 +54,8 @@ Status SettingsStore::Save(int slot, const SettingsRecord& record) const {
   return WriteSettingsFile(SlotFile(slot), record, fs_);
 }
 
-Status SettingsStore::Load(int slot, std::vector<SettingsValue>* values) const {
-  return ReadSettingsFile(SlotFile(slot), values, fs_);
+Status SettingsStore::Load(int slot, SettingsRecord* record) const {
+  return LoadSettingsFile(SlotFile(slot), record, fs_);
 }
 
 std::string SettingsStore::RecentFilesFile() const {

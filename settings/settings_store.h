@@ -25,7 +25,7 @@ using SlotNames = std::array<std::string, kSlotCount>;
 // "zuma.cfg" with the settings saved at exit and "zumrecent.txt" with the
 // settings files last opened or saved elsewhere (see recent_files.h).
 //
-// A settings file anywhere else is read with ReadSettingsFile and written
+// A settings file anywhere else is read with LoadSettingsFile and written
 // with WriteSettingsFile, by the same rules as a slot.
 class SettingsStore {
  public:
@@ -48,8 +48,9 @@ class SettingsStore {
   // Saves RECORD into SLOT; a failed save leaves the slot's earlier file as
   // it was. Errors name the file and the reason.
   Status Save(int slot, const SettingsRecord& record) const;
-  // Reads SLOT's values in file order (see ReadSettingsFile).
-  Status Load(int slot, std::vector<SettingsValue>* values) const;
+  // Reads SLOT's file whole into *RECORD, or nothing (see
+  // LoadSettingsFile).
+  Status Load(int slot, SettingsRecord* record) const;
 
   std::string RecentFilesFile() const;
   // The recently used settings files, most recent first; empty when the

@@ -63,10 +63,10 @@ TEST(SettingsStoreTest, SlotsAreSavedAndLoadedInTheirOwnFiles) {
   record.trigger.txt_var = "0282h";
   ASSERT_TRUE(store.Save(3, record).ok());
   EXPECT_EQ(ReadFile(dir.File("zum3.cfg")), SettingsFileText(record));
-  std::vector<SettingsValue> values;
-  ASSERT_TRUE(store.Load(3, &values).ok());
-  ASSERT_EQ(values.size(), 184u);
-  EXPECT_EQ(values[5].text, "0282h");  // txt_var(1)
+  SettingsRecord loaded;
+  ASSERT_TRUE(store.Load(3, &loaded).ok());
+  EXPECT_EQ(SettingsFileText(loaded), SettingsFileText(record));
+  EXPECT_EQ(loaded.trigger.txt_var, "0282h");
 }
 
 TEST(SettingsStoreTest, RecentFilesByFullPathMostRecentFirst) {

@@ -58,14 +58,40 @@ int CompareFileNames(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+std::array<std::string, kMaxAnimations + 1>& SourceFileRows::ListOf(
+    Column column) const {
+  switch (column) {
+    case Column::kInputFile:
+      return record_->InputFile;
+    case Column::kSecondaryMin:
+      return record_->SecondaryMin;
+    case Column::kSecondaryMax:
+      break;
+  }
+  return record_->SecondaryMax;
+}
+
+void SourceFileRows::SetRowBase(int16_t base) {
+  record_->FileRowBase = std::clamp(base, kFirstRowBase, kLastRowBase);
+}
+
 bool SourceFileRows::CanScroll(int step) const {
-  const int base = row_base_ + step;
+  const int base = row_base() + step;
   return base >= kFirstRowBase && base <= kLastRowBase;
 }
 
 void SourceFileRows::Scroll(int step) {
   if (CanScroll(step)) {
-    row_base_ = static_cast<int16_t>(row_base_ + step);
+    record_->FileRowBase = static_cast<int16_t>(row_base() + step);
+  }
+}
+
+void SourceFileRows::ClearRows() {
+  for (int row = 0; row < kRowCount; ++row) {
+    for (Column column :
+         {Column::kInputFile, Column::kSecondaryMin, Column::kSecondaryMax}) {
+      SetRowEntry(column, row, std::string());
+    }
   }
 }
 
@@ -102,32 +128,6 @@ bool SourceFileRows::IsCompanionName(const std::string& file) {
     }
   }
   return true;
-}
-
-bool SourceFileRows::Assign(const SettingsValue& value) {
-  switch (value.slot.field) {
-    case SettingsField::kFileRowBase:
-      row_base_ = std::clamp(value.number, kFirstRowBase, kLastRowBase);
-      return true;
-    case SettingsField::kInputFile:
-      SetEntry(Column::kInputFile, value.slot.index, value.text);
-      return true;
-    case SettingsField::kSecondaryMin:
-      SetEntry(Column::kSecondaryMin, value.slot.index, value.text);
-      return true;
-    case SettingsField::kSecondaryMax:
-      SetEntry(Column::kSecondaryMax, value.slot.index, value.text);
-      return true;
-    default:
-      return false;
-  }
-}
-
-void SourceFileRows::SaveInto(SettingsRecord* record) const {
-  record->FileRowBase = row_base_;
-  record->InputFile = lists_[static_cast<int>(Column::kInputFile)];
-  record->SecondaryMin = lists_[static_cast<int>(Column::kSecondaryMin)];
-  record->SecondaryMax = lists_[static_cast<int>(Column::kSecondaryMax)];
 }
 
 }  // namespace zum

@@ -7,18 +7,21 @@
 #include <vector>
 
 #include "engine/job.h"
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 namespace zum {
 
-// The lists behind the source file page and the four rows it shows of them.
-// Per animation 1..kMaxAnimations the lists hold the input file and the
-// secondary condition's minimum and maximum. Row k (0..3) shows animation
-// row_base() + k - 1, the row base being the settings file's FileRowBase;
-// the rows never leave animations 1..kMaxAnimations.
+// The four rows that the source file page shows of a SettingsRecord's
+// per-animation lists: for each animation 1..kMaxAnimations the input file
+// and the secondary condition's minimum and maximum. Row k (0..3) shows
+// animation row_base() + k - 1, the row base being the record's
+// FileRowBase; the rows never leave animations 1..kMaxAnimations.
 class SourceFileRows {
  public:
+  // RECORD must outlive the rows; they read and write its lists and row
+  // base.
+  explicit SourceFileRows(SettingsRecord* record) : record_(record) {}
+
   static constexpr int kRowCount = 4;
 
   // The row bases that show animation 1 in the first row and
@@ -32,11 +35,14 @@ class SourceFileRows {
 
   enum class Column { kInputFile, kSecondaryMin, kSecondaryMax };
 
-  int16_t row_base() const { return row_base_; }
-  int AnimationOfRow(int row) const { return row_base_ + row - 1; }
+  int16_t row_base() const { return record_->FileRowBase; }
+  int AnimationOfRow(int row) const { return row_base() + row - 1; }
 
   // The rows show animations 1..4 again.
-  void ShowFirstRows() { row_base_ = kFirstRowBase; }
+  void ShowFirstRows() { record_->FileRowBase = kFirstRowBase; }
+  // Moves the rows to BASE, or to the nearest row base that keeps them on
+  // animations 1..kMaxAnimations.
+  void SetRowBase(int16_t base);
   // Whether moving the rows by STEP (-1 up, 1 down) keeps them on
   // animations 1..kMaxAnimations.
   bool CanScroll(int step) const;
@@ -49,14 +55,14 @@ class SourceFileRows {
   // base beyond that.
   static bool RowShown(int row, int n) { return row < n; }
   static bool ScrollButtonsShown(int n) { return n > kRowCount; }
-  bool CanScrollUp() const { return row_base_ != kFirstRowBase; }
-  bool CanScrollDown(int n) const { return row_base_ < LastRowBase(n); }
+  bool CanScrollUp() const { return row_base() != kFirstRowBase; }
+  bool CanScrollDown(int n) const { return row_base() < LastRowBase(n); }
 
   const std::string& Entry(Column column, int animation) const {
-    return lists_[static_cast<int>(column)][animation];
+    return ListOf(column)[animation];
   }
   void SetEntry(Column column, int animation, std::string text) {
-    lists_[static_cast<int>(column)][animation] = std::move(text);
+    ListOf(column)[animation] = std::move(text);
   }
   const std::string& RowEntry(Column column, int row) const {
     return Entry(column, AnimationOfRow(row));
@@ -64,6 +70,10 @@ class SourceFileRows {
   void SetRowEntry(Column column, int row, std::string text) {
     SetEntry(column, AnimationOfRow(row), std::move(text));
   }
+
+  // "Clear all fields": empties the entries that the four rows show, shown
+  // or not.
+  void ClearRows();
 
   // Puts FILES into the input file list, one animation each, from the
   // animation that row ROW shows on; the secondary ranges stay as they are.
@@ -81,17 +91,11 @@ class SourceFileRows {
   // never an input of its own.
   static bool IsCompanionName(const std::string& file);
 
-  // Takes VALUE if it is a line of the page's lists or the row base (a row
-  // base is moved to the nearest one that keeps the rows on animations
-  // 1..kMaxAnimations); returns false for the other lines.
-  bool Assign(const SettingsValue& value);
-  // Puts the row base and the lists into RECORD.
-  void SaveInto(SettingsRecord* record) const;
-
  private:
-  int16_t row_base_ = kFirstRowBase;
-  // [Column][animation], animations 1..kMaxAnimations.
-  std::array<std::array<std::string, kMaxAnimations + 1>, 3> lists_;
+  // The record's list of COLUMN, [1..kMaxAnimations].
+  std::array<std::string, kMaxAnimations + 1>& ListOf(Column column) const;
+
+  SettingsRecord* record_;
 };
 
 }  // namespace zum

@@ -26,7 +26,8 @@ std::vector<std::string> Split(const std::string& text) {
 // Runs the steps of a case row (see the table's header) and describes the
 // rows as the table does.
 std::string RunSteps(const std::string& steps) {
-  SourceFileRows rows;
+  SettingsRecord record;
+  SourceFileRows rows(&record);
   int n = 7;
   std::string results;  // of fill, sort and companion steps
   std::istringstream in(steps);
@@ -34,7 +35,6 @@ std::string RunSteps(const std::string& steps) {
     const size_t eq = step.find('=');
     const std::string name = step.substr(0, eq);
     const std::string text = eq == std::string::npos ? "" : step.substr(eq + 1);
-    SettingsValue value;
     if (step == "up" || step == "down") {
       rows.Scroll(step == "up" ? -1 : 1);
     } else if (step == "first") {
@@ -55,9 +55,7 @@ std::string RunSteps(const std::string& steps) {
     } else if (name == "n") {
       n = std::stoi(text);
     } else if (name == "base") {
-      value.slot = {SettingsField::kFileRowBase, 0, SettingsLineKind::kNumber};
-      value.number = static_cast<int16_t>(std::stoi(text));
-      EXPECT_TRUE(rows.Assign(value));
+      rows.SetRowBase(static_cast<int16_t>(std::stoi(text)));
     } else if (name.rfind("in", 0) == 0 || name.rfind("min", 0) == 0 ||
                name.rfind("max", 0) == 0) {
       const Column column = name[0] == 'i'   ? Column::kInputFile
@@ -65,15 +63,14 @@ std::string RunSteps(const std::string& steps) {
                                              : Column::kSecondaryMax;
       rows.SetRowEntry(column, name.back() - '0', text);
     } else if (name.find('(') != std::string::npos) {
-      // A settings line, e.g. "SecondaryMin(5)".
-      const SettingsField field =
-          name.rfind("InputFile", 0) == 0      ? SettingsField::kInputFile
-          : name.rfind("SecondaryMin", 0) == 0 ? SettingsField::kSecondaryMin
-                                               : SettingsField::kSecondaryMax;
-      value.slot = {field, std::stoi(name.substr(name.find('(') + 1)),
-                    SettingsLineKind::kText};
-      value.text = text;
-      EXPECT_TRUE(rows.Assign(value)) << step;
+      // An entry of the record's lists, e.g. "SecondaryMin(5)".
+      const Column column = name.rfind("InputFile", 0) == 0 ? Column::kInputFile
+                            : name.rfind("SecondaryMin", 0) == 0
+                                ? Column::kSecondaryMin
+                                : Column::kSecondaryMax;
+      rows.SetEntry(column, std::stoi(name.substr(name.find('(') + 1)), text);
+    } else if (step == "clear") {
+      rows.ClearRows();
     } else {
       ADD_FAILURE() << "unknown step " << step;
     }
@@ -90,8 +87,6 @@ std::string RunSteps(const std::string& steps) {
          " rows:" + std::to_string(shown) + " arrows:" +
          (SourceFileRows::ScrollButtonsShown(n) ? "shown" : "hidden");
   out += results;
-  SettingsRecord record;
-  rows.SaveInto(&record);
   EXPECT_EQ(record.FileRowBase, rows.row_base());
   for (int a = 1; a <= kMaxAnimations; ++a) {
     for (auto [name, list] : {std::pair{"in", &record.InputFile},
@@ -112,14 +107,6 @@ TEST(SourceFileRowsTest, Cases) {
     EXPECT_EQ(RunSteps(c.input), c.expected)
         << "source_file_rows_cases.txt:" << c.line << ": " << c.input;
   }
-}
-
-TEST(SourceFileRowsTest, OtherSettingsLinesAreNotTaken) {
-  SourceFileRows rows;
-  SettingsValue value;
-  value.slot = {SettingsField::kTxtFileOut, 0, SettingsLineKind::kText};
-  value.text = "out.asm";
-  EXPECT_FALSE(rows.Assign(value));
 }
 
 }  // namespace

@@ -61,6 +61,19 @@ std::vector<std::string> TypicalSettingsWith(std::string_view edits) {
   return lines;
 }
 
+std::string ChangedTypicalLines(const SettingsRecord& record) {
+  const std::vector<std::string> typical = TypicalSettingsWith("");
+  const std::vector<std::string> written = SplitCrLf(SettingsFileText(record));
+  std::string changed;
+  for (int i = 0; i < kSettingsLines; ++i) {
+    if (written.at(i) != typical.at(i)) {
+      changed += (changed.empty() ? "" : " ") + std::to_string(i + 1) + "=[" +
+                 written[i] + "]";
+    }
+  }
+  return changed.empty() ? "same" : changed;
+}
+
 Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record) {
   WriteFile("zum3.cfg", CrLf(TypicalSettingsWith(edits)));
   return LoadSettingsFile("zum3.cfg", record);

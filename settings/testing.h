@@ -31,6 +31,10 @@ std::vector<CaseRow> ReadCases(std::string_view name);
 // (SettingsLineName), TEXT the new line exactly; "cut=[N]" keeps lines 1..N.
 std::vector<std::string> TypicalSettingsWith(std::string_view edits);
 
+// The lines that RECORD writes differently from typical.cfg, as
+// "LINE=[TEXT] ...", or "same".
+std::string ChangedTypicalLines(const SettingsRecord& record);
+
 // Writes TypicalSettingsWith(EDITS) to zum3.cfg and loads it into *RECORD.
 Status LoadTypicalSettings(std::string_view edits, SettingsRecord* record);
 

@@ -15,32 +15,9 @@ bool VariableTable::AddVariable(std::string_view display_name,
 
 void VariableTable::AddBuiltInVariables() {
   // "033Bh" is an odd offset on purpose: it is the simulator's own.
+  // The rows of variable_table.txt, in its order.
   static constexpr std::string_view kBuiltIn[][2] = {
-      {"Aircraft altitude MSL", "0280h"},
-      {"Beacon", "0282h"},
-      {"Time of day", "028Ch"},
-      {"Beacon2", "030Ah"},
-      {"Beacon3", "030Ch"},
-      {"Beacon4", "030Eh"},
-      {"Beacon5", "0310h"},
-      {"User variable 1", "0312h"},
-      {"User variable 2", "0314h"},
-      {"User variable 3", "0316h"},
-      {"User variable 4", "0318h"},
-      {"User variable 5", "031Ah"},
-      {"Distance to RefPoint", "033Bh"},
-      {"Scenery complexity", "0346h"},
-      {"Distance along x axis", "037Eh"},
-      {"Distance along y axis", "0382h"},
-      {"Distance along z axis", "0386h"},
-      {"Day of the year", "038Ah"},
-      {"Year", "038Ch"},
-      {"18Hz timer", "05FCh"},
-      {"Season", "06F8h"},
-      {"NAV1 frequency", "07C0h"},
-      {"NAV2 frequency", "07C2h"},
-      {"Wind velocity", "0C72h"},
-      {"Wind heading", "0C74h"},
+#include "settings/variable_rows.inc"
   };
   for (const auto& row : kBuiltIn) {
     AddVariable(row[0], row[1]);

@@ -14,13 +14,14 @@
 #include <QRadioButton>
 
 #include "wizard/named_controls.h"
+#include "wizard/record_boxes.h"
 #include "wizard/text_bytes.h"
 
 namespace zum {
 
 ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
-                                 QWidget* parent)
-    : QWidget(parent), index_(index), variables_(variables) {
+                                 SettingsRecord* record, QWidget* parent)
+    : QWidget(parent), index_(index), variables_(variables), record_(record) {
   // The labels keep the system's names: page 1's are Label6..Label8 and
   // the additional condition's Label24 and Label23, page 2's Label12..Label10.
   if (index == 0) {
@@ -31,7 +32,6 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
   } else {
     main_ = NewSwitch(1, 1, tr("Enable animation &trigger"), tr("<"), "Label11",
                       "Label10");
-    main_.chk_cond->setChecked(true);
   }
   cmb_var = NewVariableList(index);
   variable_label_ =
@@ -86,21 +86,16 @@ ConditionEditor::ConditionEditor(int index, const VariableTable* variables,
       AddWarningMark(box, MarkedBox::kPasted);
     }
   }
-  connect(opt_con, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) {
-      opt_con_Click();
-    }
-  });
-  connect(opt_mask, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) {
-      opt_mask_Click();
-    }
-  });
-  connect(opt_box, &QRadioButton::toggled, this, [this](bool on) {
-    if (on) {
-      opt_box_Click();
-    }
-  });
+  // A click on the selected button runs its handler again, as it always
+  // did; clicked is raised by the user only.
+  connect(opt_con, &QRadioButton::clicked, this, [this] { opt_con_Click(); });
+  connect(opt_mask, &QRadioButton::clicked, this, [this] { opt_mask_Click(); });
+  connect(opt_box, &QRadioButton::clicked, this, [this] { opt_box_Click(); });
+  std::array<QLineEdit*, 7> boxes = BoxFields();
+  for (int b = 0; b < 6; ++b) {
+    WriteOnEdit(boxes[b], &Condition().txt_box[b]);
+  }
+  WriteOnEdit(boxes[6], &Condition().txt_rot);
 }
 
 void ConditionEditor::SetTabOrder() {
@@ -210,12 +205,16 @@ std::vector<const ConditionEditor::Switch*> ConditionEditor::Switches() const {
 
 void ConditionEditor::ConnectHandlers(const Switch& s) {
   const int i = s.index;
-  connect(s.chk_cond, &QCheckBox::toggled, this,
+  connect(s.chk_cond, &QCheckBox::clicked, this,
           [this, i] { chk_cond_Click(i); });
-  connect(s.txt_var, &QLineEdit::textChanged, this,
+  connect(s.txt_var, &QLineEdit::textEdited, this,
           [this, i] { txt_var_Change(i); });
   connect(s.cmd_copyvar, &QPushButton::clicked, this,
           [this, i] { cmd_copyvar_Click(i); });
+  // The additional condition's limits are lines 11 and 12 of the file,
+  // beside the secondary condition's.
+  WriteOnEdit(s.txt_var_min, &ConditionOf(s).txt_var_min);
+  WriteOnEdit(s.txt_var_max, &ConditionOf(s).txt_var_max);
 }
 
 void ConditionEditor::Start() {
@@ -224,147 +223,63 @@ void ConditionEditor::Start() {
   }
   cmb_var->setCurrentIndex(-1);
   cmb_var->setEditText(tr("Select variable"));
+  Draw();
   for (const Switch* s : Switches()) {
-    chk_cond_Click(s->index);
+    ShowEnabled(*s);
   }
-  opt_con_Click();
+}
+
+void ConditionEditor::Draw() {
+  for (const Switch* s : Switches()) {
+    const ConditionSettings& condition = ConditionOf(*s);
+    const bool on = condition.chk_cond == kTicked;
+    if (s->chk_cond->isChecked() != on) {
+      s->chk_cond->setChecked(on);
+      ShowEnabled(*s);
+    }
+    if (ShowText(s->txt_var, condition.txt_var)) {
+      ShowVariableInList(*variables_, s->txt_var, cmb_var);
+    }
+    ShowText(s->txt_var_min, condition.txt_var_min);
+    ShowText(s->txt_var_max, condition.txt_var_max);
+  }
+  const ConditionSettings& condition = Condition();
+  std::array<QLineEdit*, 7> boxes = BoxFields();
+  for (int b = 0; b < 6; ++b) {
+    ShowText(boxes[b], condition.txt_box[b]);
+  }
+  ShowText(boxes[6], condition.txt_rot);
+  QRadioButton* button = condition.opt_kind == ConditionKind::kBetween ? opt_con
+                         : condition.opt_kind == ConditionKind::kMask ? opt_mask
+                                                                      : opt_box;
+  button->setChecked(true);
+  ShowKind(condition.opt_kind);
 }
 
 const ConditionEditor::Switch& ConditionEditor::SwitchOf(int index) const {
   return index == main_.index ? main_ : additional_;
 }
 
-ConditionKind ConditionEditor::Kind() const {
-  if (opt_con->isChecked()) {
-    return ConditionKind::kBetween;
-  }
-  if (opt_mask->isChecked()) {
-    return ConditionKind::kMask;
-  }
-  return ConditionKind::kBoundingBox;
+ConditionSettings& ConditionEditor::ConditionOf(const Switch& s) const {
+  return record_->ConditionOfCheckBox(s.index);
 }
 
-void ConditionEditor::SelectKind(ConditionKind kind) {
-  QRadioButton* button = kind == ConditionKind::kBetween ? opt_con
-                         : kind == ConditionKind::kMask  ? opt_mask
-                                                         : opt_box;
-  if (button->isChecked()) {
-    // Qt emits nothing for a button that is already selected.
-    if (kind == ConditionKind::kBetween) {
-      opt_con_Click();
-    } else if (kind == ConditionKind::kMask) {
-      opt_mask_Click();
-    } else {
-      opt_box_Click();
-    }
-    return;
-  }
-  button->setChecked(true);
+ConditionSettings& ConditionEditor::Condition() const {
+  return record_->ConditionOfCheckBox(index_);
 }
 
-void ConditionEditor::SaveInto(SettingsRecord* record) const {
-  for (const Switch* s : Switches()) {
-    ConditionSettings& condition = record->ConditionOfCheckBox(s->index);
-    condition.chk_cond = s->chk_cond->isChecked() ? 1 : 0;
-    condition.txt_var = Bytes(s->txt_var->text());
-    // The additional condition's limits are index 2.
-    condition.txt_var_min = Bytes(s->txt_var_min->text());
-    condition.txt_var_max = Bytes(s->txt_var_max->text());
-  }
-  ConditionSettings& condition = record->ConditionOfCheckBox(index_);
-  condition.opt_kind = Kind();
-  condition.txt_box = {
-      Bytes(txt_box_xmin->text()), Bytes(txt_box_xmax->text()),
-      Bytes(txt_box_ymin->text()), Bytes(txt_box_ymax->text()),
-      Bytes(txt_box_zmin->text()), Bytes(txt_box_zmax->text())};
-  condition.txt_rot = Bytes(txt_rot->text());
-}
-
-QLineEdit* ConditionEditor::TextBox(SettingsField field, int index) const {
-  for (const Switch* s : Switches()) {
-    if (field == SettingsField::kTxtVar && index == s->index) {
-      return s->txt_var;
-    }
-    if (field == SettingsField::kTxtVarMin && index == s->limits) {
-      return s->txt_var_min;
-    }
-    if (field == SettingsField::kTxtVarMax && index == s->limits) {
-      return s->txt_var_max;
-    }
-  }
-  if (index != index_) {
-    return nullptr;
-  }
-  switch (field) {
-    case SettingsField::kTxtBoxXmin:
-      return txt_box_xmin;
-    case SettingsField::kTxtBoxXmax:
-      return txt_box_xmax;
-    case SettingsField::kTxtBoxYmin:
-      return txt_box_ymin;
-    case SettingsField::kTxtBoxYmax:
-      return txt_box_ymax;
-    case SettingsField::kTxtBoxZmin:
-      return txt_box_zmin;
-    case SettingsField::kTxtBoxZmax:
-      return txt_box_zmax;
-    case SettingsField::kTxtRot:
-      return txt_rot;
-    default:
-      return nullptr;
-  }
-}
-
-bool ConditionEditor::Assign(const SettingsValue& value) {
-  const int i = value.slot.index;
-  switch (value.slot.kind) {
-    case SettingsLineKind::kCheckBox:
-      for (const Switch* s : Switches()) {
-        if (s->index == i) {
-          // A greyed box (2) counts as unticked, as everywhere else.
-          s->chk_cond->setChecked(value.number == 1);
-          return true;
-        }
-      }
-      return false;
-    case SettingsLineKind::kKind:
-      if (i != index_) {
-        return false;
-      }
-      SelectKind(value.kind);
-      return true;
-    case SettingsLineKind::kText:
-      if (QLineEdit* box = TextBox(value.slot.field, i)) {
-        box->setText(FromBytes(value.text));
-        return true;
-      }
-      return false;
-    default:
-      return false;
-  }
-}
-
-void ConditionEditor::SetBoxFieldsEnabled(bool on) {
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           txt_rot, txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax,
-           txt_box_zmin, txt_box_zmax, opt_con, opt_box, opt_mask}) {
-    w->setEnabled(on);
-  }
-}
-
-void ConditionEditor::SetBoxFieldsShown(bool shown) {
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           txt_rot, txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax,
-           txt_box_zmin, txt_box_zmax}) {
-    w->setVisible(shown);
-  }
-  for (QLabel* label : box_labels_) {
-    label->setVisible(shown);
-  }
+std::array<QLineEdit*, 7> ConditionEditor::BoxFields() const {
+  return {txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax,
+          txt_box_zmin, txt_box_zmax, txt_rot};
 }
 
 void ConditionEditor::chk_cond_Click(int index) {
   const Switch& s = SwitchOf(index);
+  ConditionOf(s).chk_cond = s.chk_cond->isChecked() ? kTicked : 0;
+  ShowEnabled(s);
+}
+
+void ConditionEditor::ShowEnabled(const Switch& s) {
   const bool on = s.chk_cond->isChecked();
   s.txt_var->setEnabled(on);
   s.cmd_copyvar->setEnabled(on);
@@ -375,7 +290,11 @@ void ConditionEditor::chk_cond_Click(int index) {
     }
   } else {
     cmb_var->setEnabled(on);
-    SetBoxFieldsEnabled(on);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             txt_rot, txt_box_xmin, txt_box_xmax, txt_box_ymin, txt_box_ymax,
+             txt_box_zmin, txt_box_zmax, opt_con, opt_box, opt_mask}) {
+      w->setEnabled(on);
+    }
   }
   s.txt_var_min->setEnabled(on);
   s.txt_var_max->setEnabled(on);
@@ -384,10 +303,6 @@ void ConditionEditor::chk_cond_Click(int index) {
 void ConditionEditor::ShowLimits(const Switch& s, ConditionKind kind,
                                  const QString& minimum_caption) {
   const bool variable = kind != ConditionKind::kBoundingBox;
-  if (&s == &additional_ && !variable) {
-    // Unticking runs chk_cond_Click(3), which disables its fields.
-    s.chk_cond->setChecked(false);
-  }
   for (QWidget* w : std::initializer_list<QWidget*>{
            s.txt_var, s.cmd_copyvar, s.txt_var_min, s.minimum_label}) {
     w->setVisible(variable);
@@ -408,44 +323,62 @@ void ConditionEditor::ShowLimits(const Switch& s, ConditionKind kind,
   }
 }
 
-void ConditionEditor::opt_con_Click() {
+void ConditionEditor::ShowKind(ConditionKind kind) {
+  const QString minimum_caption = kind == ConditionKind::kBetween
+                                      ? tr("Minimum value:")
+                                  : kind == ConditionKind::kMask ? tr("Value:")
+                                                                 : QString();
   for (const Switch* s : Switches()) {
-    ShowLimits(*s, ConditionKind::kBetween, tr("Minimum value:"));
+    ShowLimits(*s, kind, minimum_caption);
   }
-  SetBoxFieldsShown(false);
+  const bool box = kind == ConditionKind::kBoundingBox;
+  for (QLineEdit* field : BoxFields()) {
+    field->setVisible(box);
+  }
+  for (QLabel* label : box_labels_) {
+    label->setVisible(box);
+  }
+}
+
+void ConditionEditor::ChooseKind(ConditionKind kind) {
+  record_->SelectKind(index_, kind);
+  Draw();
+}
+
+void ConditionEditor::opt_con_Click() {
+  ChooseKind(ConditionKind::kBetween);
 }
 
 void ConditionEditor::opt_mask_Click() {
-  for (const Switch* s : Switches()) {
-    ShowLimits(*s, ConditionKind::kMask, tr("Value:"));
-  }
-  SetBoxFieldsShown(false);
+  ChooseKind(ConditionKind::kMask);
 }
 
 void ConditionEditor::opt_box_Click() {
-  for (const Switch* s : Switches()) {
-    ShowLimits(*s, ConditionKind::kBoundingBox, QString());
-  }
-  SetBoxFieldsShown(true);
+  ChooseKind(ConditionKind::kBoundingBox);
 }
 
 void ConditionEditor::cmd_copyvar_Click(int index) {
-  CopySelectedVariable(*variables_, cmb_var, SwitchOf(index).txt_var);
+  const std::string offset = SelectedVariableOffset(*variables_, cmb_var);
+  if (!offset.empty()) {
+    ConditionOf(SwitchOf(index)).txt_var = offset;
+    Draw();
+  }
 }
 
 void ConditionEditor::txt_var_Change(int index) {
-  ShowVariableInList(*variables_, SwitchOf(index).txt_var, cmb_var);
+  const Switch& s = SwitchOf(index);
+  ConditionOf(s).txt_var = Bytes(s.txt_var->text());
+  ShowVariableInList(*variables_, s.txt_var, cmb_var);
 }
 
-void CopySelectedVariable(const VariableTable& variables, const QComboBox* list,
-                          QLineEdit* box) {
+std::string SelectedVariableOffset(const VariableTable& variables,
+                                   const QComboBox* list) {
   if (list->currentIndex() < 0) {
-    return;
+    return std::string();
   }
   int row = variables.RowOfName(Bytes(list->itemText(list->currentIndex())));
-  if (row != VariableTable::kNone) {
-    box->setText(FromBytes(variables.OffsetText(row)));
-  }
+  return row != VariableTable::kNone ? variables.OffsetText(row)
+                                     : std::string();
 }
 
 void ShowVariableInList(const VariableTable& variables, const QLineEdit* box,

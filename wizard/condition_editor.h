@@ -2,12 +2,12 @@
 #define ZUM_WIZARD_CONDITION_EDITOR_H_
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include <QWidget>
 
 #include "engine/job.h"
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/variable_table.h"
 
@@ -31,32 +31,27 @@ namespace zum {
 // condition's check box), and so do the handlers, which take the index of
 // the control that raised them.
 //
-// The check boxes enable and disable fields; the kind buttons show and hide
-// them. Every handler runs whether the user or the program changed the
-// control; where Qt stays silent (selecting a kind button that is already
-// selected) SelectKind() runs the handler itself.
+// The editor shows its conditions of the window's SettingsRecord and writes
+// the user's changes into it; a rule that a change carries out (the
+// bounding box unticking the additional condition) is the record's. The
+// check boxes enable and disable fields; the kind buttons show and hide
+// them. The handlers run for the user's changes only (see record_boxes.h).
 class ConditionEditor : public QWidget {
   Q_OBJECT
 
  public:
-  // INDEX 0 or 1. VARIABLES must outlive the editor.
+  // INDEX 0 or 1. VARIABLES and RECORD must outlive the editor.
   ConditionEditor(int index, const VariableTable* variables,
-                  QWidget* parent = nullptr);
+                  SettingsRecord* record, QWidget* parent = nullptr);
 
-  // Fills the list from the variable table and sets the design state of the
-  // controls through their own handlers.
+  // Fills the list from the variable table, draws the record and sets
+  // every field's enabled and shown state.
   void Start();
-
-  ConditionKind Kind() const;
-  // Selects the kind button of KIND and runs its handler, also when the
-  // button was already selected.
-  void SelectKind(ConditionKind kind);
-
-  // Puts this editor's values into RECORD.
-  void SaveInto(SettingsRecord* record) const;
-  // Sets the control of VALUE's line if it is one of this editor's, as the
-  // user would; returns false for the lines of other controls.
-  bool Assign(const SettingsValue& value);
+  // Shows the record's values. A check box that changes enables or disables
+  // its fields as its click does, in the order of the settings file (the
+  // condition, then the additional condition): the shared list follows the
+  // box that changed last. The kind's fields are shown.
+  void Draw();
 
   // Handlers, named control + event; INDEX as in the control's name.
   void chk_cond_Click(int index);
@@ -95,16 +90,26 @@ class ConditionEditor : public QWidget {
   void ConnectHandlers(const Switch& s);
   bool HasAdditional() const { return additional_.chk_cond != nullptr; }
   const Switch& SwitchOf(int index) const;
-  QLineEdit* TextBox(SettingsField field, int index) const;
+  // The record's condition of the switch S, and of the editor.
+  ConditionSettings& ConditionOf(const Switch& s) const;
+  ConditionSettings& Condition() const;
+  // The boxes of the editor's kind fields, in the order of txt_box, then
+  // the rotation.
+  std::array<QLineEdit*, 7> BoxFields() const;
+  // The user chose KIND: the record selects it, and the editor shows it.
+  void ChooseKind(ConditionKind kind);
+  // Enables or disables the fields of S as its check box stands.
+  void ShowEnabled(const Switch& s);
+  // Shows and hides the fields for KIND.
+  void ShowKind(ConditionKind kind);
   // Shows the limits for KIND (none for the bounding box), with the
   // minimum's label reading MINIMUM_CAPTION.
   void ShowLimits(const Switch& s, ConditionKind kind,
                   const QString& minimum_caption);
-  void SetBoxFieldsEnabled(bool on);
-  void SetBoxFieldsShown(bool shown);
 
   const int index_;
   const VariableTable* variables_;
+  SettingsRecord* record_;
   Switch main_;
   Switch additional_;  // editor 0 only
   QComboBox* cmb_var = nullptr;
@@ -127,10 +132,10 @@ class ConditionEditor : public QWidget {
   std::array<QLabel*, 6> box_labels_{};
 };
 
-// The copy button's work: puts the offset of the variable selected in LIST
-// into BOX; nothing when no entry is selected or it names no variable.
-void CopySelectedVariable(const VariableTable& variables, const QComboBox* list,
-                          QLineEdit* box);
+// The copy button's work: the offset of the variable selected in LIST;
+// empty when no entry is selected or it names no variable.
+std::string SelectedVariableOffset(const VariableTable& variables,
+                                   const QComboBox* list);
 // A changed variable box: selects the variable whose offset BOX holds in
 // LIST; an unknown offset leaves the list as it is.
 void ShowVariableInList(const VariableTable& variables, const QLineEdit* box,

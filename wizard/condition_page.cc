@@ -12,8 +12,8 @@
 namespace zum {
 
 ConditionPage::ConditionPage(int index, const VariableTable* variables,
-                             QWidget* parent)
-    : QWidget(parent) {
+                             SettingsRecord* record, QWidget* parent)
+    : QWidget(parent), record_(record) {
   auto* layout = new QVBoxLayout(this);
   page_text_ =
       index == 0
@@ -29,7 +29,7 @@ ConditionPage::ConditionPage(int index, const VariableTable* variables,
                    "the reverse animation will be started."),
                 "Label15");
   layout->addWidget(page_text_);
-  editor_ = new ConditionEditor(index, variables);
+  editor_ = new ConditionEditor(index, variables, record);
   layout->addWidget(editor_);
   if (index != 0) {
     return;
@@ -57,32 +57,31 @@ ConditionPage::ConditionPage(int index, const VariableTable* variables,
          "animation 1 with the secondary condition),\nand the trigger goes "
          "on unseen; once both hold, the animation shows where it has got "
          "to."));
-  opt_condapply[0]->setChecked(true);
+  for (int k = 0; k < 2; ++k) {
+    connect(opt_condapply[k], &QRadioButton::clicked, this,
+            [this, k] { opt_condapply_Click(k); });
+  }
   layout->addSpacing(8);
   layout->addWidget(Frame2);
 }
 
 void ConditionPage::Start() {
   editor_->Start();
+  Draw();
 }
 
-void ConditionPage::SaveInto(SettingsRecord* record) const {
-  editor_->SaveInto(record);
+void ConditionPage::Draw() {
+  editor_->Draw();
   if (opt_condapply[0] != nullptr) {
-    record->opt_condapply0 = opt_condapply[0]->isChecked();
+    // The window's record always holds a choice; without one the first
+    // button stays selected, as at start.
+    opt_condapply[record_->opt_condapply0.value_or(true) ? 0 : 1]->setChecked(
+        true);
   }
 }
 
-bool ConditionPage::Assign(const SettingsValue& value) {
-  if (editor_->Assign(value)) {
-    return true;
-  }
-  if (value.slot.kind == SettingsLineKind::kApplyTo &&
-      opt_condapply[0] != nullptr) {
-    opt_condapply[value.number == 0 ? 0 : 1]->setChecked(true);
-    return true;
-  }
-  return false;
+void ConditionPage::opt_condapply_Click(int index) {
+  record_->opt_condapply0 = index == 0;
 }
 
 }  // namespace zum

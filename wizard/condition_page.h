@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/variable_table.h"
 
@@ -19,25 +18,28 @@ class ConditionEditor;
 
 // Page 1 (INDEX 0: the animation condition with the additional condition,
 // and the choice of what they apply to) or page 2 (INDEX 1: the trigger):
-// the page's text over one ConditionEditor.
+// the page's text over one ConditionEditor. The page shows its part of the
+// window's SettingsRecord and writes the user's changes into it.
 class ConditionPage : public QWidget {
   Q_OBJECT
 
  public:
-  // VARIABLES must outlive the page.
+  // VARIABLES and RECORD must outlive the page.
   ConditionPage(int index, const VariableTable* variables,
-                QWidget* parent = nullptr);
+                SettingsRecord* record, QWidget* parent = nullptr);
 
-  // Sets the design state of the editor through its own handlers.
+  // Fills the editor's list and shows the record, each field enabled and
+  // shown as the record's check boxes and kind say.
   void Start();
+  // Shows the record's values (ConditionEditor::Draw).
+  void Draw();
 
-  // Puts the page's values into RECORD.
-  void SaveInto(SettingsRecord* record) const;
-  // Sets the control of VALUE's line if it is one of this page's, as the
-  // user would; returns false for the lines of other pages.
-  bool Assign(const SettingsValue& value);
+  // Handler: the user chose "Apply to animation trigger" (INDEX 0) or
+  // "Apply to animation" (1).
+  void opt_condapply_Click(int index);
 
  private:
+  SettingsRecord* record_;
   ConditionEditor* editor_ = nullptr;
   QLabel* page_text_ = nullptr;  // Label13 or Label15
   // Page 1 only.

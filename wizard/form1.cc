@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/job_builder.h"
+#include "settings/settings_file.h"
 #include "wizard/condition_page.h"
 #include "wizard/dialogs.h"
 #include "wizard/finish_page.h"
@@ -35,19 +36,23 @@ Form1::Form1(Dialogs* dialogs, const QString& program_folder, FileSystem* fs,
   InitZumResources();
   setWindowIcon(QIcon(QStringLiteral(":/icons/zum.png")));
   variable_table_.AddBuiltInVariables();
+  // The start-up state; "Apply to animation trigger" is chosen.
+  record_.opt_condapply0 = true;
   menus_ = new SettingsMenus(
       menuBar(), dialogs_, program_folder, file_system_,
-      {[this] { return CurrentSettings(); },
+      {[this] { return record_; },
        [this](const std::string& path) { return LoadSettingsFrom(path); }},
       this);
 
   welcome_ = new WelcomePage;
-  conditions_[0] = new ConditionPage(0, &variable_table_);
-  conditions_[1] = new ConditionPage(1, &variable_table_);
-  secondary_ = new SecondaryPage(&variable_table_);
-  source_files_ = new SourceFilePage(dialogs_, secondary_, file_system_);
+  conditions_[0] = new ConditionPage(0, &variable_table_, &record_);
+  conditions_[1] = new ConditionPage(1, &variable_table_, &record_);
+  secondary_ = new SecondaryPage(&variable_table_, &record_);
+  source_files_ = new SourceFilePage(dialogs_, &record_, file_system_);
+  connect(source_files_, &SourceFilePage::animationCountChanged, secondary_,
+          &SecondaryPage::Draw);
   finish_ = new FinishPage(dialogs_, &variable_table_, program_folder,
-                           [this] { return CurrentSettings().txt_file_out; });
+                           [this] { return record_.txt_file_out; });
   pages_ = new QStackedWidget;
   for (QWidget* page :
        std::initializer_list<QWidget*>{welcome_, conditions_[0], conditions_[1],
@@ -87,7 +92,7 @@ void Form1::AddPageButtons(int page, QWidget* frame) {
 }
 
 void Form1::Form_Load() {
-  // The design state of the pages, set through their own handlers.
+  // The design state of the pages: the start-up record.
   for (ConditionPage* page : conditions_) {
     page->Start();
   }
@@ -100,16 +105,6 @@ void Form1::Form_Load() {
   cmd_prev[kFinishPage]->setVisible(false);
   pages_->setCurrentIndex(kWelcomePage);
   resize(860, 560);
-}
-
-SettingsRecord Form1::CurrentSettings() const {
-  SettingsRecord record;
-  for (ConditionPage* page : conditions_) {
-    page->SaveInto(&record);
-  }
-  secondary_->SaveInto(&record);
-  source_files_->SaveInto(&record);
-  return record;
 }
 
 JobSettings Form1::CurrentJob() const {
@@ -128,35 +123,29 @@ void Form1::TEST_ShowPage(int page) {
   SwitchPage(CurrentPage(), page);
 }
 
-void Form1::AssignSettingsValue(const SettingsValue& value) {
-  // Each line belongs to one page.
-  if (conditions_[0]->Assign(value) || conditions_[1]->Assign(value) ||
-      secondary_->Assign(value)) {
-    return;
+void Form1::DrawPages() {
+  for (ConditionPage* page : conditions_) {
+    page->Draw();
   }
-  source_files_->Assign(value);
+  secondary_->Draw();
+  // Rows drawn on a hidden page would show the loaded row base; entering
+  // the page shows animations 1..4.
+  source_files_->Draw(CurrentPage() == kSourceFilePage);
 }
 
 bool Form1::LoadSettingsFrom(const std::string& path) {
-  std::vector<SettingsValue> values;
-  const Status status = ReadSettingsFile(path, &values, file_system_);
-  // The values before a bad line are assigned all the same.
-  for (const SettingsValue& value : values) {
-    AssignSettingsValue(value);
-  }
-  if (CurrentPage() == kSourceFilePage) {
-    // The rows show the lists again only when the page is entered; shown
-    // now, they would offer the old entries for editing.
-    source_files_->Redraw();
-  }
+  SettingsRecord loaded;
+  const Status status = LoadSettingsFile(path, &loaded, file_system_);
   if (!status.ok()) {
-    // The message names the file and, for a bad line, the line (FILE:LINE).
+    // The second line names the file, the line and what was wrong.
     // "occured" is the system's own spelling, kept as users know it.
     dialogs_->ShowError(
         tr("An error occured when loading your configuration file") +
         QStringLiteral("\n\n") + FromBytes(status.message()));
     return false;
   }
+  record_.TakeLoaded(std::move(loaded));
+  DrawPages();
   source_files_->ScanLoadedInputs();
   return true;
 }

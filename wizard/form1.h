@@ -12,7 +12,6 @@
 #include "engine/job.h"
 #include "engine/status.h"
 #include "settings/page_checks.h"
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/variable_table.h"
 
@@ -34,10 +33,12 @@ class WelcomePage;
 // The wizard window: six pages in a stacked widget, each with its own Next
 // and Previous buttons, walked in order (welcome, conditions, trigger,
 // secondary condition, source files, finish), and the two settings menus.
-// Each page is a class of its own that puts its values into a
-// SettingsRecord (SaveInto) and takes a loaded line (Assign); the window
-// keeps the page order, Next with the page checks and the run, Previous,
-// and the loading of settings files. Controls keep the system's names: the
+// The window owns one SettingsRecord, the 184 values of a settings file:
+// each page is a class of its own that shows its part of the record and
+// writes the user's changes into it. The window keeps the page order, Next
+// with the page checks and the run, Previous, and the loading of settings
+// files, which replaces the record and draws every page again. Controls
+// keep the system's names: the
 // widget txt_file_in[3] has the object name "txt_file_in_3", and its change
 // handler is txt_file_in_Change(3).
 //
@@ -72,9 +73,8 @@ class Form1 : public QMainWindow {
         FileSystem* fs = RealFileSystem(), QWidget* parent = nullptr);
   ~Form1() override;
 
-  // The 184 values of the settings file, taken from the pages as they
-  // stand now.
-  SettingsRecord CurrentSettings() const;
+  // The 184 values of the settings file, as the pages show them.
+  const SettingsRecord& CurrentSettings() const { return record_; }
 
   // The job that a run started now would get.
   JobSettings CurrentJob() const;
@@ -109,15 +109,18 @@ class Form1 : public QMainWindow {
   Status RunGenerationOfPage(const JobSettings& job);
   void Restart();
 
-  // Loads the settings file PATH: its values, also those before a bad
-  // line, go to the pages as a user would set them; a bad file is told.
-  // False when the file could not be read whole.
+  // Loads the settings file PATH: read whole, it replaces the record and
+  // every page shows it; a file that cannot be read whole changes nothing
+  // and is told. False then.
   bool LoadSettingsFrom(const std::string& path);
-  void AssignSettingsValue(const SettingsValue& value);
+  // Shows the record on every page; the source file page's rows only while
+  // that page is shown.
+  void DrawPages();
 
   Dialogs* dialogs_;
   FileSystem* file_system_;
   VariableTable variable_table_;
+  SettingsRecord record_;
 
   QStackedWidget* pages_ = nullptr;
   WelcomePage* welcome_ = nullptr;

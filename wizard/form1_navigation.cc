@@ -24,8 +24,10 @@ void Form1::SwitchPage(int from, int to) {
 }
 
 bool Form1::ValidatePage(int page) {
+  // The pages before PAGE were checked when they were left.
+  const PageId id = static_cast<PageId>(page);
   const PageCheckResult check =
-      CheckPage(CurrentJob(), static_cast<PageId>(page), file_system_);
+      CheckAllPages(CurrentJob(), id, id, file_system_);
   QString detail;
   if (page == kSourceFilePage) {
     source_files_->TakeScans(check);
@@ -93,7 +95,8 @@ void Form1::cmd_next_Click(int index) {
   }
   SwitchPage(index, index + 1);
   if (index == kSecondaryPage) {
-    secondary_->CountOneAnimationWhenOff();
+    record_.CountOneAnimationWhenOff();
+    secondary_->Draw();
     source_files_->Enter();
   }
 }

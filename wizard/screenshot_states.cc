@@ -27,9 +27,7 @@ W* Find(Form1* window, const QString& name) {
 }
 
 void SetText(Form1* window, const QString& name, const QString& text) {
-  if (auto* edit = Find<QLineEdit>(window, name)) {
-    edit->setText(text);
-  }
+  TEST_SetAsUser(Find<QLineEdit>(window, name), text);
 }
 
 void Click(Form1* window, const QString& name) {
@@ -39,9 +37,8 @@ void Click(Form1* window, const QString& name) {
 }
 
 void SetChecked(Form1* window, const QString& name, bool on) {
-  if (auto* button = Find<QAbstractButton>(window, name)) {
-    button->setChecked(on);
-  }
+  TEST_SetAsUser(Find<QAbstractButton>(window, name),
+                 on ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 // Fills condition editor INDEX (0 animation condition, 1 trigger) with
@@ -132,6 +129,16 @@ void RunOnExamples(Form1* window, bool succeeding) {
 }
 
 }  // namespace
+
+void TEST_SetAsUser(QWidget* control, const QString& value) {
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    edit->setText(value);
+    emit edit->textEdited(value);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    button->setChecked(value == QLatin1String("on"));
+    emit button->clicked(button->isChecked());
+  }
+}
 
 QStringList TEST_ScreenshotStates() {
   QStringList states = {"welcome"};

@@ -4,9 +4,17 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace zum {
 
 class Form1;
+
+// Used by tests only: sets CONTROL as a user's typing or click would, also
+// when it is disabled or hidden: a text box gets VALUE, a button is
+// selected ("on") or not, and the control raises the signal that the
+// user's change raises (textEdited, clicked).
+void TEST_SetAsUser(QWidget* control, const QString& value);
 
 // Used by the window tests and by zum-screenshots (for scripts/screenshots.sh)
 // only: the named states of the window that the screenshots show.

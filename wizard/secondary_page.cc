@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine/number_rules.h"
 #include "wizard/condition_editor.h"
 #include "wizard/named_controls.h"
+#include "wizard/record_boxes.h"
 #include "wizard/text_bytes.h"
 
 namespace zum {
@@ -21,8 +21,9 @@ namespace {
 constexpr int kIndex = 2;  // of the condition controls
 }  // namespace
 
-SecondaryPage::SecondaryPage(const VariableTable* variables, QWidget* parent)
-    : QWidget(parent), variables_(variables) {
+SecondaryPage::SecondaryPage(const VariableTable* variables,
+                             SettingsRecord* record, QWidget* parent)
+    : QWidget(parent), variables_(variables), record_(record) {
   auto* layout = new QVBoxLayout(this);
   Label16 = NewPageText(
       tr("The secondary condition can be used to select a different "
@@ -58,9 +59,10 @@ SecondaryPage::SecondaryPage(const VariableTable* variables, QWidget* parent)
   grid->setColumnStretch(4, 1);
   layout->addLayout(grid);
 
-  connect(chk_cond_2, &QCheckBox::toggled, this, [this] { chk_cond_Click(); });
-  connect(txt_var_2, &QLineEdit::textChanged, this,
+  connect(chk_cond_2, &QCheckBox::clicked, this, [this] { chk_cond_Click(); });
+  connect(txt_var_2, &QLineEdit::textEdited, this,
           [this] { txt_var_Change(); });
+  WriteOnEdit(txt_num_secondanim, &record_->txt_num_secondanim);
   connect(cmd_copyvar_2, &QPushButton::clicked, this,
           [this] { cmd_copyvar_Click(); });
 }
@@ -71,56 +73,28 @@ void SecondaryPage::Start() {
   }
   cmb_var_2->setCurrentIndex(-1);
   cmb_var_2->setEditText(tr("Select variable"));
-  chk_cond_Click();
+  Draw();
+  ShowEnabled();
 }
 
-bool SecondaryPage::IsOn() const {
-  return chk_cond_2->isChecked();
-}
-
-int SecondaryPage::AnimationCount() const {
-  int16_t n = 1;
-  std::string err;
-  if (!ToInt16(Bytes(txt_num_secondanim->text()), &n, &err)) {
-    return 1;
+void SecondaryPage::Draw() {
+  const bool on = record_->secondary.chk_cond == kTicked;
+  if (chk_cond_2->isChecked() != on) {
+    chk_cond_2->setChecked(on);
+    ShowEnabled();
   }
-  return n;
-}
-
-void SecondaryPage::CountOneAnimationWhenOff() {
-  if (!IsOn()) {
-    txt_num_secondanim->setText(QStringLiteral("1"));
+  if (ShowText(txt_var_2, record_->secondary.txt_var)) {
+    ShowVariableInList(*variables_, txt_var_2, cmb_var_2);
   }
-}
-
-void SecondaryPage::RaiseAnimationCount(int last) {
-  if (last > AnimationCount()) {
-    txt_num_secondanim->setText(QString::number(last));
-  }
-}
-
-void SecondaryPage::SaveInto(SettingsRecord* record) const {
-  record->secondary.chk_cond = chk_cond_2->isChecked() ? 1 : 0;
-  record->secondary.txt_var = Bytes(txt_var_2->text());
-  record->txt_num_secondanim = Bytes(txt_num_secondanim->text());
-}
-
-bool SecondaryPage::Assign(const SettingsValue& value) {
-  const SettingsSlot& slot = value.slot;
-  if (slot.field == SettingsField::kChkCond && slot.index == kIndex) {
-    // A greyed box (2) counts as unticked, as everywhere else.
-    chk_cond_2->setChecked(value.number == 1);
-  } else if (slot.field == SettingsField::kTxtVar && slot.index == kIndex) {
-    txt_var_2->setText(FromBytes(value.text));
-  } else if (slot.field == SettingsField::kTxtNumSecondanim) {
-    txt_num_secondanim->setText(FromBytes(value.text));
-  } else {
-    return false;
-  }
-  return true;
+  ShowText(txt_num_secondanim, record_->txt_num_secondanim);
 }
 
 void SecondaryPage::chk_cond_Click() {
+  record_->secondary.chk_cond = chk_cond_2->isChecked() ? kTicked : 0;
+  ShowEnabled();
+}
+
+void SecondaryPage::ShowEnabled() {
   const bool on = chk_cond_2->isChecked();
   for (QWidget* w : std::initializer_list<QWidget*>{
            txt_var_2, cmd_copyvar_2, cmb_var_2, txt_num_secondanim}) {
@@ -129,10 +103,15 @@ void SecondaryPage::chk_cond_Click() {
 }
 
 void SecondaryPage::cmd_copyvar_Click() {
-  CopySelectedVariable(*variables_, cmb_var_2, txt_var_2);
+  const std::string offset = SelectedVariableOffset(*variables_, cmb_var_2);
+  if (!offset.empty()) {
+    record_->secondary.txt_var = offset;
+    Draw();
+  }
 }
 
 void SecondaryPage::txt_var_Change() {
+  record_->secondary.txt_var = Bytes(txt_var_2->text());
   ShowVariableInList(*variables_, txt_var_2, cmb_var_2);
 }
 

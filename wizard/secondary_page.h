@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/variable_table.h"
 
@@ -18,34 +17,21 @@ namespace zum {
 // Page 3, the secondary condition: its check box, its variable with the
 // list and the copy button, and the number of animations, which the source
 // file page shows rows for. The controls have index 2 of the condition
-// controls (chk_cond_2), and so do the handlers.
+// controls (chk_cond_2), and so do the handlers. The page shows its part of
+// the window's SettingsRecord and writes the user's changes into it.
 class SecondaryPage : public QWidget {
   Q_OBJECT
 
  public:
-  // VARIABLES must outlive the page.
-  explicit SecondaryPage(const VariableTable* variables,
-                         QWidget* parent = nullptr);
+  // VARIABLES and RECORD must outlive the page.
+  SecondaryPage(const VariableTable* variables, SettingsRecord* record,
+                QWidget* parent = nullptr);
 
-  // Fills the list and sets the design state through the handlers.
+  // Fills the list and shows the record, the fields enabled as the check
+  // box says.
   void Start();
-
-  bool IsOn() const;
-  // The number of animations as the source file page takes it: the box's
-  // whole number, 1 when it holds none (the page's check refuses that).
-  int AnimationCount() const;
-  // Entering the source file page: without the secondary condition there
-  // is one animation, and the box says so.
-  void CountOneAnimationWhenOff();
-  // Raises the number of animations to LAST when it is lower (files filled
-  // in beyond it).
-  void RaiseAnimationCount(int last);
-
-  // Puts the page's values into RECORD.
-  void SaveInto(SettingsRecord* record) const;
-  // Sets the control of VALUE's line if it is one of this page's, as the
-  // user would; returns false for the lines of other pages.
-  bool Assign(const SettingsValue& value);
+  // Shows the record's values.
+  void Draw();
 
   // Handlers, named control + event; the controls have index 2 only.
   void chk_cond_Click();
@@ -53,7 +39,11 @@ class SecondaryPage : public QWidget {
   void txt_var_Change();
 
  private:
+  // Enables or disables the fields as the check box stands.
+  void ShowEnabled();
+
   const VariableTable* variables_;
+  SettingsRecord* record_;
   QLabel* Label16 = nullptr;  // the page's text
   QCheckBox* chk_cond_2 = nullptr;
   QLineEdit* txt_var_2 = nullptr;

@@ -28,7 +28,7 @@
 #include "settings/pre_scan.h"
 #include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
-#include "wizard/secondary_page.h"
+#include "wizard/record_boxes.h"
 #include "wizard/text_bytes.h"
 
 namespace zum {
@@ -83,12 +83,13 @@ QString CompanionFileHint() {
 
 }  // namespace
 
-SourceFilePage::SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary,
+SourceFilePage::SourceFilePage(Dialogs* dialogs, SettingsRecord* record,
                                FileSystem* fs, QWidget* parent)
     : QWidget(parent),
       dialogs_(dialogs),
-      secondary_(secondary),
-      file_system_(fs) {
+      record_(record),
+      file_system_(fs),
+      rows_(record) {
   auto* layout = new QVBoxLayout(this);
   c_.Label20 = NewPageText(
       tr("Select the source files to be processed by ZUM and the output file "
@@ -172,13 +173,14 @@ SourceFilePage::SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary,
   for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
     connect(c_.cmd_file[k], &QPushButton::clicked, this,
             [this, k] { cmd_file_Click(k); });
-    connect(c_.txt_file_in[k], &QLineEdit::textChanged, this,
+    connect(c_.txt_file_in[k], &QLineEdit::textEdited, this,
             [this, k] { txt_file_in_Change(k); });
-    connect(c_.txt_secondcond_min[k], &QLineEdit::textChanged, this,
+    connect(c_.txt_secondcond_min[k], &QLineEdit::textEdited, this,
             [this, k] { txt_secondcond_min_Change(k); });
-    connect(c_.txt_secondcond_max[k], &QLineEdit::textChanged, this,
+    connect(c_.txt_secondcond_max[k], &QLineEdit::textEdited, this,
             [this, k] { txt_secondcond_max_Change(k); });
   }
+  WriteOnEdit(c_.txt_file_out, &record_->txt_file_out);
   connect(c_.cmd_file_out, &QPushButton::clicked, this,
           &SourceFilePage::cmd_file_out_Click);
   connect(c_.cmd_file_up, &QPushButton::clicked, this,
@@ -204,24 +206,18 @@ void SourceFilePage::WatchAllControls() {
 }
 
 void SourceFilePage::txt_file_in_Change(int index) {
-  if (!filling_rows_) {
-    rows_.SetRowEntry(Column::kInputFile, index,
-                      Bytes(c_.txt_file_in[index]->text()));
-  }
+  rows_.SetRowEntry(Column::kInputFile, index,
+                    Bytes(c_.txt_file_in[index]->text()));
 }
 
 void SourceFilePage::txt_secondcond_min_Change(int index) {
-  if (!filling_rows_) {
-    rows_.SetRowEntry(Column::kSecondaryMin, index,
-                      Bytes(c_.txt_secondcond_min[index]->text()));
-  }
+  rows_.SetRowEntry(Column::kSecondaryMin, index,
+                    Bytes(c_.txt_secondcond_min[index]->text()));
 }
 
 void SourceFilePage::txt_secondcond_max_Change(int index) {
-  if (!filling_rows_) {
-    rows_.SetRowEntry(Column::kSecondaryMax, index,
-                      Bytes(c_.txt_secondcond_max[index]->text()));
-  }
+  rows_.SetRowEntry(Column::kSecondaryMax, index,
+                    Bytes(c_.txt_secondcond_max[index]->text()));
 }
 
 QString SourceFilePage::PreScanChosenFile(int animation, const QString& file) {
@@ -254,7 +250,8 @@ void SourceFilePage::cmd_file_Click(int index) {
 }
 
 void SourceFilePage::ChooseFileInRow(int row, const QString& file) {
-  c_.txt_file_in[row]->setText(file);
+  rows_.SetRowEntry(Column::kInputFile, row, Bytes(file));
+  ShowText(c_.txt_file_in[row], rows_.RowEntry(Column::kInputFile, row));
   const int animation = rows_.AnimationOfRow(row);
   const QString problem = PreScanChosenFile(animation, file);
   if (!problem.isEmpty()) {
@@ -262,8 +259,13 @@ void SourceFilePage::ChooseFileInRow(int row, const QString& file) {
   }
   ShowScanTooltip(c_.txt_file_in[row], pre_scan_[animation]);
   if (row == 0) {
-    c_.txt_file_out->setText(FromBytes(ProposedOutputName(Bytes(file))));
+    NameOutputAfter(file);
   }
+}
+
+void SourceFilePage::NameOutputAfter(const QString& input) {
+  record_->NameOutputAfter(Bytes(input));
+  ShowText(c_.txt_file_out, record_->txt_file_out);
 }
 
 void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
@@ -289,8 +291,10 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
             .arg(kMaxAnimations));
     return;
   }
-  if (secondary_->IsOn()) {
-    secondary_->RaiseAnimationCount(last);
+  const std::string count = record_->txt_num_secondanim;
+  record_->RaiseAnimationCount(last);
+  if (record_->txt_num_secondanim != count) {
+    emit animationCountChanged();
   }
   QStringList problems;
   for (int a = first; a <= last; ++a) {
@@ -302,8 +306,7 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
   }
   ShowFileRows();
   Arrange();
-  c_.txt_file_out->setText(
-      FromBytes(ProposedOutputName(Bytes(c_.txt_file_in[0]->text()))));
+  NameOutputAfter(c_.txt_file_in[0]->text());
   if (!problems.isEmpty()) {
     dialogs_->ShowError(problems.join(QStringLiteral("\n\n")));
   }
@@ -321,38 +324,27 @@ void SourceFilePage::DropFiles(const QStringList& files) {
 }
 
 void SourceFilePage::cmd_file_out_Click() {
-  c_.txt_file_out->setText(dialogs_->SaveFile(
+  record_->txt_file_out = Bytes(dialogs_->SaveFile(
       tr("Select ASM file"), AsmFilters(), c_.txt_file_out->text()));
+  ShowText(c_.txt_file_out, record_->txt_file_out);
 }
 
 void SourceFilePage::ShowFileRows() {
-  filling_rows_ = true;
   for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-    c_.txt_file_in[row]->setText(
-        FromBytes(rows_.RowEntry(Column::kInputFile, row)));
-    c_.txt_secondcond_min[row]->setText(
-        FromBytes(rows_.RowEntry(Column::kSecondaryMin, row)));
-    c_.txt_secondcond_max[row]->setText(
-        FromBytes(rows_.RowEntry(Column::kSecondaryMax, row)));
+    ShowText(c_.txt_file_in[row], rows_.RowEntry(Column::kInputFile, row));
+    ShowText(c_.txt_secondcond_min[row],
+             rows_.RowEntry(Column::kSecondaryMin, row));
+    ShowText(c_.txt_secondcond_max[row],
+             rows_.RowEntry(Column::kSecondaryMax, row));
     c_.lbl_file_count[row]->setText(QString::number(rows_.AnimationOfRow(row)));
     ShowScanTooltip(c_.txt_file_in[row], pre_scan_[rows_.AnimationOfRow(row)]);
   }
-  filling_rows_ = false;
 }
 
 void SourceFilePage::ScrollFileRows(int step) {
   // The buttons are disabled at the ends; this guards calls by code.
   if (!rows_.CanScroll(step)) {
     return;
-  }
-  // The rows' boxes go back into the lists before the rows move.
-  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-    rows_.SetRowEntry(Column::kInputFile, row,
-                      Bytes(c_.txt_file_in[row]->text()));
-    rows_.SetRowEntry(Column::kSecondaryMin, row,
-                      Bytes(c_.txt_secondcond_min[row]->text()));
-    rows_.SetRowEntry(Column::kSecondaryMax, row,
-                      Bytes(c_.txt_secondcond_max[row]->text()));
   }
   rows_.Scroll(step);
   ShowFileRows();
@@ -420,8 +412,8 @@ void SourceFilePage::cmd_file_down_Click() {
 
 void SourceFilePage::Arrange() {
   // Without the secondary condition only row 0's input file is shown.
-  const bool secondary = secondary_->IsOn();
-  const int n = secondary ? secondary_->AnimationCount() : 1;
+  const bool secondary = record_->secondary.chk_cond == kTicked;
+  const int n = record_->AnimationCountShown();
   c_.Label14->setText(secondary ? tr("Select input files:")
                                 : tr("Select input file:"));
   for (QWidget* w : std::initializer_list<QWidget*>{
@@ -449,12 +441,14 @@ void SourceFilePage::Arrange() {
 }
 
 void SourceFilePage::cmd_clear_Click() {
+  rows_.ClearRows();
+  record_->txt_file_out.clear();
   for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-    c_.txt_file_in[row]->clear();
-    c_.txt_secondcond_min[row]->clear();
-    c_.txt_secondcond_max[row]->clear();
+    ShowText(c_.txt_file_in[row], std::string());
+    ShowText(c_.txt_secondcond_min[row], std::string());
+    ShowText(c_.txt_secondcond_max[row], std::string());
   }
-  c_.txt_file_out->clear();
+  ShowText(c_.txt_file_out, std::string());
 }
 
 void SourceFilePage::Enter() {
@@ -463,9 +457,12 @@ void SourceFilePage::Enter() {
   Arrange();
 }
 
-void SourceFilePage::Redraw() {
-  ShowFileRows();
-  Arrange();
+void SourceFilePage::Draw(bool rows) {
+  ShowText(c_.txt_file_out, record_->txt_file_out);
+  if (rows) {
+    ShowFileRows();
+    Arrange();
+  }
 }
 
 void SourceFilePage::ScanLoadedInputs() {
@@ -498,22 +495,6 @@ void SourceFilePage::TakeScans(const PageCheckResult& check) {
 void SourceFilePage::ShowProgress(double total) {
   c_.pbar->setValue(static_cast<int>(std::lround(std::min(total, 100.0))));
   c_.pbar->repaint();
-}
-
-void SourceFilePage::SaveInto(SettingsRecord* record) const {
-  record->txt_file_out = Bytes(c_.txt_file_out->text());
-  rows_.SaveInto(record);
-}
-
-bool SourceFilePage::Assign(const SettingsValue& value) {
-  if (rows_.Assign(value)) {
-    return true;
-  }
-  if (value.slot.field == SettingsField::kTxtFileOut) {
-    c_.txt_file_out->setText(FromBytes(value.text));
-    return true;
-  }
-  return false;
 }
 
 }  // namespace zum

@@ -9,7 +9,6 @@
 
 #include "engine/job.h"
 #include "settings/page_checks.h"
-#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 #include "settings/source_file_rows.h"
 
@@ -21,7 +20,6 @@ class QPushButton;
 namespace zum {
 
 class Dialogs;
-class SecondaryPage;
 
 // Page 4, the source files: four rows over the lists of up to 50
 // animations (input file and secondary range each, SourceFileRows), the
@@ -30,16 +28,18 @@ class SecondaryPage;
 // of the run and "Clear all fields". Each row's input box tells the scan of
 // its file in its tooltip.
 //
-// The number of animations shown and whether the secondary condition is on
-// come from the secondary condition page; files filled in beyond that
-// number raise it there.
+// The page shows its part of the window's SettingsRecord (the lists, the
+// row base, the output file) and writes the user's changes into it. The
+// number of animations shown and whether the secondary condition is on come
+// from the record too; files filled in beyond that number raise it there
+// (animationCountChanged).
 class SourceFilePage : public QWidget {
   Q_OBJECT
 
  public:
-  // DIALOGS, SECONDARY and FS (through which the inputs are pre-scanned)
-  // must outlive the page.
-  SourceFilePage(Dialogs* dialogs, SecondaryPage* secondary, FileSystem* fs,
+  // DIALOGS, RECORD and FS (through which the inputs are pre-scanned) must
+  // outlive the page.
+  SourceFilePage(Dialogs* dialogs, SettingsRecord* record, FileSystem* fs,
                  QWidget* parent = nullptr);
 
   // Takes the wheel, the keys and drops over the page and every control on
@@ -49,9 +49,10 @@ class SourceFilePage : public QWidget {
   // Entering the page: the rows show animations 1..4, arranged for the
   // secondary condition's number of animations.
   void Enter();
-  // A settings file was loaded while the page is shown: the rows show the
-  // lists again, without the old entries.
-  void Redraw();
+  // Shows the record's output file and, when ROWS, its rows as the row base
+  // says. The rows of a page not shown wait until it is entered, which
+  // shows animations 1..4.
+  void Draw(bool rows);
   // After a settings file was loaded whole: every named input is
   // pre-scanned again, and the tooltips of the rows as they show animations
   // 1..4, whatever the loaded row base.
@@ -63,14 +64,6 @@ class SourceFilePage : public QWidget {
   // holds the thread.
   void ShowProgress(double total);
 
-  // Puts the page's values (the lists, the row base, the output file) into
-  // RECORD.
-  void SaveInto(SettingsRecord* record) const;
-  // Takes VALUE's line if it is one of this page's; returns false for the
-  // lines of other pages. The lists and the row base go straight to the
-  // rows, which show them when the page is entered.
-  bool Assign(const SettingsValue& value);
-
   // Handlers, named control + event with the row as index.
   void cmd_file_Click(int index);
   void cmd_file_out_Click();
@@ -80,6 +73,10 @@ class SourceFilePage : public QWidget {
   void cmd_file_up_Click();
   void cmd_file_down_Click();
   void cmd_clear_Click();
+
+ signals:
+  // Files filled in beyond the number of animations raised it.
+  void animationCountChanged();
 
  protected:
   // The wheel, Page Up / Page Down and dropped files anywhere on the page.
@@ -94,6 +91,8 @@ class SourceFilePage : public QWidget {
   QString PreScanChosenFile(int animation, const QString& file);
   // Puts FILE into row ROW, as chosen with the row's "..." button.
   void ChooseFileInRow(int row, const QString& file);
+  // The output file named after the input file INPUT.
+  void NameOutputAfter(const QString& input);
   // Puts FILES into the rows from row 0's animation on, as chosen in row 0:
   // one file exactly as cmd_file_Click(0) always did; several in the order
   // of their names, raising the number of animations to the last one filled
@@ -103,16 +102,13 @@ class SourceFilePage : public QWidget {
   void DropFiles(const QStringList& files);
 
   Dialogs* dialogs_;
-  SecondaryPage* secondary_;
+  SettingsRecord* record_;
   FileSystem* file_system_;
 
-  // The lists and the four rows shown of them, and each animation's scan,
+  // The four rows shown of the record's lists, and each animation's scan,
   // [1..50].
   SourceFileRows rows_;
   std::array<SourceScan, kMaxAnimations + 1> pre_scan_;
-  // While true, row text changes are not stored (the rows are being filled
-  // from the lists by scrolling).
-  bool filling_rows_ = false;
   // The part of a wheel notch turned over the page and not yet scrolled.
   int wheel_delta_ = 0;
 

@@ -167,12 +167,10 @@ void WizardTest::Step(std::string step) {
     QString name = QString::fromStdString(step.substr(0, eq));
     QString value = QString::fromStdString(step.substr(eq + 1));
     QWidget* w = Find<QWidget>(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-      edit->setText(value);
-    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
       list->setCurrentIndex(value.mid(1).toInt());
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-      button->setChecked(value == "on");
+    } else {
+      TEST_SetAsUser(w, value);
     }
   } else if (verb == "click") {
     if (auto* action = form_->findChild<QAction*>(arg)) {
