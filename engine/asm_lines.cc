@@ -266,14 +266,15 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
   const int numbers = read == TableRead::kLastKey       ? 1
                       : kind == KeyframeKind::kRotation ? 5
                                                         : 4;
+  // Rows are read by the hundred thousand: the plain splitter takes the
+  // usual row without copying, the full one the rest. It sets every word of
+  // PLAIN, which therefore serves every row.
+  PlainTokens plain;
   for (int r = 1; r <= rows; ++r) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
     if (read == TableRead::kLastKey && r < rows) {
       continue;
     }
-    // Rows are read by the hundred thousand: the plain splitter takes the
-    // usual row without copying, the full one the rest.
-    PlainTokens plain;
     bool is_plain = SplitPlainAsmLine(line, &plain);
     if (!is_plain && !SplitAsmLine(line, &tokens, &err)) {
       return in.ErrorHere(err);
@@ -283,12 +284,16 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
       std::string_view token =
           is_plain ? plain.Token(c + 2) : std::string_view(tokens.Token(c + 2));
       bool whole;
-      if (!StoreFloat32(LeadingNumber(token, &whole), &(*columns[c])[r],
-                        &err)) {
+      // StoreFloat32 without its message, which this one replaces: the
+      // conversion rounds to nearest, what rounds beyond the largest float
+      // becomes infinite.
+      const float value = static_cast<float>(LeadingNumber(token, &whole));
+      if (!std::isfinite(value)) {
         return in.ErrorHere("keyframe table row: the number " + Quoted(token) +
                             " is beyond the range of a 32-bit float");
       }
-      as_written = as_written && whole;
+      (*columns[c])[r] = value;
+      as_written &= whole;
     }
     // A row of plain numbers costs two tests here.
     if (warnings != nullptr &&
