@@ -1,5 +1,6 @@
 #include "app/batch_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
 #include "engine/output_names.h"
+#include "engine/run_warnings.h"
 #include "engine/status.h"
 #include "settings/job_builder.h"
 #include "settings/job_summary.h"
@@ -125,6 +127,22 @@ bool SparesSettingsFile(const JobSettings& job, const std::string& settings,
   return true;
 }
 
+// The run's warnings on ERR, after everything OUT holds: at most
+// kMaxWarningsPrinted, then how many more there are.
+void PrintWarnings(const RunWarnings& warnings, std::ostream& out,
+                   std::ostream& err) {
+  out.flush();
+  const std::vector<std::string>& kept = warnings.kept();
+  const size_t shown = std::min(kept.size(), kMaxWarningsPrinted);
+  for (size_t i = 0; i < shown; ++i) {
+    err << "warning: " << kept[i] << '\n';
+  }
+  if (static_cast<size_t>(warnings.total()) > shown) {
+    err << "and " << warnings.total() - static_cast<long>(shown)
+        << " more warnings\n";
+  }
+}
+
 extern "C" void RemoveTemporariesAndStop(int signal_number) {
   RemoveTemporaryFiles();
   std::signal(signal_number, SIG_DFL);
@@ -231,6 +249,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   }
   if (!status.ok()) {
     err << status.message() << '\n';
+    PrintWarnings(result.warnings, out, err);
     return kBatchRunFailed;
   }
   if (!parsed.quiet) {
@@ -240,6 +259,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
     variables.AddBuiltInVariables();
     out << RunSummary(job, variables);
   }
+  PrintWarnings(result.warnings, out, err);
   return kBatchSucceeded;
 }
 

@@ -145,5 +145,48 @@ TEST_F(BatchRunTest, FailedRunExitsOneWithTheRunsMessage) {
                             "directory)\n");
 }
 
+TEST_F(BatchRunTest, Issue22WarningsFollowOnStandardErrorWithQuietToo) {
+  // Every line that mentions "include" but is no include directive warns.
+  std::string main = "include gate_0.asm\r\n";
+  for (int i = 1; i <= 25; ++i) {
+    main += "; include note " + std::to_string(i) + "\r\n";
+  }
+  WriteFile(dir_.File("gate.asm"), main);
+  auto warning = [this](int i) {
+    return "warning: " + dir_.File("gate.asm") + ":" + std::to_string(i + 1) +
+           ": '; include note " + std::to_string(i) +
+           "' holds \"include\", so it is replaced by the line that includes "
+           "the output's companion\n";
+  };
+  std::string first_twenty;
+  for (int i = 1; i <= 20; ++i) {
+    first_twenty += warning(i);
+  }
+  for (const bool quiet : {false, true}) {
+    EXPECT_EQ(Run(quiet ? std::vector<std::string>{"--quiet", settings_}
+                        : std::vector<std::string>{settings_}),
+              kBatchSucceeded);
+    EXPECT_EQ(err_.str(), first_twenty + "and 5 more warnings\n");
+    EXPECT_EQ(out_.str().empty(), quiet);
+  }
+
+  // Exactly twenty: no "more" line.
+  main.resize(main.find("; include note 21"));
+  WriteFile(dir_.File("gate.asm"), main);
+  EXPECT_EQ(Run({"--quiet", settings_}), kBatchSucceeded);
+  EXPECT_EQ(err_.str(), first_twenty);
+
+  // After a failed run they follow its message; the exit status is the
+  // failure's.
+  WriteFile(dir_.File("gate.asm"),
+            "include gate_0.asm\r\n; include note 1\r\n");
+  WriteFile(dir_.File("gate_0.asm"), "    db 'A','N','I','P'\r\n");
+  EXPECT_EQ(Run({"--quiet", settings_}), kBatchRunFailed);
+  EXPECT_EQ(err_.str(), dir_.File("gate_0.asm") +
+                            ":1: the file ends here, but the animation "
+                            "parameters chunk was expected\n" +
+                            warning(1));
+}
+
 }  // namespace
 }  // namespace zum

@@ -47,7 +47,7 @@ std::string CompilerExitCodeText(long long exit_code) {
          std::to_string(exit_code) + ".";
 }
 
-void RunCompileStep(const std::string& program_folder,
+bool RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
                     CompileLog* log) {
   const std::string compiler = CompilerPath(program_folder);
@@ -58,11 +58,15 @@ void RunCompileStep(const std::string& program_folder,
   }
   runner->SetCommandLine(CompileCommandLine(program_folder, output_file));
   runner->ExecuteCommand(std::string());
+  // Without an exit code the compiler never ran: it was not found or could
+  // not start.
   const std::optional<long long> exit_code = runner->ExitCode();
   if (exit_code.has_value() && *exit_code != 0) {
     log->AppendToLog(CompilerExitCodeText(*exit_code));
   }
-  log->AppendToLog(kCompileReadyText);
+  const bool succeeded = exit_code.has_value() && *exit_code == 0;
+  log->AppendToLog(succeeded ? kCompileReadyText : kCompileFailedText);
+  return succeeded;
 }
 
 }  // namespace zum

@@ -20,9 +20,12 @@ inline constexpr char kFolderSeparator = '/';
 #endif
 
 // The log's text when a compilation starts, and what is appended when it
-// ends.
+// ends: kCompileReadyText after a compiler that ended with exit code 0,
+// kCompileFailedText when it was not found, could not start or ended with
+// another code.
 inline constexpr char kCompileStartText[] = "Starting compilation...\r\n\r\n";
 inline constexpr char kCompileReadyText[] = "\r\nCompilation ready!";
+inline constexpr char kCompileFailedText[] = "\r\nCompilation failed.";
 
 // The compiler's full path: `program_folder`, kFolderSeparator and
 // kCompilerFileName.
@@ -40,8 +43,8 @@ std::string CompileCommandLine(const std::string& program_folder,
 std::string CompilerMissingLine(const std::string& compiler_path,
                                 bool wine_missing);
 
-// What is appended before kCompileReadyText when the compiler ended with a
-// non-zero exit code: CR LF and "bglc_9.exe ended with exit code N.".
+// What is appended before kCompileFailedText when the compiler ended with
+// a non-zero exit code: CR LF and "bglc_9.exe ended with exit code N.".
 std::string CompilerExitCodeText(long long exit_code);
 
 // The compile log box as the compile step sees it.
@@ -69,14 +72,15 @@ class TextCompileLog : public CompileLog {
 // CompilerMissingLine when the program's folder holds no compiler file
 // (wine missing: outside Windows, when wine is not on the PATH), stores the
 // compile command line as the runner's CommandLine, runs it with an empty
-// argument, adds CompilerExitCodeText when the compiler ended with an exit
-// code other than 0, and appends kCompileReadyText. The pieces of the
-// compiler's output reach the log through the runner's ReceiveOutputs
-// handler, which the caller sets to append them to LOG. The run is tried
-// even without a compiler file, and a compiler that cannot be started is
-// reported by the runner's message; the log always ends with
-// kCompileReadyText.
-void RunCompileStep(const std::string& program_folder,
+// argument (the pieces of the compiler's output reach the log through the
+// runner's ReceiveOutputs handler, which the caller sets to append them to
+// LOG), adds CompilerExitCodeText when the compiler ended
+// with an exit code other than 0, and appends kCompileReadyText when it
+// ended with 0, kCompileFailedText otherwise. The run is tried even without
+// a compiler file, and a compiler that cannot be started is reported by the
+// runner's message, which names the path looked for. Returns whether the
+// compiler ran and ended with exit code 0.
+bool RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
                     CompileLog* log);
 

@@ -182,12 +182,16 @@ TEST_F(DOSOutputsTest, CommandsThatCannotStartAreReported) {
   EXPECT_EQ(runner_.CommandLine(), "");
   ExpectRun(Chatter("earlier"), "[earlier]\n");
   const std::string missing = Quoted(temp_.File("no such program.exe")) + " x";
-  ExpectRefused(missing, "File or command not found");
+  const std::string not_found = "File or command not found\nLooked for ";
+  ExpectRefused(missing, not_found + temp_.File("no such program.exe"));
   EXPECT_EQ(runner_.CommandLine(), missing);
-  ExpectRefused("zum-no-such-program-4711 x", "File or command not found");
+  ExpectRefused(
+      "zum-no-such-program-4711 x",
+      not_found + "zum-no-such-program-4711 in the folders of the PATH");
   ExpectRefused("   ", "File or command not found");
   WriteTestFile(temp_.path() / "notes.txt", "not a program\n");
-  ExpectRefused(Quoted(temp_.File("notes.txt")), "File or command not found");
+  ExpectRefused(Quoted(temp_.File("notes.txt")),
+                not_found + temp_.File("notes.txt"));
 }
 
 #ifndef _WIN32
@@ -214,7 +218,8 @@ TEST_F(DOSOutputsTest, PosixLooksUpThePathRunsWindowsProgramsThroughWine) {
   }
   ScopedEnv no_wine("PATH", (temp_.path() / "sdk dir").string());
   ExpectRefused(Quoted(program.string()),
-                "File or command not found\n" + program.string() +
+                "File or command not found\nLooked for " + program.string() +
+                    "\n" + program.string() +
                     " is a Windows program; running it needs wine, which is "
                     "not on the PATH.");
 }
@@ -312,6 +317,7 @@ TEST_F(CompileStepTest, Cases) {
   for (const testing::CaseRow& row :
        testing::ReadCaseRows(ZUM_COMPILER_TESTDATA "/compile_steps.txt")) {
     const bool missing = row.input.starts_with("missing");
+    const bool not_a_program = row.input == "not a program";
 #ifdef _WIN32
     // Neither wine nor signals play a part on Windows.
     if (row.input.ends_with("no wine on the PATH") ||
@@ -320,18 +326,22 @@ TEST_F(CompileStepTest, Cases) {
     }
 #endif
     fs::remove_all(folder_);
-    if (!missing) {
+    if (not_a_program) {
+      WriteTestFile(folder_ / kCompilerFileName, "not a program\n");
+    } else if (!missing) {
       fs::create_directories(folder_);
       fs::copy_file(ChatterPath(), folder_ / kCompilerFileName);
     }
     ScopedEnv path("PATH", row.input.ends_with("no wine on the PATH")
                                ? temp_.File("no such folder")
                                : bin.string());
-    ScopedEnv exit_code(
-        "ZUM_CHATTER_EXIT",
-        missing ? "" : row.input.substr(row.input.find(' ') + 1));
+    ScopedEnv exit_code("ZUM_CHATTER_EXIT",
+                        missing || not_a_program
+                            ? ""
+                            : row.input.substr(row.input.find(' ') + 1));
     sink_.messages.clear();
-    Compile();
+    const bool succeeded =
+        RunCompileStep(Native(folder_), output_, &runner_, &log_);
 
     std::string log = row.expected;
     for (auto [from, to] : {std::pair<std::string, std::string>{"\\r", "\r"},
@@ -344,8 +354,16 @@ TEST_F(CompileStepTest, Cases) {
       }
     }
     EXPECT_EQ(log_.text(), log) << "compile_steps.txt:" << row.line;
-    // The runner reports a compiler it cannot start.
-    EXPECT_EQ(sink_.messages.size(), missing ? 1u : 0u)
+    EXPECT_EQ(succeeded, log.ends_with(kCompileReadyText))
+        << "compile_steps.txt:" << row.line;
+    // The runner reports a compiler it cannot start, naming its path.
+    EXPECT_EQ(
+        sink_.messages,
+        missing || not_a_program
+            ? std::vector<std::string>{"File or command not found\n"
+                                       "Looked for " +
+                                       Native(folder_ / kCompilerFileName)}
+            : std::vector<std::string>())
         << "compile_steps.txt:" << row.line;
   }
 }

@@ -1,10 +1,33 @@
 #include "compiler/dos_outputs.h"
 
 #include <string>
+#include <vector>
 
+#include "compiler/command_line_split.h"
 #include "compiler/console_child.h"
 
 namespace zum {
+namespace {
+
+// Where a program that could not be started was looked for, as a line that
+// follows "File or command not found": the program of COMMAND_LINE, and for
+// a name without a folder the PATH; empty when it names no program.
+std::string LookedFor(const std::string& command_line) {
+  const std::vector<std::string> words = SplitCommandLine(command_line);
+  if (words.empty() || words[0].empty()) {
+    return std::string();
+  }
+  const std::string& program = words[0];
+#ifdef _WIN32
+  const bool bare = program.find_first_of("\\/:") == std::string::npos;
+#else
+  const bool bare = program.find('/') == std::string::npos;
+#endif
+  return "\nLooked for " + program +
+         (bare ? " in the folders of the PATH" : std::string());
+}
+
+}  // namespace
 
 std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
   if (!command_line.empty()) {
@@ -28,9 +51,8 @@ std::string DOSOutputs::ExecuteCommand(const std::string& command_line) {
                    std::to_string(start.error_code));
       return std::string();
     case ChildStart::kNotFound:
-      ShowCritical(start.note.empty()
-                       ? std::string("File or command not found")
-                       : "File or command not found\n" + start.note);
+      ShowCritical("File or command not found" + LookedFor(command_line_) +
+                   (start.note.empty() ? "" : "\n" + start.note));
       return std::string();
   }
 

@@ -84,8 +84,11 @@ class DOSOutputs {
   // leaving Outputs() as it was: "Command Line empty" when there is no
   // command line, "CreatePipe failed. Error: " + the system's error code when
   // the pipe cannot be created, "File or command not found" when the program
-  // cannot be started (on POSIX followed by a line saying that wine is needed
-  // when the program is a Windows program and wine is not on the PATH).
+  // cannot be started, followed by a line naming where it was looked for
+  // ("Looked for C:\Tools\bglc_9.exe"; "... in the folders of the PATH"
+  // for a name without a folder) and, on POSIX, a line saying that wine is
+  // needed when the program is a Windows program and wine is not on the
+  // PATH.
   std::string ExecuteCommand(const std::string& command_line = std::string());
 
  private:

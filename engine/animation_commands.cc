@@ -2,10 +2,13 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/asm_lines.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "engine/run_warnings.h"
 #include "engine/status.h"
 #include "engine/variants.h"
 
@@ -13,23 +16,39 @@ namespace zum {
 
 namespace {
 
+// ToInt16Named, and when TEXT is a number other than the whole number it
+// gives ("2.5" read as 2), that warning appended to *ROUNDED.
+bool ToInt16Noted(std::string_view what, std::string_view text, int16_t* value,
+                  std::string* err, std::vector<std::string>* rounded) {
+  if (!ToInt16Named(what, text, value, err)) {
+    return false;
+  }
+  std::string warning = RoundedNumberWarning(what, text, *value);
+  if (!warning.empty()) {
+    rounded->push_back(std::move(warning));
+  }
+  return true;
+}
+
 // The arguments of a BGL_TRANSFORM_INDIRECT line: on the trimmed line, the
 // text from its first blank up to its first comma is the first argument, the
 // text after that comma the matrix number. Returns false with *err filled
 // (what was expected, the text found) when there is no blank or no comma,
 // the blank comes after the comma, or either text is not a 16-bit integer;
-// a third argument makes the matrix number fail.
+// a third argument makes the matrix number fail. A number read other than as
+// written is told in *ROUNDED.
 bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
-                        std::string* err);
+                        std::string* err, std::vector<std::string>* rounded);
 
 // The part number at the end of the label that follows the first "offset" of
 // LINE: the text after "offset" that ends before the blank in front of the
 // first "-", trimmed, from its last "_" on. "(offset part_trans_3 - offset
 // part_local_varbase_3)" gives 3, digits 007 give 7 (the text form is
 // IntText of *number). Returns false with *err filled when there is no
-// "offset", no "-" behind it, or no 16-bit integer there.
-bool OffsetLabelNumber(std::string_view line, int16_t* number,
-                       std::string* err);
+// "offset", no "-" behind it, or no 16-bit integer there. A number read
+// other than as written is told in *ROUNDED.
+bool OffsetLabelNumber(std::string_view line, int16_t* number, std::string* err,
+                       std::vector<std::string>* rounded);
 
 // What a BGL_ANIMATE_INDIRECT line contributes to its command.
 struct AnimateArgs {
@@ -43,9 +62,10 @@ struct AnimateArgs {
 
 // Parses a BGL_ANIMATE_INDIRECT line. Returns false with *err filled when
 // OffsetLabelNumber fails, there is no ")" or no comma after it, or the
-// matrix number is not a 16-bit integer.
+// matrix number is not a 16-bit integer. A number read other than as written
+// is told in *ROUNDED.
 bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
-                      std::string* err);
+                      std::string* err, std::vector<std::string>* rounded);
 
 constexpr std::string_view kEndTag = "animation_commands_riff_end";
 constexpr std::string_view kEndExpected =
@@ -73,11 +93,52 @@ struct Command {
   int16_t part = 0;    // P
   std::string translation_tail;
   std::string rotation_tail;
+  // Whether a BGL_TRANSFORM_INDIRECT or BGL_ANIMATE_INDIRECT line of this
+  // command gave K; only the warnings look at it.
+  bool matrix_set = false;
 
   void ClearFlags() {
     transform = interpolation = translation = rotation = false;
+    matrix_set = false;
   }
 };
+
+// Warns about what the command ending on the line IN returned last writes
+// other than its lines say: parts of it that are not written, a command
+// without any line, a matrix number K other than the command's position
+// INDEX (counting from 0) by which the scene graph refers to it.
+void WarnCommand(const LineReader& in, const Command& command, int index,
+                 RunWarnings* warnings) {
+  if (!command.matrix_set && !command.interpolation) {
+    warnings->AddHere(
+        in,
+        "end label without a command line since the last one: only "
+        "labels numbered after matrix " +
+            IntText(command.matrix) + " are written");
+    return;
+  }
+  if (command.transform &&
+      (command.interpolation || command.translation || command.rotation)) {
+    warnings->AddHere(in,
+                      "a command with BGL_TRANSFORM_INDIRECT is written as a "
+                      "transform only: its other lines are dropped");
+  } else if (command.translation && command.rotation) {
+    warnings->AddHere(in,
+                      "a command with both a translation (_trans_) and a "
+                      "rotation (_quat_) table is written with the "
+                      "translation only");
+  }
+  if (command.matrix_set && command.matrix != index) {
+    warnings->AddHere(
+        in, "command " + IntText(index) +
+                " (counting from 0) carries matrix number " +
+                IntText(command.matrix) +
+                ": its copies' labels are numbered after " +
+                IntText(command.matrix) +
+                ", but the scene graph refers to the commands by their "
+                "position");
+  }
+}
 
 // The tick-driven interpolation into the part's local variable area, and the
 // correction of the low word for frames beyond 256 and 512.
@@ -171,7 +232,7 @@ bool WriteCommandCopies(LineWriter& out, const RunShape& shape,
 }
 
 bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
-                        std::string* err) {
+                        std::string* err, std::vector<std::string>* rounded) {
   const std::string_view t = TrimBlanks(line);
   const size_t blank = t.find(' ');
   const size_t comma = t.find(',');
@@ -183,14 +244,14 @@ bool ParseTransformLine(std::string_view line, int16_t* first, int16_t* matrix,
         Quoted(t);
     return false;
   }
-  return ToInt16Named("the transform's first argument before the comma",
-                      t.substr(blank, comma - blank), first, err) &&
-         ToInt16Named("the transform's matrix number after the first comma",
-                      t.substr(comma + 1), matrix, err);
+  return ToInt16Noted("the transform's first argument before the comma",
+                      t.substr(blank, comma - blank), first, err, rounded) &&
+         ToInt16Noted("the transform's matrix number after the first comma",
+                      t.substr(comma + 1), matrix, err, rounded);
 }
 
-bool OffsetLabelNumber(std::string_view line, int16_t* number,
-                       std::string* err) {
+bool OffsetLabelNumber(std::string_view line, int16_t* number, std::string* err,
+                       std::vector<std::string>* rounded) {
   constexpr std::string_view kOffset = "offset";
   const size_t offset = line.find(kOffset);
   if (offset == std::string_view::npos) {
@@ -214,14 +275,14 @@ bool OffsetLabelNumber(std::string_view line, int16_t* number,
   if (underscore != std::string_view::npos) {
     label.remove_prefix(underscore + 1);
   }
-  return ToInt16Named(
+  return ToInt16Noted(
       "the part number at the end of the label after \"offset\"", label, number,
-      err);
+      err, rounded);
 }
 
 bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
-                      std::string* err) {
-  if (!OffsetLabelNumber(line, &args->part, err)) {
+                      std::string* err, std::vector<std::string>* rounded) {
+  if (!OffsetLabelNumber(line, &args->part, err, rounded)) {
     return false;
   }
   const std::string_view t = TrimBlanks(line);
@@ -235,8 +296,8 @@ bool ParseAnimateLine(std::string_view line, AnimateArgs* args,
         Quoted(t);
     return false;
   }
-  if (!ToInt16Named("the matrix number after the last comma",
-                    t.substr(last_comma + 1), &args->matrix, err)) {
+  if (!ToInt16Noted("the matrix number after the last comma",
+                    t.substr(last_comma + 1), &args->matrix, err, rounded)) {
     return false;
   }
   args->tail = t.substr(paren + 1, last_comma - paren);
@@ -258,11 +319,17 @@ Status WriteAnimationCommands(ChunkIo& io, const RunShape& shape,
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
 
   Command command;
+  int command_index = 0;  // of the commands that set a matrix
   std::string err;
+  std::vector<std::string> rounded;
+  RunWarnings& warnings = io.warnings();
   while (!Contains(line, kEndTag)) {
+    rounded.clear();
     if (Contains(line, "BGL_TRANSFORM_INDIRECT")) {
       command.transform = true;
-      if (!ParseTransformLine(line, &command.first, &command.matrix, &err)) {
+      command.matrix_set = true;
+      if (!ParseTransformLine(line, &command.first, &command.matrix, &err,
+                              &rounded)) {
         return in.ErrorHere(err);
       }
     } else if (Contains(line, "BGL_INTERPOLATE")) {
@@ -272,26 +339,39 @@ Status WriteAnimationCommands(ChunkIo& io, const RunShape& shape,
         io.AddProgress(kStageProgress / shape.animates);
       }
       AnimateArgs args;
-      if (!ParseAnimateLine(line, &args, &err)) {
+      if (!ParseAnimateLine(line, &args, &err, &rounded)) {
         return in.ErrorHere(err);
       }
       command.part = args.part;
       command.matrix = args.matrix;
+      command.matrix_set = true;
       if (Contains(line, "_trans_")) {
         command.translation = true;
         command.translation_tail.assign(args.tail);
       } else if (Contains(line, "_quat_")) {
         command.rotation = true;
         command.rotation_tail.assign(args.tail);
+      } else {
+        warnings.AddHere(in,
+                         "BGL_ANIMATE_INDIRECT names neither a translation "
+                         "(_trans_) nor a rotation (_quat_) table: its "
+                         "command is written without a keyframe animation");
       }
     } else if (Contains(line, "_end_")) {
       if (command.interpolation && !command.transform && command.part == 1) {
         part_one->tick_block = true;
       }
+      WarnCommand(in, command, command_index, &warnings);
+      if (command.matrix_set) {
+        ++command_index;
+      }
       if (!WriteCommandCopies(out, shape, command, &err)) {
         return in.ErrorHere(err);
       }
       command.ClearFlags();
+    }
+    for (const std::string& warning : rounded) {
+      warnings.AddHere(in, warning);
     }
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
   }

@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 #include "engine/asm_lines.h"
 #include "engine/keyframe_writer.h"
@@ -41,6 +43,25 @@ struct PendingTables {
   bool any() const { return translation || rotation; }
 };
 
+// The generated tick blocks name part PART's first modulo table
+// LABEL_BASE + "_" + PART + "_tick18_mod_1". Warns when the part's label
+// LINE (trimmed) defines it under another name ("gate_01_tick18_mod_1"), so
+// that the output refers to a label it never defines.
+void WarnPartLabelName(const LineReader& in, const std::string& line,
+                       const std::string& label_base, int16_t part,
+                       RunWarnings* warnings) {
+  const std::string_view name =
+      std::string_view(line).substr(0, line.find_first_of(" \t"));
+  const std::string generated =
+      label_base + "_" + IntText(part) + "_tick18_mod_1";
+  if (name != generated) {
+    warnings->AddHere(in, "part label " + Quoted(name) + " read as part " +
+                              IntText(part) +
+                              ": the generated code refers to " + generated +
+                              ", which the output does not define");
+  }
+}
+
 // Reads IN up to and including the chunk's tag line.
 Status SeekAnimationParameters(LineReader& in) {
   std::string line;
@@ -53,24 +74,64 @@ Status SeekAnimationParameters(LineReader& in) {
 
 // Reads the tables of the next part from IN, the companion input of an
 // animation other than 1: from the line after the part's label line to the
-// next part's label line after at least one table.
+// next part's label line after at least one table. *FOUND tells which kinds
+// the part had. A table found past the chunk's end line is read all the
+// same, with a warning.
 Status ReadNextPartTables(LineReader& in, KeyframeTable* translation,
-                          KeyframeTable* rotation) {
+                          KeyframeTable* rotation, RunWarnings* warnings,
+                          PendingTables* found) {
   std::string line;
   constexpr const char* kExpected = "a line of the next animated part";
   ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
-  bool seen = false;
+  bool past_end = false;
   for (;;) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kExpected));
     const std::optional<KeyframeKind> kind = ParameterTableKind(line);
+    if (kind && past_end) {
+      warnings->AddHere(
+          in, Quoted(TrimBlanks(line)) +
+                  " after the end of the animation parameters chunk read as "
+                  "the label line of a keyframe table");
+    }
     if (kind == KeyframeKind::kTranslation) {
-      seen = true;
-      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, translation));
+      found->translation = true;
+      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, translation,
+                                            TableRead::kAllRows, warnings));
     } else if (kind == KeyframeKind::kRotation) {
-      seen = true;
-      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, rotation));
-    } else if (seen && Contains(line, "_tick18_")) {
+      found->rotation = true;
+      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, rotation,
+                                            TableRead::kAllRows, warnings));
+    } else if (found->any() && Contains(line, "_tick18_")) {
       return Status::OK();
+    } else if (Contains(line, kChunkEnd)) {
+      past_end = true;
+    }
+  }
+}
+
+// Warns where animation A's part PART has other kinds of table than
+// animation 1's (PENDING): a kind it lacks is written with the table of
+// that kind it read last (EARLIER; without one the run fails), one it has
+// besides is not written. IN stands where the part ended.
+void WarnOtherTableKinds(const LineReader& in, int a, int16_t part,
+                         PendingTables pending, PendingTables found,
+                         PendingTables earlier, RunWarnings* warnings) {
+  const std::string whose =
+      "animation " + IntText(a) + ", part " + IntText(part) + ": ";
+  for (const auto& [name, wanted, has, before] :
+       {std::tuple{"translation", pending.translation, found.translation,
+                   earlier.translation},
+        std::tuple{"rotation", pending.rotation, found.rotation,
+                   earlier.rotation}}) {
+    if (wanted && !has && before) {
+      warnings->AddHere(in, whose + "no " + std::string(name) +
+                                " keyframe table; the one read before it, of "
+                                "an earlier part, is written in its place");
+    } else if (!wanted && has) {
+      warnings->AddHere(in, whose + "its " + std::string(name) +
+                                " keyframe table is not written, since "
+                                "animation 1's part " +
+                                IntText(part) + " has none");
     }
   }
 }
@@ -82,8 +143,14 @@ Status FlushKeyframeTables(ChunkIo& io, const RunShape& shape,
                            int16_t part) {
   if (pending.any()) {
     for (int a = 2; a <= shape.animations; ++a) {
-      ZUM_RETURN_IF_ERROR(ReadNextPartTables(
-          io.InputOf(a), &tables->translation[a], &tables->rotation[a]));
+      PendingTables found;
+      ZUM_RETURN_IF_ERROR(
+          ReadNextPartTables(io.InputOf(a), &tables->translation[a],
+                             &tables->rotation[a], &io.warnings(), &found));
+      const PendingTables earlier{tables->translation[a].RowCount > 0,
+                                  tables->rotation[a].RowCount > 0};
+      WarnOtherTableKinds(io.InputOf(a), a, part, pending, found, earlier,
+                          &io.warnings());
     }
   }
   for (int a = 1; a <= shape.animations; ++a) {
@@ -128,10 +195,16 @@ Status WriteAnimationParameters(ChunkIo& io, const RunShape& shape,
       "the end of the animation parameters chunk (animation_parameters_riff_"
       "end)";
   int16_t part = 0;
+  bool part_label_seen = false;
   PendingTables pending;
+  RunWarnings& warnings = io.warnings();
   for (;;) {
     if (Contains(line, "_mod_1")) {
-      if (Contains(line, "label")) {
+      if (!Contains(line, "label")) {
+        warnings.AddHere(in, Quoted(TrimBlanks(line)) +
+                                 " holds \"_mod_1\" but not \"label\": "
+                                 "dropped, as no part starts here");
+      } else {
         if (pending.any()) {
           ZUM_RETURN_IF_ERROR(
               FlushKeyframeTables(io, shape, tables, pending, part));
@@ -141,6 +214,8 @@ Status WriteAnimationParameters(ChunkIo& io, const RunShape& shape,
         if (!PartNumberOfLabel(&line, &part, &err)) {
           return in.ErrorHere(err);
         }
+        part_label_seen = true;
+        WarnPartLabelName(in, line, shape.label_base, part, &warnings);
         if (part == 1) {
           part_one->local_area = true;
         }
@@ -154,14 +229,18 @@ Status WriteAnimationParameters(ChunkIo& io, const RunShape& shape,
         out.WriteLine(line);
       }
     } else if (const std::optional<KeyframeKind> kind =
-                   ParameterTableKind(line);
-               kind == KeyframeKind::kTranslation) {
-      pending.translation = true;
-      ZUM_RETURN_IF_ERROR(
-          ReadKeyframeTable(in, *kind, &tables->translation[1]));
-    } else if (kind == KeyframeKind::kRotation) {
-      pending.rotation = true;
-      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(in, *kind, &tables->rotation[1]));
+                   ParameterTableKind(line)) {
+      if (!part_label_seen) {
+        warnings.AddHere(in, "keyframe table " + Quoted(TrimBlanks(line)) +
+                                 " before the first part label (a \"_mod_1\" "
+                                 "label line): written as part 0");
+      }
+      const bool translation = kind == KeyframeKind::kTranslation;
+      (translation ? pending.translation : pending.rotation) = true;
+      ZUM_RETURN_IF_ERROR(ReadKeyframeTable(
+          in, *kind,
+          translation ? &tables->translation[1] : &tables->rotation[1],
+          TableRead::kAllRows, &warnings));
     } else if (Contains(line, kChunkEnd)) {
       break;
     } else {

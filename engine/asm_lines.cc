@@ -1,5 +1,6 @@
 #include "engine/asm_lines.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/number_rules.h"
@@ -11,6 +12,109 @@ namespace {
 void SetTrimmed(std::string_view text, std::string* token) {
   std::string_view t = TrimBlanks(text);
   token->assign(t.data(), t.size());
+}
+
+// TEXT without the blanks and tabs around it: a tab that only indents a
+// word or follows a number changes nothing that is read.
+std::string_view TrimWhiteSpace(std::string_view text) {
+  const size_t begin = text.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) {
+    return std::string_view();
+  }
+  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+// A keyframe row's numbers as warnings name them.
+std::string ColumnName(int column) {
+  return column == 0 ? "the key" : "value " + std::to_string(column);
+}
+
+// Which columns from FIRST up to NUMBERS - 1 a row lacks: "value 3", "values
+// 2 to 3", "the key and values 1 to 3".
+std::string MissingColumns(int first, int numbers) {
+  if (first == numbers - 1) {
+    return ColumnName(first);
+  }
+  const std::string last = std::to_string(numbers - 1);
+  return first == 0 ? "the key and values 1 to " + last
+                    : "values " + std::to_string(first) + " to " + last;
+}
+
+// Adds the warning for row ROW of ROWS, the line IN returned last, which was
+// read other than as written: a line that is no real4 row, or a row whose
+// NUMBERS numbers (read as VALUES) are not all there and whole numbers. Only
+// rows that warn come here.
+void WarnKeyframeRow(const LineReader& in, std::string_view line, int row,
+                     int rows, int numbers, const float* values,
+                     RunWarnings* warnings) {
+  LineTokens tokens;
+  std::string err;
+  SplitAsmLine(line, &tokens, &err);  // split before, without error
+  const std::string place =
+      "keyframe row " + IntText(row) + " of " + IntText(rows);
+  const std::string_view first = TrimWhiteSpace(tokens.Token(1));
+  if (first != "real4") {
+    const std::string_view t = TrimBlanks(line);
+    std::string message;
+    if (t.empty()) {
+      message = "empty line read as " + place;
+    } else if (Contains(t, "_riff_end")) {
+      message = "the chunk's end line " + Quoted(t) + " read as " + place +
+                ": the row count runs past the end of its chunk";
+    } else if (Contains(t, "label")) {
+      message = "label line " + Quoted(t) + " read as " + place;
+    } else if (first == "dw") {
+      message = "dw line " + Quoted(t) + " read as " + place;
+    } else {
+      message = "line " + Quoted(t) + " read as " + place;
+      if (first.starts_with("real4\t")) {
+        message += " (a tab does not separate words: " + Quoted(first) +
+                   " is one word, and the key is read from the number after "
+                   "it)";
+      }
+    }
+    warnings->AddHere(in, message);
+    return;
+  }
+  // The words are Token(1)..Token(Count - 1); the last token is the comment.
+  const int written = std::max(tokens.Count - 2, 0);
+  std::string message;
+  for (int c = 0; c < numbers && c < written; ++c) {
+    const std::string_view token = tokens.Token(c + 2);
+    // Blanks and tabs after a number change nothing; a tab before it does.
+    const size_t end = token.find_last_not_of(" \t");
+    bool whole = false;
+    LeadingNumber(token.substr(0, end == std::string_view::npos ? 0 : end + 1),
+                  &whole);
+    if (!whole) {
+      message += (message.empty() ? "" : ", ") + ColumnName(c) + " " +
+                 Quoted(token) + " read as " + ReadValueText(values[c]);
+    }
+  }
+  if (written < numbers) {
+    message += (message.empty() ? "" : ", ") +
+               MissingColumns(written, numbers) + " missing, read as 0";
+  }
+  if (!message.empty()) {
+    warnings->AddHere(in, place + ": " + message);
+  }
+}
+
+// Adds the warnings for a row count line read other than as written: one
+// that is no dw line, or a count that is no whole number.
+void WarnRowCount(const LineReader& in, std::string_view line,
+                  const LineTokens& tokens, int16_t rows,
+                  RunWarnings* warnings) {
+  if (TrimWhiteSpace(tokens.Token(1)) != "dw") {
+    warnings->AddHere(
+        in, "row count " + IntText(rows) + " of a keyframe table read from " +
+                Quoted(TrimBlanks(line)) + ", which is not a dw line");
+  }
+  const std::string rounded =
+      RoundedNumberWarning("keyframe table row count", tokens.Token(2), rows);
+  if (!rounded.empty()) {
+    warnings->AddHere(in, rounded);
+  }
 }
 
 }  // namespace
@@ -125,7 +229,8 @@ std::optional<KeyframeKind> ParameterTableKind(std::string_view line) {
 }
 
 Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
-                         KeyframeTable* table, TableRead read) {
+                         KeyframeTable* table, TableRead read,
+                         RunWarnings* warnings) {
   table->Kind = kind;
   std::string line;
   for (int i = 1; i <= 3; ++i) {
@@ -151,6 +256,9 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
     return in.ErrorHere("keyframe table has " + IntText(rows) +
                         " rows; at most " + IntText(kMaxKeyframeRows) + " fit");
   }
+  if (warnings != nullptr) {
+    WarnRowCount(in, line, tokens, rows, warnings);
+  }
   table->RowCount = rows;
   std::array<float, kMaxKeyframeRows + 1>* columns[] = {
       &table->Key, &table->Value1, &table->Value2, &table->Value3,
@@ -158,25 +266,45 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
   const int numbers = read == TableRead::kLastKey       ? 1
                       : kind == KeyframeKind::kRotation ? 5
                                                         : 4;
+  // Rows are read by the hundred thousand: the plain splitter takes the
+  // usual row without copying, the full one the rest. It sets every word of
+  // PLAIN, which therefore serves every row.
+  PlainTokens plain;
   for (int r = 1; r <= rows; ++r) {
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
     if (read == TableRead::kLastKey && r < rows) {
       continue;
     }
-    // Rows are read by the hundred thousand: the plain splitter takes the
-    // usual row without copying, the full one the rest.
-    PlainTokens plain;
     bool is_plain = SplitPlainAsmLine(line, &plain);
     if (!is_plain && !SplitAsmLine(line, &tokens, &err)) {
       return in.ErrorHere(err);
     }
+    bool as_written = true;
     for (int c = 0; c < numbers; ++c) {
       std::string_view token =
           is_plain ? plain.Token(c + 2) : std::string_view(tokens.Token(c + 2));
-      if (!StoreFloat32(LeadingNumber(token), &(*columns[c])[r], &err)) {
+      bool whole;
+      // StoreFloat32 without its message, which this one replaces: the
+      // conversion rounds to nearest, what rounds beyond the largest float
+      // becomes infinite.
+      const float value = static_cast<float>(LeadingNumber(token, &whole));
+      if (!std::isfinite(value)) {
         return in.ErrorHere("keyframe table row: the number " + Quoted(token) +
                             " is beyond the range of a 32-bit float");
       }
+      (*columns[c])[r] = value;
+      as_written &= whole;
+    }
+    // A row of plain numbers costs two tests here.
+    if (warnings != nullptr &&
+        (!as_written ||
+         (is_plain ? plain.Token(1) : std::string_view(tokens.Token(1))) !=
+             "real4")) {
+      float values[5];
+      for (int c = 0; c < numbers; ++c) {
+        values[c] = (*columns[c])[r];
+      }
+      WarnKeyframeRow(in, line, r, rows, numbers, values, warnings);
     }
   }
   if (read == TableRead::kAllRows) {

@@ -9,6 +9,7 @@
 
 #include "engine/job.h"
 #include "engine/line_io.h"
+#include "engine/run_warnings.h"
 #include "engine/status.h"
 
 namespace zum {
@@ -90,9 +91,17 @@ enum class TableRead {
 // (the reverse table's key) is beyond it, too many tokens, a read failure,
 // the end of the file; with kLastKey only in the lines that are read as
 // numbers.
+//
+// With WARNINGS, every text read other than as written is added there,
+// naming its line: a row count that is no whole number or stands on a line
+// other than a dw line, a key or value that is not a number or has text
+// after it ("value 2 'abc' read as 0"), a missing value, a line read as a
+// row that is not a real4 row (a label line, a dw line, an empty line, the
+// chunk's end line). Rows of plain numbers cost no more with WARNINGS.
 Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
                          KeyframeTable* table,
-                         TableRead read = TableRead::kAllRows);
+                         TableRead read = TableRead::kAllRows,
+                         RunWarnings* warnings = nullptr);
 
 }  // namespace zum
 

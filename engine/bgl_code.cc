@@ -8,6 +8,7 @@
 #include "engine/asm_lines.h"
 #include "engine/condition_lines.h"
 #include "engine/number_rules.h"
+#include "engine/run_warnings.h"
 #include "engine/trigger_state_machine.h"
 #include "engine/variants.h"
 
@@ -28,17 +29,32 @@ struct BlockContext {
 };
 
 // The matrix number of a BGL_SET_MATRIX_INDIRECT line: the text after
-// "INDIRECT" and the one character that follows it, as a 16-bit integer.
+// "INDIRECT" and the one character that follows it, as a 16-bit integer. A
+// number read other than as written, or one that is no command's of the
+// SHAPE, is added to WARNINGS.
 Status ReadMatrixNumber(const LineReader& in, std::string_view line,
-                        int16_t* m) {
+                        const RunShape& shape, int16_t* m,
+                        RunWarnings* warnings) {
   const std::string_view trimmed = TrimBlanks(line);
   const size_t start = trimmed.find(kIndirect) + kIndirect.size() + 1;
   const std::string_view text =
       start <= trimmed.size() ? trimmed.substr(start) : std::string_view();
   std::string err;
-  if (!ToInt16Named("the matrix number after " + std::string(kSetMatrix), text,
-                    m, &err)) {
+  const std::string what = "the matrix number after " + std::string(kSetMatrix);
+  if (!ToInt16Named(what, text, m, &err)) {
     return in.ErrorHere(err);
+  }
+  const std::string rounded = RoundedNumberWarning(what, text, *m);
+  if (!rounded.empty()) {
+    warnings->AddHere(in, rounded);
+  }
+  if (*m < 0 || *m >= shape.commands) {
+    warnings->AddHere(
+        in, "matrix " + IntText(*m) +
+                " is no command's: the commands are 0 to " +
+                IntText(shape.commands - 1) +
+                ", so the copies selected here are those of other commands or "
+                "of none");
   }
   return Status::OK();
 }
@@ -182,7 +198,7 @@ Status WriteBglCode(ChunkIo& io, const JobSettings& job, const RunShape& shape,
     }
     io.AddProgress(kStageProgress / shape.commands);
     int16_t m;
-    ZUM_RETURN_IF_ERROR(ReadMatrixNumber(in, line, &m));
+    ZUM_RETURN_IF_ERROR(ReadMatrixNumber(in, line, shape, &m, &io.warnings()));
     if (!part_one.local_area) {
       return in.ErrorHere(
           "the drawing code selects a matrix here, but the animation "

@@ -8,6 +8,7 @@
 #include "engine/job.h"
 #include "engine/line_io.h"
 #include "engine/progress.h"
+#include "engine/run_warnings.h"
 
 namespace zum {
 
@@ -38,6 +39,9 @@ class ChunkIo {
   // The output companion file.
   LineWriter& out() { return out_; }
 
+  // Where the chunk writers tell what they read other than as written.
+  RunWarnings& warnings() { return warnings_; }
+
   void AddProgress(double share) const {
     if (progress_) {
       progress_(share);
@@ -61,6 +65,7 @@ class ChunkIo {
   std::array<LineReader, kMaxAnimations + 1> inputs_;  // [1..50]
   LineWriter out_;
   ProgressFn progress_;
+  RunWarnings warnings_;
 };
 
 // What the earlier chunks learn about part 1 for the drawing code chunk:

@@ -7,9 +7,17 @@
 // the outputs it must write ("expect NAME" sections, byte for byte with CR LF
 // line ends) and optionally the progress shares it reports ("progress").
 // After an error, the folder is as it was: the inputs are unchanged, no
-// output was written and no temporary file is left. With ZUM_UPDATE_CASES=1 the
-// empty expected sections are filled with today's results, for review
-// before committing.
+// output was written and no temporary file is left.
+//
+// The run's warnings are the lines of the "warnings" section, with "$" for
+// the folder; a case without one warns nothing. A section "without NAME"
+// gives input NAME without the causes of the warnings: run with it instead,
+// the job must warn nothing and write the same bytes, which shows that the
+// warnings tell of what the rules read alike.
+//
+// With ZUM_UPDATE_CASES=1 the empty expected sections are filled with
+// today's results, and a "warnings" section is added where the run warns,
+// for review before committing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,6 +27,7 @@
 #include <vector>
 
 #include "engine/generation_run.h"
+#include "engine/output_names.h"
 #include "engine/testing.h"
 
 namespace zum::testing {
@@ -113,7 +122,8 @@ JobSettings ParseJob(const CaseSection* section, const TempDir& dir) {
 
 bool IsInput(const std::string& section) {
   return section != "job" && section != "error" && section != "progress" &&
-         !section.starts_with("expect ");
+         section != "warnings" && !section.starts_with("expect ") &&
+         !section.starts_with("without ");
 }
 
 // The files of the folder and their bytes.
@@ -136,13 +146,17 @@ std::string Masked(std::string text, const TempDir& dir) {
   return text;
 }
 
-void RunCase(TestCase& c, bool update) {
-  TempDir dir;
+// Writes the case's input files into DIR, each "without NAME" section in
+// place of NAME when WITHOUT is set, and returns the job over them.
+JobSettings WriteCaseFolder(TestCase& c, const TempDir& dir, bool without) {
   JobSettings job = ParseJob(c.Find("job"), dir);
   for (const CaseSection& s : c.sections) {
     if (IsInput(s.name)) {
+      const CaseSection* other =
+          without ? c.Find("without " + s.name) : nullptr;
       fs::create_directories(fs::path(dir.File(s.name)).parent_path());
-      WriteFile(dir.File(s.name), CrLf(ExpandRepeats(s.lines)));
+      WriteFile(dir.File(s.name),
+                CrLf(ExpandRepeats((other ? other : &s)->lines)));
     }
   }
   // Animations without files of their own get animation 1's.
@@ -162,6 +176,47 @@ void RunCase(TestCase& c, bool update) {
       }
     }
   }
+  return job;
+}
+
+// The warnings of RESULT, "$" for the folder.
+std::vector<std::string> MaskedWarnings(const RunResult& result,
+                                        const TempDir& dir) {
+  std::vector<std::string> lines;
+  for (const std::string& warning : result.warnings.kept()) {
+    lines.push_back(Masked(warning, dir));
+  }
+  return lines;
+}
+
+// The bytes of the files that JOB writes into DIR, "$" for the folder.
+std::vector<std::string> Outputs(const JobSettings& job, const TempDir& dir) {
+  std::vector<std::string> outputs;
+  for (const std::string& name : OutputFiles(job.OutputFile)) {
+    outputs.push_back(Masked(ReadFile(name), dir));
+  }
+  return outputs;
+}
+
+// The run over the case's inputs without the warnings' causes warns
+// nothing and writes what the run of JOB with them wrote into DIR.
+void ExpectSameOutputsWithoutCauses(TestCase& c, const JobSettings& job,
+                                    const TempDir& dir) {
+  TempDir clean;
+  const JobSettings clean_job = WriteCaseFolder(c, clean, true);
+  RunResult result;
+  EXPECT_EQ(RunGeneration(clean_job, RunOptions(), &result).ToString(), "OK");
+  EXPECT_EQ(MaskedWarnings(result, clean), std::vector<std::string>())
+      << "the inputs without the causes still warn";
+  const std::vector<std::string> written = Outputs(job, dir);
+  EXPECT_FALSE(written.empty() || written[0].empty());
+  EXPECT_EQ(Outputs(clean_job, clean), written)
+      << "the inputs without the causes write other bytes";
+}
+
+void RunCase(TestCase& c, bool update) {
+  TempDir dir;
+  const JobSettings job = WriteCaseFolder(c, dir, false);
   const std::map<std::string, std::string> before = Snapshot(dir);
   std::string progress;
   RunOptions options;
@@ -170,18 +225,36 @@ void RunCase(TestCase& c, bool update) {
     text << (progress.empty() ? "" : " ") << share;
     progress += text.str();
   };
-  const Status status = RunGeneration(job, options, nullptr);
+  RunResult result;
+  const Status status = RunGeneration(job, options, &result);
   const std::string message = Masked(status.ToString(), dir);
+  const std::vector<std::string> warnings = MaskedWarnings(result, dir);
   for (CaseSection& s : c.sections) {
     if (update && s.lines.empty()) {
       if (s.name == "error") {
         s.lines = {message};
       } else if (s.name == "progress") {
         s.lines = {progress};
+      } else if (s.name == "warnings") {
+        s.lines = warnings;
       } else if (s.name.starts_with("expect ")) {
         s.lines = SplitCrLf(Masked(ReadFile(dir.File(s.name.substr(7))), dir));
       }
     }
+  }
+  if (update && !warnings.empty() && c.Find("warnings") == nullptr) {
+    c.sections.push_back({"warnings", warnings});
+  }
+  const CaseSection* expected_warnings = c.Find("warnings");
+  EXPECT_EQ(warnings, expected_warnings ? expected_warnings->lines
+                                        : std::vector<std::string>());
+  EXPECT_EQ(result.warnings.total(), static_cast<long>(warnings.size()));
+  bool without = false;
+  for (const CaseSection& s : c.sections) {
+    without = without || s.name.starts_with("without ");
+  }
+  if (without) {
+    ExpectSameOutputsWithoutCauses(c, job, dir);
   }
   if (const CaseSection* error = c.Find("error")) {
     EXPECT_EQ(message, error->lines.at(0));
@@ -222,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(Modules, GenerationCasesTest,
                          ::testing::Values("generation_run",
                                            "animation_commands", "scene_graph",
                                            "bgl_code", "trigger_state_machine",
-                                           "animation_parameters"));
+                                           "animation_parameters", "warnings"));
 
 }  // namespace
 }  // namespace zum::testing

@@ -1,12 +1,15 @@
 #include "engine/generation_run.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <memory>
 #include <new>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "engine/animation_commands.h"
@@ -25,6 +28,29 @@
 namespace zum {
 namespace {
 
+// Every line of the main file that holds "include" is replaced by the line
+// that includes the output's companion. Warns, naming the line IN returned
+// last, when that line is no include directive (a comment that mentions the
+// word) or the main file's second one; *DIRECTIVE_SEEN tells whether one
+// came before.
+void WarnIncludeLine(const LineReader& in, std::string_view line,
+                     bool* directive_seen, RunWarnings* warnings) {
+  const std::string_view t = TrimBlanks(line);
+  const size_t start = std::min(t.find_first_not_of('\t'), t.size());
+  const std::string_view first_word =
+      t.substr(start, t.find_first_of(" \t", start) - start);
+  if (first_word != "include") {
+    warnings->AddHere(in, Quoted(t) +
+                              " holds \"include\", so it is replaced by the "
+                              "line that includes the output's companion");
+  } else if (*directive_seen) {
+    warnings->AddHere(in, "a second include line " + Quoted(t) +
+                              " is replaced by the line that includes the "
+                              "output's companion too");
+  }
+  *directive_seen = *directive_seen || first_word == "include";
+}
+
 // One run over one JobSettings snapshot; see RunGeneration().
 class GenerationRun {
  public:
@@ -39,6 +65,7 @@ class GenerationRun {
   // The name of the output's companion file; empty until RunGeneration has
   // checked the file names.
   const std::string& companion_output() const { return companion_output_; }
+  RunWarnings& warnings() { return io_.warnings(); }
 
  private:
   Status CheckFileNames();
@@ -257,8 +284,14 @@ Status GenerationRun::WriteMainFile() {
   ZUM_RETURN_IF_ERROR(main_input.OpenNonEmpty(job_.InputFile[1]));
   ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));
   std::string line;
+  bool directive_seen = false;
   while (main_input.Next(&line)) {
-    main_out_.WriteLine(Contains(line, "include") ? include_line : line);
+    if (Contains(line, "include")) {
+      WarnIncludeLine(main_input, line, &directive_seen, &warnings());
+      main_out_.WriteLine(include_line);
+    } else {
+      main_out_.WriteLine(line);
+    }
   }
   ZUM_RETURN_IF_ERROR(main_input.status());
   main_input.Close();
@@ -302,8 +335,11 @@ Status RunGeneration(const JobSettings& job, const RunOptions& options,
   try {
     auto run = std::make_unique<GenerationRun>(job, options);
     Status status = run->RunGeneration();
-    if (status.ok() && result != nullptr) {
-      result->files_written = {job.OutputFile, run->companion_output()};
+    if (result != nullptr) {
+      if (status.ok()) {
+        result->files_written = {job.OutputFile, run->companion_output()};
+      }
+      result->warnings = std::move(run->warnings());
     }
     return status;
   } catch (const std::bad_alloc&) {

@@ -8,6 +8,7 @@
 #include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/progress.h"
+#include "engine/run_warnings.h"
 #include "engine/status.h"
 
 namespace zum {
@@ -29,6 +30,10 @@ struct RunResult {
   // The files written, once the run has succeeded: the main output, then
   // its companion.
   std::vector<std::string> files_written;
+  // Where the run read a text other than as written, "FILE:LINE: message",
+  // after a failed run too (they may tell its cause). They never change a
+  // byte of the output.
+  RunWarnings warnings;
 };
 
 // The engine's one entry point: one generation run over one JobSettings
@@ -49,7 +54,7 @@ struct RunResult {
 // temporaries are removed and earlier outputs stay as they were.
 //
 // Returns the first error, "FILE:LINE: ..." where a line is to blame.
-// RESULT may be nullptr.
+// Warnings are no errors: they go to RESULT, which may be nullptr.
 Status RunGeneration(const JobSettings& job, const RunOptions& options,
                      RunResult* result);
 

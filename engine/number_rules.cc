@@ -249,13 +249,21 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 double LeadingNumber(std::string_view text) {
+  bool whole;
+  return LeadingNumber(text, &whole);
+}
+
+double LeadingNumber(std::string_view text, bool* whole) {
   size_t begin = text.find_first_not_of(' ');
   if (begin == std::string_view::npos) {
+    *whole = false;
     return 0;
   }
   text.remove_prefix(begin);
   double value;
-  return ReadNumber(text, &value) == 0 ? 0 : value;
+  const size_t length = ReadNumber(text, &value);
+  *whole = length != 0 && length == text.size();
+  return length == 0 ? 0 : value;
 }
 
 bool ParseWholeNumber(std::string_view text, double* value) {

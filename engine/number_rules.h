@@ -15,6 +15,10 @@ namespace zum {
 // other character; text that does not start with a number gives 0.
 double LeadingNumber(std::string_view text);
 
+// LeadingNumber that also says in *whole whether the number is all of TEXT
+// after its leading blanks: false for "5x.0", "abc" and the empty text.
+double LeadingNumber(std::string_view text, bool* whole);
+
 // Reads TEXT as a whole number: blanks around it are allowed, anything else
 // that is not part of the number makes it no number. Returns false for empty
 // text and non-numbers.

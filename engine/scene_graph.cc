@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "engine/asm_lines.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "engine/run_warnings.h"
 #include "engine/status.h"
 
 namespace zum {
@@ -26,9 +30,10 @@ void NormalizeSceneGraphLine(std::string* line);
 // The child and sibling links of a BGL_SCENEGRAPH_ENTRY line: the texts
 // between its first and second and between its second and third comma.
 // Returns false with *err filled (what was expected, the text found) when a
-// comma is missing or a link is not a 16-bit integer.
+// comma is missing or a link is not a 16-bit integer. Adds to *ROUNDED a
+// link read other than as written ("'1.5' read as 2").
 bool ParseSceneGraphLinks(std::string_view line, SceneGraphLinks* links,
-                          std::string* err);
+                          std::string* err, std::vector<std::string>* rounded);
 
 // One entry as read: its links and whether it lies on the top-level chain
 // that starts at the first entry and follows the sibling links.
@@ -88,7 +93,7 @@ void NormalizeSceneGraphLine(std::string* line) {
 }
 
 bool ParseSceneGraphLinks(std::string_view line, SceneGraphLinks* links,
-                          std::string* err) {
+                          std::string* err, std::vector<std::string>* rounded) {
   const std::string_view t = TrimBlanks(line);
   const size_t c1 = t.find(',');
   const size_t c2 = c1 == std::string_view::npos ? c1 : t.find(',', c1 + 1);
@@ -100,10 +105,52 @@ bool ParseSceneGraphLinks(std::string_view line, SceneGraphLinks* links,
         Quoted(t);
     return false;
   }
-  return ToInt16Named("the entry's child link after the first comma",
-                      t.substr(c1 + 1, c2 - c1 - 1), &links->child, err) &&
-         ToInt16Named("the entry's sibling link after the second comma",
-                      t.substr(c2 + 1, c3 - c2 - 1), &links->sibling, err);
+  const std::string_view child_text = t.substr(c1 + 1, c2 - c1 - 1);
+  const std::string_view sibling_text = t.substr(c2 + 1, c3 - c2 - 1);
+  if (!ToInt16Named("the entry's child link after the first comma", child_text,
+                    &links->child, err) ||
+      !ToInt16Named("the entry's sibling link after the second comma",
+                    sibling_text, &links->sibling, err)) {
+    return false;
+  }
+  for (const auto& [what, text, value] :
+       {std::tuple{"the entry's child link", child_text, links->child},
+        std::tuple{"the entry's sibling link", sibling_text, links->sibling}}) {
+    std::string warning = RoundedNumberWarning(what, text, value);
+    if (!warning.empty()) {
+      rounded->push_back(std::move(warning));
+    }
+  }
+  return true;
+}
+
+// Warns, on the chunk's end line that IN returned last, when the chunk
+// holds another number of entries than the COMMANDS that every copy has:
+// missing entries are written with zero links, extra ones not at all.
+void WarnEntryCount(const LineReader& in, int entries, int commands,
+                    RunWarnings* warnings) {
+  if (entries == commands) {
+    return;
+  }
+  auto count = [](int n, const char* one, const char* many) {
+    return IntText(n) + " " + (n == 1 ? one : many);
+  };
+  // Entries FIRST to LAST, counted from 0.
+  auto range = [](int first, int last) {
+    return first == last ? "entry " + IntText(first)
+                         : "entries " + IntText(first) + " to " + IntText(last);
+  };
+  const std::string counts = "the scene graph has " +
+                             count(entries, "entry", "entries") + " for " +
+                             count(commands, "command", "commands") + ": ";
+  if (entries < commands) {
+    warnings->AddHere(in, counts + range(entries, commands - 1) +
+                              " of every copy written with child and sibling "
+                              "links 0 within the copy");
+  } else {
+    warnings->AddHere(in,
+                      counts + range(commands, entries - 1) + " not written");
+  }
 }
 
 bool SceneGraphTable::Add(const SceneGraphLinks& links, std::string* err) {
@@ -193,17 +240,23 @@ Status WriteSceneGraphEntries(ChunkIo& io, const RunShape& shape) {
   // tabs made blanks and trimmed.
   SceneGraphTable table;
   std::string err;
+  std::vector<std::string> rounded;
   while (!Contains(line, kEndTag)) {
     if (Contains(line, "BGL_SCENEGRAPH_ENTRY")) {
       SceneGraphLinks links;
-      if (!ParseSceneGraphLinks(line, &links, &err) ||
+      rounded.clear();
+      if (!ParseSceneGraphLinks(line, &links, &err, &rounded) ||
           !table.Add(links, &err)) {
         return in.ErrorHere(err);
+      }
+      for (const std::string& warning : rounded) {
+        io.warnings().AddHere(in, warning);
       }
     }
     ZUM_RETURN_IF_ERROR(in.ReadLine(&line, kEndExpected));
     NormalizeSceneGraphLine(&line);
   }
+  WarnEntryCount(in, table.count(), commands, &io.warnings());
 
   SceneGraphCopy copy;
   copy.commands = commands;

@@ -10,13 +10,15 @@
 # building the default preset.
 #
 # The window runs from a temporary copy of the program, whose folder holds a
-# stand-in bglc_9.exe (a shell script that prints what a compiler might) for
-# the compiled finish page, a zum.cfg naming some slots and a zumrecent.txt
-# naming two settings files for the menus, the example objects for the files
-# dropped on the source file page, and the examples in scenery/ for the
-# finish pages after a run: the gates for the run that succeeds, and
-# hangar.asm, a gate whose companion file ends too early, for the run that
-# fails. docs/screenshot.png, the README's picture, is the conditions page
+# stand-in bglc_9.exe (a shell script that prints what a compiler might, and
+# fails on an output named door_zum.asm) for the compiled finish pages, a
+# zum.cfg naming some slots and a zumrecent.txt naming two settings files for
+# the menus, the example objects for the files dropped on the source file
+# page, and the examples in scenery/ for the finish pages after a run: the
+# gates for the run that succeeds, hangar.asm, a gate whose companion file
+# ends too early, for the run that fails, and lenient.asm, a gate whose
+# keyframe tables hold a word, a number with a letter after it, a lone point
+# and missing values, for the run that warns. docs/screenshot.png, the README's picture, is the conditions page
 # (conditions-between-checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,6 +42,13 @@ echo "BGL compiler stand-in for the screenshots"
 echo "Arguments: $*"
 echo
 echo "Reading $2"
+case "$2" in
+  *door_zum.asm)
+    echo "${2%.asm}_0.asm(212): error A2006: undefined symbol: door_1_tick18_mod_1"
+    echo "${2%.asm}_0.asm(486): error A2006: undefined symbol: door_1_tick18_mod_1"
+    echo "2 error(s), 0 warning(s)"
+    exit 2 ;;
+esac
 for part in gate_boom gate_post gate_booth; do
   echo "  model part $part: 4 copies, 2 keyframe tables each"
 done
@@ -51,6 +60,11 @@ mkdir "$program/scenery"
 cp examples/*.asm "$program/scenery/"
 sed 's/gate_0\.asm/hangar_0.asm/' examples/gate.asm >"$program/scenery/hangar.asm"
 sed '/BGL_END/,$d' examples/gate_0.asm >"$program/scenery/hangar_0.asm"
+sed 's/gate_0\.asm/lenient_0.asm/' examples/gate.asm >"$program/scenery/lenient.asm"
+sed -e 's/real4 50\.0, 0\.0, 1\.5, 0\.25/real4 50.0, abc, 1.5x/' \
+  -e 's/real4 0\.0, 0\.0, 0\.000000, 0\.0, 1\.000000/real4 0.0, 0.0, ., 0.0/' \
+  -e 's/real4 100\.0, 0\.0, 0\.707107, 0\.0, 0\.707107/real4 100.0, 0.0, 0.707107, 0.0, 0.7O7107/' \
+  examples/gate_0.asm >"$program/scenery/lenient_0.asm"
 printf '%s\r\n' "Gate, one animation" "Gate with three aircraft types" Free \
   "Hangar door" Free Free Free Free Free Free >"$program/zum.cfg"
 printf '%s\r\n' /home/author/scenery/gate.cfg \

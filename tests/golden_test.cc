@@ -1,7 +1,11 @@
 // Whole-program runs of zum-batch over saved settings, compared byte for
-// byte with reviewed outputs kept in data/golden/CASE/. Set ZUM_UPDATE_GOLDEN=1
-// to rewrite the expected files after a deliberate change, then review the
-// difference line by line before committing it.
+// byte with reviewed outputs kept in data/golden/CASE/. What zum-batch
+// prints on standard error (its warnings) must be expected_warnings.txt, or
+// nothing where there is none. A job whose folder holds same_outputs_as,
+// naming another job, must write that job's expected files byte for byte:
+// its warnings tell of texts that the rules read as the other job's.
+// Set ZUM_UPDATE_GOLDEN=1 to rewrite the expected files after a deliberate
+// change, then review the difference line by line before committing it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,6 +54,12 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
   int status = RunBatch({"--quiet", "job.cfg"}, out, err, false);
   fs::current_path(previous);
   ASSERT_EQ(status, 0) << err.str();
+  const bool update = std::getenv("ZUM_UPDATE_GOLDEN") != nullptr;
+  const fs::path warnings_path = golden / "expected_warnings.txt";
+  if (update && !err.str().empty()) {
+    WriteFile(warnings_path.string(), err.str());
+  }
+  EXPECT_EQ(err.str(), ReadFile(warnings_path.string()));
 
   // The outputs are named by the settings file's output line.
   std::vector<std::string> settings =
@@ -59,8 +69,19 @@ TEST_P(GoldenTest, OutputsMatchTheReviewedFiles) {
   std::string companion, name_err;
   ASSERT_TRUE(IncludedFileName(output, &companion, &name_err)) << name_err;
 
-  const bool update = std::getenv("ZUM_UPDATE_GOLDEN") != nullptr;
+  const fs::path same_as = golden / "same_outputs_as";
+  const std::string other =
+      fs::exists(same_as) ? testing::SplitCrLf(ReadFile(same_as.string())).at(0)
+                          : std::string();
   for (const std::string& name : {output, companion}) {
+    if (!other.empty()) {
+      const fs::path expected_path = golden / ("expected_" + name);
+      EXPECT_EQ(ReadFile(expected_path.string()),
+                ReadFile((kSource / "tests/data/golden" / other /
+                          ("expected_" + name))
+                             .string()))
+          << expected_path.string() << " differs from " << other << "'s";
+    }
     const std::string actual = ReadFile(dir.File(name));
     const std::string expected_path = (golden / ("expected_" + name)).string();
     if (update) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -25,6 +26,9 @@
 namespace zum {
 
 namespace {
+
+// The warnings box shows this many lines at most; more scroll.
+constexpr int kWarningLinesShown = 6;
 
 QString ProcessedText() {
   return QObject::tr(
@@ -68,8 +72,26 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
         box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
                             2 * box->frameWidth());
       });
+  lbl_run_warnings = NewLabel(QString(), "lbl_run_warnings");
+  lbl_run_warnings->setVisible(false);
+  txt_run_warnings = Named(new QTextEdit, "txt_run_warnings");
+  txt_run_warnings->setReadOnly(true);
+  txt_run_warnings->setAcceptRichText(false);
+  txt_run_warnings->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  txt_run_warnings->setVisible(false);
+  // As high as its text, up to six lines; more scroll.
+  connect(
+      txt_run_warnings->document()->documentLayout(),
+      &QAbstractTextDocumentLayout::documentSizeChanged, txt_run_warnings,
+      [box = txt_run_warnings](const QSizeF& size) {
+        const int most = box->fontMetrics().lineSpacing() * kWarningLinesShown;
+        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
+                            2 * box->frameWidth());
+      });
   layout->addWidget(Label21);
   layout->addWidget(txt_run_summary);
+  layout->addWidget(lbl_run_warnings);
+  layout->addWidget(txt_run_warnings);
   layout->addWidget(Label22);
   cmd_compile = Named(new QPushButton(tr("Compile MDL")), "cmd_compile");
   cmd_compile->setMinimumWidth(140);
@@ -124,6 +146,23 @@ void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
   }
   cmd_compile->setEnabled(status.ok());
   previous_->setVisible(!status.ok());
+}
+
+void FinishPage::ShowRunWarnings(const RunWarnings& warnings) {
+  lbl_run_warnings->setVisible(!warnings.empty());
+  txt_run_warnings->setVisible(!warnings.empty());
+  lbl_run_warnings->setText(
+      warnings.empty() ? QString() : tr("Warnings (%1)").arg(warnings.total()));
+  QStringList lines;
+  for (const std::string& warning : warnings.kept()) {
+    lines << FromBytes(warning);
+  }
+  const long more =
+      warnings.total() - static_cast<long>(warnings.kept().size());
+  if (more > 0) {
+    lines << tr("and %1 more").arg(more);
+  }
+  txt_run_warnings->setPlainText(lines.join('\n'));
 }
 
 void FinishPage::ClearLog() {

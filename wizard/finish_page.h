@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "engine/job.h"
+#include "engine/run_warnings.h"
 #include "engine/status.h"
 #include "settings/variable_table.h"
 
@@ -51,6 +52,9 @@ class FinishPage : public QWidget {
 
   // The page after a run of JOB that ended with STATUS.
   void ShowRunOutcome(const JobSettings& job, const Status& status);
+  // Below the outcome, the run's WARNINGS under the caption "Warnings (N)";
+  // hidden when there are none.
+  void ShowRunWarnings(const RunWarnings& warnings);
   // Restarting empties the log.
   void ClearLog();
 
@@ -77,6 +81,9 @@ class FinishPage : public QWidget {
   // What the last run wrote and does, or why it stopped; hidden before the
   // first run.
   QTextEdit* txt_run_summary = nullptr;
+  // The run's warnings and their caption with the count; hidden without.
+  QLabel* lbl_run_warnings = nullptr;
+  QTextEdit* txt_run_warnings = nullptr;
   QPushButton* cmd_compile = nullptr;
   QPlainTextEdit* txt_compile_log = nullptr;
   QPushButton* restart_ = nullptr;

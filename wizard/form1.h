@@ -25,6 +25,7 @@ class ConditionPage;
 class Dialogs;
 class DOSOutputs;
 class FinishPage;
+struct RunResult;
 class SecondaryPage;
 class SettingsMenus;
 class SourceFilePage;
@@ -106,7 +107,8 @@ class Form1 : public QMainWindow {
   void SwitchPage(int from, int to);
   // The check of PAGE; shows its message and returns false when it refuses.
   bool ValidatePage(int page);
-  Status RunGenerationOfPage(const JobSettings& job);
+  // Runs JOB with the progress bar; the warnings go to *RESULT.
+  Status RunGenerationOfPage(const JobSettings& job, RunResult* result);
   void Restart();
 
   // Loads the settings file PATH: read whole, it replaces the record and

@@ -59,14 +59,24 @@ TEST_F(CompileTest, MissingAndFailingCompilersAreExplained) {
       ". Copy it there from the Fs2004 SDK.";
   EXPECT_TRUE(log->toPlainText().startsWith(hint))
       << log->toPlainText().toStdString();
-  EXPECT_TRUE(log->toPlainText().endsWith("\n\nCompilation ready!"));
-  EXPECT_EQ(Messages(),
-            std::vector<std::string>{"ZUM|File or command not found"});
+  // Issue 22: the log does not claim success, and the message names the
+  // path looked for.
+  EXPECT_TRUE(log->toPlainText().endsWith("\n\nCompilation failed."))
+      << log->toPlainText().toStdString();
+  EXPECT_EQ(Messages(), std::vector<std::string>{
+                            "ZUM|File or command not found\nLooked for " +
+                            folder_.File("bglc_9.exe")});
+  EXPECT_TRUE(Find<QPushButton>("cmd_next_5")->isEnabled());
 
   Run({"compiler echo failed; exit 1", "click cmd_compile"});
   EXPECT_EQ(log->toPlainText(),
             "Starting compilation...\n\nfailed\n\nbglc_9.exe ended with exit "
-            "code 1.\nCompilation ready!");
+            "code 1.\nCompilation failed.");
+
+  // After a success it stays "Compilation ready!".
+  Run({"compiler echo compiled", "click cmd_compile"});
+  EXPECT_EQ(log->toPlainText(),
+            "Starting compilation...\n\ncompiled\n\nCompilation ready!");
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ bool Form1::ValidatePage(int page) {
   return false;
 }
 
-Status Form1::RunGenerationOfPage(const JobSettings& job) {
+Status Form1::RunGenerationOfPage(const JobSettings& job, RunResult* result) {
   double total = 0;
   source_files_->ShowProgress(0);
   // The run holds the thread until it ends: the bar is repainted as shares
@@ -63,7 +63,7 @@ Status Form1::RunGenerationOfPage(const JobSettings& job) {
     total += share;
     source_files_->ShowProgress(total);
   };
-  Status status = RunGeneration(job, options, nullptr);
+  Status status = RunGeneration(job, options, result);
   if (!status.ok()) {
     dialogs_->ShowError(FromBytes(status.message()));
   }
@@ -88,9 +88,11 @@ void Form1::cmd_next_Click(int index) {
   if (index == kSourceFilePage) {
     // Whatever the outcome, the finish page follows and tells it.
     const JobSettings job = CurrentJob();
-    const Status status = RunGenerationOfPage(job);
+    RunResult result;
+    const Status status = RunGenerationOfPage(job, &result);
     SwitchPage(index, index + 1);
     finish_->ShowRunOutcome(job, status);
+    finish_->ShowRunWarnings(result.warnings);
     return;
   }
   SwitchPage(index, index + 1);

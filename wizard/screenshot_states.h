@@ -23,9 +23,11 @@ QStringList TEST_ScreenshotStates();
 // Puts the shown *WINDOW into state NAME by setting its controls as a user
 // would and showing the page. A state with a message box returns only once
 // the box is closed; the menu states open their menu once the event loop
-// runs; "finish-compiled" runs the compiler of the window's program folder;
-// "finish-succeeded" and "finish-failed" run on the files of the folder
-// "scenery" there (see scripts/screenshots.sh).
+// runs; "finish-compiled" and "finish-compile-failed" run the compiler of
+// the window's program folder, on an output named gate_zum.asm and
+// door_zum.asm; "finish-succeeded", "finish-failed" and "finish-warnings"
+// run on the files of the folder "scenery" there (see
+// scripts/screenshots.sh).
 // Returns false for an unknown name.
 bool TEST_ApplyScreenshotState(Form1* window, const QString& name);
 

@@ -286,6 +286,16 @@ void WizardTest::Step(std::string step) {
     std::string text = ReadFile(path);
     WriteFile(path,
               text.substr(0, text.rfind(arg.section(' ', 1).toStdString())));
+  } else if (verb == "replace") {
+    // replace PATH OLD => NEW: the first OLD in the file becomes NEW.
+    std::string path = arg.section(' ', 0, 0).toStdString();
+    const std::string edit = arg.section(' ', 1).toStdString();
+    const size_t arrow = edit.find(" => ");
+    ASSERT_NE(arrow, std::string::npos) << step;
+    std::string text = ReadFile(path);
+    const size_t at = text.find(edit.substr(0, arrow));
+    ASSERT_NE(at, std::string::npos) << step;
+    WriteFile(path, text.replace(at, arrow, edit.substr(arrow + 4)));
   } else if (verb == "compiler") {
     std::string path = folder_.File("bglc_9.exe");
     WriteFile(path, "#!/bin/sh\n" + rest + "\n");

@@ -106,6 +106,7 @@ class WizardTest : public ::testing::Test {
   //   mkdir NAME     a folder in the program folder
   //   failcreate NAME   creating the file NAME in the program folder fails
   //   cut PATH TEXT  cuts the file off before the last TEXT
+  //   replace PATH OLD => NEW   the first OLD in the file becomes NEW
   //   compiler SH    the stand-in compiler, a shell script SH ("\n" breaks)
   //   close          closes the window and opens it again
   //   close kept     closes the window, expecting it to stay open
