@@ -11,6 +11,7 @@
 #include "engine/number_rules.h"
 #include "engine/output_names.h"
 #include "engine/status.h"
+#include "preview/findings.h"
 #include "settings/job_builder.h"
 #include "settings/job_summary.h"
 #include "settings/page_checks.h"
@@ -207,7 +208,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
         << '\n';
     VariableTable variables;
     variables.AddBuiltInVariables();
-    out << RunSummary(job, variables);
+    out << RunSummary(job, variables, WrittenForwardRunFinding(job.OutputFile));
   }
   return kBatchSucceeded;
 }

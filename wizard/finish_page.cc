@@ -17,6 +17,7 @@
 
 #include "compiler/compile_step.h"
 #include "compiler/dos_outputs.h"
+#include "preview/findings.h"
 #include "settings/job_summary.h"
 #include "wizard/named_controls.h"
 #include "wizard/runner_messages.h"
@@ -109,7 +110,9 @@ void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
     Label21->setText(ProcessedText());
     Label22->setText(ThankYouText());
     txt_run_summary->setPlainText(
-        FromBytes(RunSummary(job, *variables_)).trimmed());
+        FromBytes(RunSummary(job, *variables_,
+                             WrittenForwardRunFinding(job.OutputFile)))
+            .trimmed());
   } else {
     // The run writes its outputs under other names and gives them their
     // own only when complete, so a failed run leaves the old files alone.
