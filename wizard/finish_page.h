@@ -23,11 +23,13 @@ class CompileLogBox;
 class Dialogs;
 class DialogsMessageSink;
 class DOSOutputs;
+class PreviewWindow;
 
 // Page 5, the finish page: what the last run wrote and does, or why it
 // stopped, and the compile step with its log. After a failed run the texts
 // say so, Previous leads back to the source file page, and the compile
-// button stays disabled until a run succeeds.
+// button stays disabled until a run succeeds. After a run that succeeded,
+// Preview opens the preview window (PreviewWindow) on the written files.
 //
 // The compile step runs bglc_9.exe from the program's folder on the output
 // file, on the window's thread; each piece of its console output reaches
@@ -59,6 +61,9 @@ class FinishPage : public QWidget {
 
   // Handlers.
   void cmd_compile_Click();
+  // Opens the preview window on the files the last run wrote, or tells why
+  // they cannot be previewed.
+  void cmd_preview_Click();
   void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
   void txt_compile_log_Change();
 
@@ -78,6 +83,10 @@ class FinishPage : public QWidget {
   // first run.
   QTextEdit* txt_run_summary = nullptr;
   QPushButton* cmd_compile = nullptr;
+  // Shown after a run that succeeded; opens preview_ on its output.
+  QPushButton* cmd_preview = nullptr;
+  PreviewWindow* preview_ = nullptr;  // made when first opened
+  std::string previewed_output_;
   QPlainTextEdit* txt_compile_log = nullptr;
   QPushButton* restart_ = nullptr;
   QPushButton* previous_ = nullptr;
