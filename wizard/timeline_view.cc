@@ -275,7 +275,10 @@ void TimelineView::paintEvent(QPaintEvent* /*event*/) {
   PaintPlotFrame(&painter, rows.frames);
   const double frame_high = std::max(1, series_->frame_high);
   if (program_->has_trigger) {
-    // The windows in which the runs start and end.
+    // The windows in which the runs start and end, named at the right.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    painter.setFont(small);
     for (auto [lo, hi] :
          {std::pair{program_->start_window_lo, program_->start_window_hi},
           std::pair{program_->end_window_lo, program_->end_window_hi}}) {
@@ -284,10 +287,16 @@ void TimelineView::paintEvent(QPaintEvent* /*event*/) {
           std::min<double>(hi, frame_high) / frame_high * rows.frames.height();
       const double bottom = rows.frames.bottom() -
                             std::max(0, lo) / frame_high * rows.frames.height();
-      painter.fillRect(QRectF(rows.frames.left(), top, rows.frames.width(),
-                              std::max(1.0, bottom - top)),
-                       QColor(0xff, 0xe0, 0x8a, 0x90));
+      const QRectF window(rows.frames.left(), top, rows.frames.width(),
+                          std::max(2.0, bottom - top));
+      painter.fillRect(window, QColor(0xff, 0xc8, 0x40, 0xa0));
+      painter.setPen(QColor(0x60, 0x60, 0x60));
+      painter.drawText(
+          window.adjusted(0, -14, -4, 14),
+          Qt::AlignRight | (lo <= 0 ? Qt::AlignTop : Qt::AlignBottom),
+          tr("frames %1..%2").arg(lo).arg(hi));
     }
+    painter.setFont(font());
   }
   PaintSeries(&painter, rows.frames, frames_, 0, frame_high,
               QPen(Qt::black, 1.5));
