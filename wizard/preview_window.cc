@@ -48,8 +48,11 @@ QString FindingsText(const PreviewProgram& program, const Scenario& scenario,
        PreviewFindings(program, scenario, run, names)) {
     text += "- " + finding + "\n";
   }
-  text += "\nTimeline (model):\n";
-  for (const TimelineEvent& event : RunTimeline(program, run)) {
+  const std::vector<TimelineEvent> events = RunTimeline(program, run);
+  if (!events.empty()) {
+    text += "\nTimeline (model):\n";
+  }
+  for (const TimelineEvent& event : events) {
     text += TimelineLine(event) + "\n";
   }
   return FromBytes(text).trimmed();
