@@ -257,6 +257,25 @@ TEST_F(PreviewWindowTest, PlayMovesTheCursorInRealTimeUntilTheEnd) {
   EXPECT_FALSE(timeline_->IsPlaying());
 }
 
+TEST_F(PreviewWindowTest, TheRowsMoveDownWhenANarrowLegendTakesMoreLines) {
+  OpenPreview();
+  auto settle = [] {
+    for (int i = 0; i < 5; ++i) {
+      QCoreApplication::sendPostedEvents();
+      QCoreApplication::processEvents();
+    }
+  };
+  preview_->resize(1800, 740);
+  settle();
+  const int wide = timeline_->minimumHeight();
+  const QRectF wide_band = timeline_->TEST_StateBand();
+  preview_->resize(800, 740);
+  settle();
+  EXPECT_LT(timeline_->width(), wide_band.width());
+  EXPECT_GT(timeline_->minimumHeight(), wide);
+  EXPECT_GE(timeline_->height(), timeline_->minimumHeight());
+}
+
 TEST_F(PreviewWindowTest, AnotherRunIsPreviewedFromItsOwnFiles) {
   OpenPreview();
   Run({"next", "walk 4", "txt_file_out=$OBJ/other_zum.asm", "next"});

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QTimer>
 
 #include "preview/model_names.h"
@@ -125,13 +126,28 @@ void TimelineView::ShowRun(const PreviewProgram* program, const PreviewRun* run,
   for (const PassValues& pass : run_->passes) {
     frames_.push_back(pass.frame >= 0 ? static_cast<float>(pass.frame) : NAN);
   }
-  setMinimumHeight(static_cast<int>(
-      std::ceil(LayOut(*series_, width(), QFontMetricsF(font())).height + 4)));
-  updateGeometry();
+  FitHeightToRows();
   if (cursor_ >= PassCount()) {
     SetCursorPass(PassCount() - 1);
   }
   update();
+}
+
+void TimelineView::FitHeightToRows() {
+  if (series_ == nullptr) {
+    return;
+  }
+  const int height = static_cast<int>(
+      std::ceil(LayOut(*series_, width(), QFontMetricsF(font())).height + 4));
+  if (height != minimumHeight()) {
+    setMinimumHeight(height);
+    updateGeometry();
+  }
+}
+
+void TimelineView::resizeEvent(QResizeEvent* event) {
+  FitHeightToRows();
+  QWidget::resizeEvent(event);
 }
 
 int TimelineView::PassCount() const {

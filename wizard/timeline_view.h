@@ -13,6 +13,7 @@
 class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
+class QResizeEvent;
 class QTimer;
 
 namespace zum {
@@ -65,9 +66,12 @@ class TimelineView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The legend's lines, and so the rows' height, follow the width.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   int PassCount() const;
+  void FitHeightToRows();
   int PassAtX(double x) const;
   // Moves the cursor to where the play started plus the time since then.
   void PlayStep();
