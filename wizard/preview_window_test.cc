@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QThread>
 
@@ -265,13 +266,23 @@ TEST_F(PreviewWindowTest, TheRowsMoveDownWhenANarrowLegendTakesMoreLines) {
       QCoreApplication::processEvents();
     }
   };
+  // The splitter between the scenario and the timeline gives the
+  // timeline most of a wide window, then little of it.
   preview_->resize(1800, 740);
+  QSplitter* splitter = nullptr;
+  for (QSplitter* s : preview_->findChildren<QSplitter*>()) {
+    if (s->orientation() == Qt::Horizontal) {
+      splitter = s;
+    }
+  }
+  ASSERT_NE(splitter, nullptr);
+  splitter->setSizes({300, 1500});
   settle();
   const int wide = timeline_->minimumHeight();
-  const QRectF wide_band = timeline_->TEST_StateBand();
-  preview_->resize(800, 740);
+  const int wide_width = timeline_->width();
+  splitter->setSizes({1500, 300});
   settle();
-  EXPECT_LT(timeline_->width(), wide_band.width());
+  EXPECT_LT(timeline_->width(), wide_width / 2);
   EXPECT_GT(timeline_->minimumHeight(), wide);
   EXPECT_GE(timeline_->height(), timeline_->minimumHeight());
 }
