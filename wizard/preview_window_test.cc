@@ -18,7 +18,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableWidget>
 #include <QThread>
 
@@ -256,35 +255,6 @@ TEST_F(PreviewWindowTest, PlayMovesTheCursorInRealTimeUntilTheEnd) {
   // Closing the window stops it.
   preview_->close();
   EXPECT_FALSE(timeline_->IsPlaying());
-}
-
-TEST_F(PreviewWindowTest, TheRowsMoveDownWhenANarrowLegendTakesMoreLines) {
-  OpenPreview();
-  auto settle = [] {
-    for (int i = 0; i < 5; ++i) {
-      QCoreApplication::sendPostedEvents();
-      QCoreApplication::processEvents();
-    }
-  };
-  // The splitter between the scenario and the timeline gives the
-  // timeline most of a wide window, then little of it.
-  preview_->resize(1800, 740);
-  QSplitter* splitter = nullptr;
-  for (QSplitter* s : preview_->findChildren<QSplitter*>()) {
-    if (s->orientation() == Qt::Horizontal) {
-      splitter = s;
-    }
-  }
-  ASSERT_NE(splitter, nullptr);
-  splitter->setSizes({300, 1500});
-  settle();
-  const int wide = timeline_->minimumHeight();
-  const int wide_width = timeline_->width();
-  splitter->setSizes({1500, 300});
-  settle();
-  EXPECT_LT(timeline_->width(), wide_width / 2);
-  EXPECT_GT(timeline_->minimumHeight(), wide);
-  EXPECT_GE(timeline_->height(), timeline_->minimumHeight());
 }
 
 TEST_F(PreviewWindowTest, AnotherRunIsPreviewedFromItsOwnFiles) {
