@@ -11,7 +11,7 @@
 #include "engine/number_rules.h"
 #include "engine/output_names.h"
 #include "engine/status.h"
-#include "preview/findings.h"
+#include "preview/written_finding.h"
 #include "settings/job_builder.h"
 #include "settings/job_summary.h"
 #include "settings/page_checks.h"

@@ -314,15 +314,6 @@ std::string ForwardRunFinding(const PreviewProgram& program) {
          Seconds(typical->first / kTicksPerSecond, 1) + " s.";
 }
 
-std::string WrittenForwardRunFinding(const std::string& main_output) {
-  PreviewProgram program;
-  const Status status = LoadPreviewProgram(main_output, &program);
-  if (!status.ok()) {
-    return "The preview cannot run the written code: " + status.message();
-  }
-  return ForwardRunFinding(program);
-}
-
 std::vector<std::string> PreviewFindings(const PreviewProgram& program,
                                          const Scenario& scenario,
                                          const PreviewRun& run,

@@ -33,12 +33,6 @@ std::vector<std::string> PreviewFindings(const PreviewProgram& program,
 // plays; "" when part 1 has no tick block.
 std::string ForwardRunFinding(const PreviewProgram& program);
 
-// ForwardRunFinding of the written pair MAIN_OUTPUT and its companion, loaded
-// for it (the job summary's line after a run). When the pair cannot be
-// loaded: "The preview cannot run the written code: " and the load's
-// "FILE:LINE: message".
-std::string WrittenForwardRunFinding(const std::string& main_output);
-
 // The display name from NAMES ("Beacon") of the variable that the code
 // writes as TEXT, or TEXT without outer blanks when NAMES has no row for it.
 std::string VariableName(std::string_view text, const VariableTable* names);

@@ -133,27 +133,6 @@ TEST_F(FindingsTest, VariableNamesComeFromTheTable) {
   EXPECT_EQ(VariableName(" USERVAR1 ", &names_), "USERVAR1");
 }
 
-TEST_F(FindingsTest, WrittenPairGivesItsFirstFindingOrWhyItCannot) {
-  EXPECT_EQ(
-      WrittenForwardRunFinding(StageOutput("golden/example_gate", {}, dir_)),
-      kExampleStart);
-  // A broken pair is told with the load's message, a missing one too.
-  const std::string broken =
-      StageOutput("golden/trigger_off",
-                  {"BGL_JUMP_32 gate_0_cont => BGL_JUMP_32 gate_9_cont"}, dir_);
-  EXPECT_EQ(
-      WrittenForwardRunFinding(broken),
-      "The preview cannot run the written code: " + dir_.File("out_0.asm") +
-          ":335: jump to the label 'gate_9_cont', which the drawing "
-          "code chunk does not define");
-  // The reason is the system's own text.
-  EXPECT_EQ(WrittenForwardRunFinding(dir_.File("none.asm"))
-                .rfind("The preview cannot run the written code: " +
-                           dir_.File("none.asm") + ": cannot open for reading",
-                       0),
-            0u);
-}
-
 TEST(TimelineTest, LinesNameTheTimeAndTheState) {
   EXPECT_EQ(TimelineLine({101, "forward run starts"}),
             "5.61 s forward run starts");

@@ -39,7 +39,7 @@ std::string WrittenFilesSummary(const std::string& output_file);
 // FORWARD_RUN as its own line after the trigger's line (none when empty).
 // FORWARD_RUN is the preview's first finding over the written files, when
 // the forward run starts after the trigger holds (WrittenForwardRunFinding,
-// preview/findings.h), which the caller reads from the written pair.
+// preview/written_finding.h), which the caller reads from the written pair.
 std::string RunSummary(const JobSettings& job, const VariableTable& variables,
                        const std::string& forward_run);
 

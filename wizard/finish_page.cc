@@ -17,7 +17,7 @@
 
 #include "compiler/compile_step.h"
 #include "compiler/dos_outputs.h"
-#include "preview/findings.h"
+#include "preview/written_finding.h"
 #include "settings/job_summary.h"
 #include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
