@@ -17,6 +17,7 @@
 #include "engine/output_names.h"
 #include "engine/run_warnings.h"
 #include "engine/status.h"
+#include "preview/written_finding.h"
 #include "settings/job_builder.h"
 #include "settings/job_summary.h"
 #include "settings/page_checks.h"
@@ -257,7 +258,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
         << ShortName(result.files_written[1]) << '\n';
     VariableTable variables;
     variables.AddBuiltInVariables();
-    out << RunSummary(job, variables);
+    out << RunSummary(job, variables, WrittenForwardRunFinding(job.OutputFile));
   }
   PrintWarnings(result.warnings, out, err);
   return kBatchSucceeded;

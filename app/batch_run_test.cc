@@ -74,15 +74,18 @@ TEST_F(BatchRunTest, HelpAndBadUsage) {
 
 TEST_F(BatchRunTest, SuccessSaysWhatWasWrittenAndShowsProgressOnATerminal) {
   EXPECT_EQ(Run({settings_}), kBatchSucceeded) << err_.str();
-  // The files by full path and size, then the job in plain words.
+  // The files by full path and size, then the job in plain words, with
+  // the preview's first finding, which a companion without chunks lacks.
   const std::string main = dir_.File("gate_zum.asm");
   const std::string companion = dir_.File("gate_zum_0.asm");
-  EXPECT_EQ(out_.str(), "Wrote " + main + " and " + companion + "\n" +
-                            "Main file: " + main + " (" +
-                            std::to_string(ReadFile(main).size()) +
-                            " bytes)\nCompanion file: " + companion + " (" +
-                            std::to_string(ReadFile(companion).size()) +
-                            " bytes)\nPlays forward in a loop (no trigger).\n");
+  EXPECT_EQ(out_.str(),
+            "Wrote " + main + " and " + companion + "\n" + "Main file: " +
+                main + " (" + std::to_string(ReadFile(main).size()) +
+                " bytes)\nCompanion file: " + companion + " (" +
+                std::to_string(ReadFile(companion).size()) +
+                " bytes)\nPlays forward in a loop (no trigger).\n"
+                "The preview cannot run the written code: " +
+                companion + ": no animation command chunk ('A','N','I','C')\n");
   EXPECT_EQ(err_.str(), "");
   EXPECT_TRUE(fs::exists(dir_.File("gate_zum.asm")));
 

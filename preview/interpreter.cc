@@ -377,7 +377,7 @@ int FrameCycleTicks(const PreviewProgram& program) {
 }
 
 Status RunScenario(const PreviewProgram& program, const Scenario& scenario,
-                   PreviewRun* run, RunOptions options) {
+                   PreviewRun* run, ScenarioRunOptions options) {
   *run = PreviewRun();
   run->block_count = static_cast<int>(program.blocks.size());
   const int passes = scenario.PassCount();

@@ -103,7 +103,7 @@ struct PreviewRun {
   }
 };
 
-struct RunOptions {
+struct ScenarioRunOptions {
   // False: run only part 1's tick block of the command chunk and compute no
   // pose, which gives the same states and frames in a fraction of the time
   // (the other commands write no word that the drawing code reads).
@@ -113,7 +113,7 @@ struct RunOptions {
 // Runs SCENARIO over PROGRAM into *RUN. Fails only when the code runs in a
 // loop within one pass ("FILE:LINE: ..." naming a line of the loop).
 Status RunScenario(const PreviewProgram& program, const Scenario& scenario,
-                   PreviewRun* run, RunOptions options = {});
+                   PreviewRun* run, ScenarioRunOptions options = {});
 
 // Part 1's frame word at the ticks FIRST to FIRST + COUNT - 1, computed by
 // part 1's tick block alone. Empty when the program has no such block.

@@ -46,6 +46,13 @@ std::string StateChange(const PreviewProgram& program, const PassValues& pass,
   return std::string(TriggerStateWords(to));
 }
 
+std::string AnimationWords(int animation) {
+  return animation > 0 ? "animation " + std::to_string(animation) + " shown"
+                       : "the first copy's matrix drawn (no condition holds)";
+}
+
+}  // namespace
+
 bool ShowsAnimations(const PreviewProgram& program) {
   if (program.animations > 1) {
     return true;
@@ -57,13 +64,6 @@ bool ShowsAnimations(const PreviewProgram& program) {
   }
   return false;
 }
-
-std::string AnimationWords(int animation) {
-  return animation > 0 ? "animation " + std::to_string(animation) + " shown"
-                       : "the first copy's matrix drawn (no condition holds)";
-}
-
-}  // namespace
 
 std::vector<TimelineEvent> RunTimeline(const PreviewProgram& program,
                                        const PreviewRun& run) {

@@ -21,6 +21,11 @@ struct TimelineEvent {
 std::vector<TimelineEvent> RunTimeline(const PreviewProgram& program,
                                        const PreviewRun& run);
 
+// Whether the code can show more than one animation or the first copy's
+// matrix: several animations, or a secondary or gating test in the
+// selection blocks.
+bool ShowsAnimations(const PreviewProgram& program);
+
 // "1.00 s trigger holds: waiting for frame 0..3".
 std::string TimelineLine(const TimelineEvent& event);
 

@@ -79,7 +79,11 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     "$zum" "$state" &
     pid=$!
     sleep 1.5
-    import -window root -crop 860x560+0+0 +repage "$out/$state.png"
+    case $state in
+      preview*) size=1100x740 ;;  # the preview window, over the main one
+      *) size=860x560 ;;
+    esac
+    import -window root -crop "$size+0+0" +repage "$out/$state.png"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
   done

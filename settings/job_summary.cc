@@ -179,8 +179,14 @@ std::string WrittenFilesSummary(const std::string& output_file) {
          FileLine("Companion file", companion);
 }
 
-std::string RunSummary(const JobSettings& job, const VariableTable& variables) {
-  return WrittenFilesSummary(job.OutputFile) + JobSummary(job, variables);
+std::string RunSummary(const JobSettings& job, const VariableTable& variables,
+                       const std::string& forward_run) {
+  std::string job_text = JobSummary(job, variables);
+  if (!forward_run.empty()) {
+    // JobSummary's first line is the trigger's.
+    job_text.insert(job_text.find('\n') + 1, forward_run + "\n");
+  }
+  return WrittenFilesSummary(job.OutputFile) + job_text;
 }
 
 }  // namespace zum

@@ -35,8 +35,13 @@ std::string JobSummary(const JobSettings& job, const VariableTable& variables);
 // REASON)"; a name too short to have a companion gives the main line only.
 std::string WrittenFilesSummary(const std::string& output_file);
 
-// WrittenFilesSummary of the job's output file, then JobSummary.
-std::string RunSummary(const JobSettings& job, const VariableTable& variables);
+// WrittenFilesSummary of the job's output file, then JobSummary with
+// FORWARD_RUN as its own line after the trigger's line (none when empty).
+// FORWARD_RUN is the preview's first finding over the written files, when
+// the forward run starts after the trigger holds (WrittenForwardRunFinding,
+// preview/written_finding.h), which the caller reads from the written pair.
+std::string RunSummary(const JobSettings& job, const VariableTable& variables,
+                       const std::string& forward_run);
 
 }  // namespace zum
 

@@ -93,11 +93,31 @@ TEST(JobSummaryTest, WrittenFilesByFullPathAndSize) {
   JobSettings job;
   job.TriggerEnabled = false;
   job.OutputFile = here + sep + "." + sep + "gate_zum.asm";
-  EXPECT_EQ(RunSummary(job, VariableTable()),
+  EXPECT_EQ(RunSummary(job, VariableTable(), ""),
             "Main file: " + here + sep + "gate_zum.asm (5 bytes)\n" +
                 "Companion file: " + here + sep +
                 "gate_zum_0.asm (size unknown: " + gone.message() + ")\n" +
                 "Plays forward in a loop (no trigger).\n");
+}
+
+TEST(RunSummaryTest, ForwardRunFollowsTheTriggerLine) {
+  testing::TempWorkFolder folder;
+  WriteFile("gate_zum.asm", "");
+  WriteFile("gate_zum_0.asm", "");
+  SettingsRecord record;
+  ASSERT_TRUE(testing::LoadTypicalSettings("", &record).ok());
+  JobSettings job = BuildJobSettings(record);
+  job.OutputFile = "gate_zum.asm";
+  VariableTable variables;
+  variables.AddBuiltInVariables();
+  const std::string files = WrittenFilesSummary("gate_zum.asm");
+  const std::string summary = JobSummary(job, variables);
+  const size_t trigger_end = summary.find('\n') + 1;
+  ASSERT_LT(trigger_end, summary.size());  // more lines follow
+  EXPECT_EQ(RunSummary(job, variables, "Starts 1 s later."),
+            files + summary.substr(0, trigger_end) + "Starts 1 s later.\n" +
+                summary.substr(trigger_end));
+  EXPECT_EQ(RunSummary(job, variables, ""), files + summary);
 }
 
 }  // namespace

@@ -18,8 +18,11 @@
 
 #include "compiler/compile_step.h"
 #include "compiler/dos_outputs.h"
+#include "preview/written_finding.h"
 #include "settings/job_summary.h"
+#include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
+#include "wizard/preview_window.h"
 #include "wizard/runner_messages.h"
 #include "wizard/text_bytes.h"
 
@@ -95,8 +98,14 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
   layout->addWidget(Label22);
   cmd_compile = Named(new QPushButton(tr("Compile MDL")), "cmd_compile");
   cmd_compile->setMinimumWidth(140);
+  cmd_preview = Named(new QPushButton(tr("Pre&view")), "cmd_preview");
+  cmd_preview->setToolTip(
+      tr("Runs the written code over time and shows what the object does"));
+  cmd_preview->setMinimumWidth(140);
+  cmd_preview->setVisible(false);
   auto* row = new QHBoxLayout;
   row->addWidget(cmd_compile);
+  row->addWidget(cmd_preview);
   row->addStretch(1);
   layout->addSpacing(8);
   layout->addLayout(row);
@@ -107,6 +116,8 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
 
   connect(cmd_compile, &QPushButton::clicked, this,
           &FinishPage::cmd_compile_Click);
+  connect(cmd_preview, &QPushButton::clicked, this,
+          &FinishPage::cmd_preview_Click);
   connect(txt_compile_log, &QPlainTextEdit::textChanged, this,
           &FinishPage::txt_compile_log_Change);
   runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
@@ -131,7 +142,9 @@ void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
     Label21->setText(ProcessedText());
     Label22->setText(ThankYouText());
     txt_run_summary->setPlainText(
-        FromBytes(RunSummary(job, *variables_)).trimmed());
+        FromBytes(RunSummary(job, *variables_,
+                             WrittenForwardRunFinding(job.OutputFile)))
+            .trimmed());
   } else {
     // The run writes its outputs under other names and gives them their
     // own only when complete, so a failed run leaves the old files alone.
@@ -146,6 +159,12 @@ void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
   }
   cmd_compile->setEnabled(status.ok());
   previous_->setVisible(!status.ok());
+  // The preview of an earlier run shows files that this run replaced.
+  previewed_output_ = status.ok() ? job.OutputFile : std::string();
+  cmd_preview->setVisible(status.ok());
+  if (preview_ != nullptr) {
+    preview_->hide();
+  }
 }
 
 void FinishPage::ShowRunWarnings(const RunWarnings& warnings) {
@@ -176,6 +195,25 @@ void FinishPage::cmd_compile_Click() {
   RunCompileStep(Bytes(QDir::toNativeSeparators(program_folder_)),
                  output_file_(), objDOS.get(), compile_log_.get());
   restart_->setEnabled(true);
+}
+
+void FinishPage::cmd_preview_Click() {
+  const bool made = preview_ == nullptr;
+  if (made) {
+    preview_ = new PreviewWindow(dialogs_, variables_, this);
+  }
+  const Status status = preview_->Load(previewed_output_);
+  if (!status.ok()) {
+    if (made) {
+      delete preview_;
+      preview_ = nullptr;
+    }
+    dialogs_->ShowError(FromBytes(status.message()));
+    return;
+  }
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
 }
 
 void FinishPage::objDOS_ReceiveOutputs(const std::string& CommandOutputs) {

@@ -24,11 +24,13 @@ class CompileLogBox;
 class Dialogs;
 class DialogsMessageSink;
 class DOSOutputs;
+class PreviewWindow;
 
 // Page 5, the finish page: what the last run wrote and does, or why it
 // stopped, and the compile step with its log. After a failed run the texts
 // say so, Previous leads back to the source file page, and the compile
-// button stays disabled until a run succeeds.
+// button stays disabled until a run succeeds. After a run that succeeded,
+// Preview opens the preview window (PreviewWindow) on the written files.
 //
 // The compile step runs bglc_9.exe from the program's folder on the output
 // file, on the window's thread; each piece of its console output reaches
@@ -63,6 +65,9 @@ class FinishPage : public QWidget {
 
   // Handlers.
   void cmd_compile_Click();
+  // Opens the preview window on the files the last run wrote, or tells why
+  // they cannot be previewed.
+  void cmd_preview_Click();
   void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
   void txt_compile_log_Change();
 
@@ -85,6 +90,10 @@ class FinishPage : public QWidget {
   QLabel* lbl_run_warnings = nullptr;
   QTextEdit* txt_run_warnings = nullptr;
   QPushButton* cmd_compile = nullptr;
+  // Shown after a run that succeeded; opens preview_ on its output.
+  QPushButton* cmd_preview = nullptr;
+  PreviewWindow* preview_ = nullptr;  // made when first opened
+  std::string previewed_output_;
   QPlainTextEdit* txt_compile_log = nullptr;
   QPushButton* restart_ = nullptr;
   QPushButton* previous_ = nullptr;

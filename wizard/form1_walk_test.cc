@@ -77,6 +77,9 @@ TEST_F(WalkTest, ExampleWalkAgreesWithZumBatchAndComesBackAfterLoading) {
   EXPECT_EQ(summary.section('\n', 2).toStdString(),
             "Plays forward when Beacon (0282h) has any bit of 1 set, and "
             "backwards when that stops holding.\n"
+            "After the trigger starts holding, the forward run starts within "
+            "0.06 to 5.44 s (it waits for frames 0..3 of a 101-frame cycle) "
+            "and lasts about 5.4 s.\n"
             "Only while Distance to RefPoint (033Bh) is between 0 and 250, and "
             "while Aircraft altitude MSL (0280h) is between 0 and 3000 "
             "(applied to the animation). Otherwise animation 1 is shown at its "

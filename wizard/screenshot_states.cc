@@ -10,12 +10,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <QUrl>
 
 #include "wizard/form1.h"
+#include "wizard/preview_window.h"
+#include "wizard/timeline_view.h"
 
 namespace zum {
 
@@ -130,6 +133,61 @@ void RunOnExamples(Form1* window, const QString& object) {
   Click(window, "cmd_next_4");
 }
 
+// The preview window on the example gate after a run from the source file
+// page on the files of the "scenery" folder (see RunOnExamples): the beacon
+// on at 1 s and off at 12 s, the cursor at 8.33 s during the forward run.
+// With SECONDARY the three gates chosen by user variable 1, which turns
+// from 1 to 2 at 8 s.
+void OpenPreview(Form1* window, bool secondary) {
+  const QString scenery =
+      QCoreApplication::applicationDirPath() + QStringLiteral("/scenery/");
+  SetText(window, "txt_var_1", "0282h");
+  SetText(window, "txt_var_min_1", "1");
+  SetText(window, "txt_var_max_1", "1");
+  if (secondary) {
+    SetChecked(window, "chk_cond_2", true);
+    SetText(window, "txt_var_2", "0312h");
+    SetText(window, "txt_num_secondanim", "3");
+  }
+  WalkTo(window, Form1::kSourceFilePage);
+  const char* const inputs[] = {"gate.asm", "gate2.asm", "gate3.asm"};
+  for (int k = 0; k < (secondary ? 3 : 1); ++k) {
+    const QString row = QString::number(k);
+    SetText(window, "txt_file_in_" + row, scenery + inputs[k]);
+    SetText(window, "txt_secondcond_min_" + row, QString::number(k + 1));
+    SetText(window, "txt_secondcond_max_" + row, QString::number(k + 1));
+  }
+  SetText(window, "txt_file_out", scenery + "gate_zum.asm");
+  Click(window, "cmd_next_4");
+  Click(window, "cmd_preview");
+  auto* preview = window->findChild<PreviewWindow*>();
+  auto* table = window->findChild<QTableWidget*>("tbl_scenario");
+  if (preview == nullptr || table == nullptr) {
+    return;
+  }
+  // The scenario made from the code releases the beacon at 13 s.
+  for (int row = 0; row < table->rowCount(); ++row) {
+    if (table->item(row, 0)->text() == QLatin1String("13")) {
+      table->item(row, 0)->setText(QStringLiteral("12"));
+    }
+  }
+  if (secondary) {
+    // A copy of user variable 1's row at 8 s, as Add row makes it, set to 2.
+    preview->TEST_Timeline()->SetCursorPass(144);
+    for (int row = 0; row < table->rowCount(); ++row) {
+      if (table->item(row, 1)->text() == QLatin1String("0312h")) {
+        table->setCurrentCell(row, 1);
+        Click(window, "cmd_row_add");
+        table->item(row + 1, 3)->setText(QStringLiteral("2"));
+        break;
+      }
+    }
+  }
+  SetText(window, "txt_scenario_seconds", "25");
+  preview->TEST_Timeline()->SetCursorPass(150);
+  preview->move(0, 0);
+}
+
 }  // namespace
 
 void TEST_SetAsUser(QWidget* control, const QString& value) {
@@ -166,6 +224,8 @@ QStringList TEST_ScreenshotStates() {
          << "finish-failed"
          << "finish-warnings"
          << "finish-compile-failed"
+         << "preview"
+         << "preview-secondary"
          << "menu-save"
          << "menu-load"
          << "closing-question";
@@ -297,6 +357,10 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
         Click(window, "cmd_file_down");
       }
     }
+    return true;
+  }
+  if (name.startsWith("preview")) {
+    OpenPreview(window, name == "preview-secondary");
     return true;
   }
   if (name == "finish-succeeded" || name == "finish-failed" ||

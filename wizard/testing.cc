@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTextEdit>
 #include <QUrl>
 #include <QWheelEvent>
@@ -247,12 +248,30 @@ void WizardTest::Step(std::string step) {
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(Find<QWidget>(arg.section(' ', 0, 0)), &wheel);
   } else if (verb == "key") {
+    static const std::map<QString, Qt::Key> kKeys = {
+        {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+        {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
+        {"Space", Qt::Key_Space}};
     const QString key = arg.section(' ', 1);
-    ASSERT_TRUE(key == "PageUp" || key == "PageDown") << key.toStdString();
-    QKeyEvent press(QEvent::KeyPress,
-                    key == "PageUp" ? Qt::Key_PageUp : Qt::Key_PageDown,
-                    Qt::NoModifier);
+    ASSERT_EQ(kKeys.count(key), 1u) << key.toStdString();
+    QKeyEvent press(QEvent::KeyPress, kKeys.at(key), Qt::NoModifier,
+                    key == "Space" ? QStringLiteral(" ") : QString());
     QCoreApplication::sendEvent(Find<QWidget>(arg.section(' ', 0, 0)), &press);
+  } else if (verb == "cell") {
+    // cell NAME ROW COLUMN TEXT types TEXT into a cell of the table NAME.
+    auto* table = Find<QTableWidget>(arg.section(' ', 0, 0));
+    ASSERT_NE(table, nullptr);
+    QTableWidgetItem* item = table->item(arg.section(' ', 1, 1).toInt(),
+                                         arg.section(' ', 2, 2).toInt());
+    ASSERT_NE(item, nullptr) << rest;
+    ASSERT_TRUE(item->flags() & Qt::ItemIsEditable) << rest;
+    item->setText(arg.section(' ', 3));
+  } else if (verb == "select") {
+    // select NAME ROW makes ROW the current row of the table NAME.
+    auto* table = Find<QTableWidget>(arg.section(' ', 0, 0));
+    ASSERT_NE(table, nullptr);
+    table->setCurrentCell(arg.section(' ', 1, 1).toInt(), 0);
   } else if (verb == "input") {
     dialogs_.inputs.push_back(arg);
   } else if (verb == "answer") {
@@ -387,6 +406,18 @@ Snapshot WizardTest::TakeSnapshot() {
       state += "'" + text->toPlainText() + "'";
     } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
       state += QString::number(bar->value());
+    } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
+      // Rows as "cell|cell|..", separated by "; ".
+      QStringList rows;
+      for (int row = 0; row < table->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column) {
+          const QTableWidgetItem* item = table->item(row, column);
+          cells << (item != nullptr ? item->text() : QString());
+        }
+        rows << cells.join('|');
+      }
+      state += "rows " + rows.join("; ");
     }
     s[w->objectName().toStdString()] = paths(state.trimmed());
   }
@@ -438,29 +469,54 @@ Snapshot WizardTest::TakeSnapshot() {
   return s;
 }
 
-void WizardTest::ExpectNoOverlap() {
-  QWidget* page =
-      Find<QWidget>(QStringLiteral("Frame1_%1").arg(form_->CurrentPage()));
-  QCoreApplication::sendPostedEvents();  // lays the page out
+namespace {
+
+// W's rectangle in ROOT, an ancestor, cut to what its parents show of it.
+QRect ShownRect(QWidget* w, QWidget* root) {
+  QRect rect(w->mapTo(root, QPoint()), w->size());
+  for (QWidget* p = w->parentWidget(); p != nullptr && p != root;
+       p = p->parentWidget()) {
+    rect &= QRect(p->mapTo(root, QPoint()), p->size());
+  }
+  return rect;
+}
+
+// Fails for every two named controls shown under ROOT, in ROOT's window,
+// that overlap.
+void ExpectNoOverlapUnder(QWidget* root) {
   std::vector<QWidget*> controls;
-  for (QWidget* w : page->findChildren<QWidget*>()) {
+  for (QWidget* w : root->findChildren<QWidget*>()) {
     bool holds_controls = false;
     for (QWidget* child : w->findChildren<QWidget*>()) {
       holds_controls |= !child->objectName().isEmpty() &&
                         !child->objectName().startsWith("qt_");
     }
-    if (w->isVisible() && !w->objectName().isEmpty() &&
-        !w->objectName().startsWith("qt_") && !holds_controls) {
+    if (w->isVisible() && w->window() == root->window() &&
+        !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
+        !holds_controls) {
       controls.push_back(w);
     }
   }
   for (QWidget* a : controls) {
     for (QWidget* b : controls) {
-      QRect ra(a->mapTo(page, QPoint()), a->size());
-      QRect rb(b->mapTo(page, QPoint()), b->size());
-      EXPECT_TRUE(a >= b || !ra.intersects(rb))
+      EXPECT_TRUE(a >= b || !ShownRect(a, root).intersects(ShownRect(b, root)))
           << a->objectName().toStdString() << " overlaps "
           << b->objectName().toStdString();
+    }
+  }
+}
+
+}  // namespace
+
+void WizardTest::ExpectNoOverlap() {
+  QWidget* page =
+      Find<QWidget>(QStringLiteral("Frame1_%1").arg(form_->CurrentPage()));
+  QCoreApplication::sendPostedEvents();  // lays the page out
+  ExpectNoOverlapUnder(page);
+  // And every other window of the window shown, such as the preview.
+  for (QWidget* w : form_->findChildren<QWidget*>()) {
+    if (w->isWindow() && w->isVisible()) {
+      ExpectNoOverlapUnder(w);
     }
   }
 }

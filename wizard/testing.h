@@ -101,7 +101,10 @@ class WizardTest : public ::testing::Test {
   //                  on the nearest of its parents that takes drops)
   //   wheel NAME DELTA   a mouse wheel turn of DELTA (120 a notch, up
   //                  positive) over NAME
-  //   key NAME KEY   presses KEY (PageUp, PageDown) in NAME
+  //   key NAME KEY   presses KEY (PageUp, PageDown, Left, Right, Home, End,
+  //                  Space) in NAME
+  //   cell NAME ROW COLUMN TEXT   types TEXT into a cell of the table NAME
+  //   select NAME ROW   makes ROW the current row of the table NAME
   //   write NAME L1|L2|..   a file in the program folder, CR LF lines
   //   mkdir NAME     a folder in the program folder
   //   failcreate NAME   creating the file NAME in the program folder fails
@@ -118,7 +121,8 @@ class WizardTest : public ::testing::Test {
   void Step(std::string step);
 
   Snapshot TakeSnapshot();
-  // Fails for every two controls shown on the page that overlap.
+  // Fails for every two controls shown on the page, or in another window
+  // of the window such as the preview, that overlap.
   void ExpectNoOverlap();
   // The message boxes shown so far, as "title|text".
   std::vector<std::string> Messages() const;

@@ -1,7 +1,8 @@
 // The window in situations kept as data, in testdata/window_cases.txt: each
 // case runs its steps (see WizardTest::Step) on a fresh window and lists
-// how the window then differs from the window as it opened. A case without
-// steps lists the opened window itself.
+// how the window then differs from the window as it opened, or from the
+// window at its step "mark" when it has one. A case without steps lists the
+// opened window itself.
 //
 // After a deliberate change of the window, rewrite the expected lines of
 // every case with what the window now shows, then review the diff:
@@ -77,6 +78,9 @@ void UpdateCase(const std::string& name, const std::string& actual) {
     return line.rfind("== ", 0) == 0;
   });
   auto first = std::find_if(dashes + 1, end, IsExpectedLine);
+  if (first == end) {
+    first = dashes + 1;  // none yet: right after the "--"
+  }
   auto last = first;
   for (auto it = first; it != end; ++it) {
     if (IsExpectedLine(*it)) {
@@ -116,6 +120,10 @@ TEST_P(WindowCaseTest, ChangesTheWindowAsListed) {
   }
   for (const std::string& step : c.steps) {
     SCOPED_TRACE(step);
+    if (step == "mark") {
+      start = TakeSnapshot();
+      continue;
+    }
     ASSERT_NO_FATAL_FAILURE(Step(step));
   }
   const std::string actual = SnapshotDiff(start, TakeSnapshot());
