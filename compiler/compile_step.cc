@@ -59,7 +59,9 @@ void RunCompileStep(const std::string& program_folder,
   runner->SetCommandLine(CompileCommandLine(program_folder, output_file));
   runner->ExecuteCommand(std::string());
   const std::optional<long long> exit_code = runner->ExitCode();
-  if (exit_code.has_value() && *exit_code != 0) {
+  if (runner->Stopped()) {
+    log->AppendToLog(kCompileStoppedText);
+  } else if (exit_code.has_value() && *exit_code != 0) {
     log->AppendToLog(CompilerExitCodeText(*exit_code));
   }
   log->AppendToLog(kCompileReadyText);

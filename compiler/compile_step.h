@@ -23,6 +23,10 @@ inline constexpr char kFolderSeparator = '/';
 // ends.
 inline constexpr char kCompileStartText[] = "Starting compilation...\r\n\r\n";
 inline constexpr char kCompileReadyText[] = "\r\nCompilation ready!";
+// What is appended before the closing text when the compiler was stopped
+// (DOSOutputs::Stop), instead of its exit code.
+inline constexpr char kCompileStoppedText[] =
+    "\r\nThe compilation was stopped.";
 
 // The compiler's full path: `program_folder`, kFolderSeparator and
 // kCompilerFileName.
@@ -69,8 +73,9 @@ class TextCompileLog : public CompileLog {
 // CompilerMissingLine when the program's folder holds no compiler file
 // (wine missing: outside Windows, when wine is not on the PATH), stores the
 // compile command line as the runner's CommandLine, runs it with an empty
-// argument, adds CompilerExitCodeText when the compiler ended with an exit
-// code other than 0, and appends kCompileReadyText. The pieces of the
+// argument, adds kCompileStoppedText when the runner was stopped, or else
+// CompilerExitCodeText when the compiler ended with an exit code other than
+// 0, and appends kCompileReadyText. The pieces of the
 // compiler's output reach the log through the runner's ReceiveOutputs
 // handler, which the caller sets to append them to LOG. The run is tried
 // even without a compiler file, and a compiler that cannot be started is

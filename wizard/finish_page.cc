@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -17,7 +18,6 @@
 
 #include "compiler/compile_step.h"
 #include "compiler/dos_outputs.h"
-#include "settings/job_summary.h"
 #include "wizard/named_controls.h"
 #include "wizard/runner_messages.h"
 #include "wizard/text_bytes.h"
@@ -40,13 +40,11 @@ QString ThankYouText() {
 
 }  // namespace
 
-FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
-                       const QString& program_folder,
+FinishPage::FinishPage(Dialogs* dialogs, const QString& program_folder,
                        std::function<std::string()> output_file,
                        QWidget* parent)
     : QWidget(parent),
       dialogs_(dialogs),
-      variables_(variables),
       program_folder_(program_folder),
       output_file_(std::move(output_file)) {
   auto* layout = new QVBoxLayout(this);
@@ -73,8 +71,12 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
   layout->addWidget(Label22);
   cmd_compile = Named(new QPushButton(tr("Compile MDL")), "cmd_compile");
   cmd_compile->setMinimumWidth(140);
+  cmd_stop = Named(new QPushButton(tr("S&top")), "cmd_stop");
+  cmd_stop->setToolTip(tr("Ends the compiler"));
+  cmd_stop->setEnabled(false);
   auto* row = new QHBoxLayout;
   row->addWidget(cmd_compile);
+  row->addWidget(cmd_stop);
   row->addStretch(1);
   layout->addSpacing(8);
   layout->addLayout(row);
@@ -85,6 +87,7 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
 
   connect(cmd_compile, &QPushButton::clicked, this,
           &FinishPage::cmd_compile_Click);
+  connect(cmd_stop, &QPushButton::clicked, this, &FinishPage::cmd_stop_Click);
   connect(txt_compile_log, &QPlainTextEdit::textChanged, this,
           &FinishPage::txt_compile_log_Change);
   runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
@@ -93,6 +96,9 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
   objDOS->SetReceiveOutputs([this](const std::string& CommandOutputs) {
     objDOS_ReceiveOutputs(CommandOutputs);
   });
+  // The window stays responsive while the compiler runs: Stop can be
+  // pressed, the window moved and repainted.
+  objDOS->SetWaiting([] { QCoreApplication::processEvents(); });
 }
 
 FinishPage::~FinishPage() = default;
@@ -103,13 +109,13 @@ void FinishPage::SetPageButtons(QPushButton* restart, QPushButton* previous) {
   restart_->setText(tr("&Restart ZUM"));
 }
 
-void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
+void FinishPage::ShowRunOutcome(const CheckedRun& run) {
+  const Status& status = run.status;
   txt_run_summary->setVisible(true);
   if (status.ok()) {
     Label21->setText(ProcessedText());
     Label22->setText(ThankYouText());
-    txt_run_summary->setPlainText(
-        FromBytes(RunSummary(job, *variables_)).trimmed());
+    txt_run_summary->setPlainText(FromBytes(run.summary).trimmed());
   } else {
     // The run writes its outputs under other names and gives them their
     // own only when complete, so a failed run leaves the old files alone.
@@ -131,16 +137,40 @@ void FinishPage::ClearLog() {
 }
 
 void FinishPage::cmd_compile_Click() {
-  // The restart button stays disabled while the compiler runs; the run
-  // holds the window's thread, and every piece of output repaints the log.
+  if (compiling_) {
+    return;
+  }
+  // The window's events are handled while the compiler runs (the runner's
+  // Waiting, each piece of output): what must not be pressed meanwhile is
+  // disabled, and Stop is enabled.
+  compiling_ = true;
   restart_->setEnabled(false);
+  cmd_compile->setEnabled(false);
+  cmd_stop->setEnabled(true);
+  emit compilingChanged(true);
   RunCompileStep(Bytes(QDir::toNativeSeparators(program_folder_)),
                  output_file_(), objDOS.get(), compile_log_.get());
+  compiling_ = false;
+  cmd_stop->setEnabled(false);
+  cmd_compile->setEnabled(true);
   restart_->setEnabled(true);
+  emit compilingChanged(false);
+}
+
+void FinishPage::cmd_stop_Click() {
+  Stop();
+}
+
+void FinishPage::Stop() {
+  if (compiling_) {
+    objDOS->Stop();
+  }
 }
 
 void FinishPage::objDOS_ReceiveOutputs(const std::string& CommandOutputs) {
   compile_log_->AppendToLog(CommandOutputs);
+  // A compiler that writes without pause still lets Stop be pressed.
+  QCoreApplication::processEvents();
 }
 
 void FinishPage::txt_compile_log_Change() {

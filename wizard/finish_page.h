@@ -8,9 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/job.h"
-#include "engine/status.h"
-#include "settings/variable_table.h"
+#include "settings/checked_run.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -31,16 +29,17 @@ class DOSOutputs;
 //
 // The compile step runs bglc_9.exe from the program's folder on the output
 // file, on the window's thread; each piece of its console output reaches
-// objDOS_ReceiveOutputs, which appends it to the log.
+// objDOS_ReceiveOutputs, which appends it to the log. The window handles its
+// events while the compiler runs, with the page's buttons disabled but
+// Stop, which ends the compiler; compilingChanged tells the window, which
+// disables what else must wait.
 class FinishPage : public QWidget {
   Q_OBJECT
 
  public:
-  // DIALOGS and VARIABLES must outlive the page. OUTPUT_FILE gives the
-  // output file's name as the source file page holds it when the compiler
-  // is started.
-  FinishPage(Dialogs* dialogs, const VariableTable* variables,
-             const QString& program_folder,
+  // DIALOGS must outlive the page. OUTPUT_FILE gives the output file's
+  // name as the source file page holds it when the compiler is started.
+  FinishPage(Dialogs* dialogs, const QString& program_folder,
              std::function<std::string()> output_file,
              QWidget* parent = nullptr);
   ~FinishPage() override;
@@ -49,10 +48,14 @@ class FinishPage : public QWidget {
   // disabled while the compiler runs.
   void SetPageButtons(QPushButton* restart, QPushButton* previous);
 
-  // The page after a run of JOB that ended with STATUS.
-  void ShowRunOutcome(const JobSettings& job, const Status& status);
+  // The page after RUN, which passed the page check and ran.
+  void ShowRunOutcome(const CheckedRun& run);
   // Restarting empties the log.
   void ClearLog();
+
+  // Whether the compiler runs; then Stop() ends it.
+  bool Compiling() const { return compiling_; }
+  void Stop();
 
   // Used by tests only: the console command runner.
   DOSOutputs* TEST_objDOS() { return objDOS.get(); }
@@ -61,10 +64,14 @@ class FinishPage : public QWidget {
   void cmd_compile_Click();
   void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
   void txt_compile_log_Change();
+  void cmd_stop_Click();
+
+ signals:
+  // The compiler started (true) or ended (false).
+  void compilingChanged(bool compiling);
 
  private:
   Dialogs* dialogs_;
-  const VariableTable* variables_;
   QString program_folder_;
   std::function<std::string()> output_file_;
   // The console command runner, its message boxes and the log it feeds.
@@ -78,9 +85,12 @@ class FinishPage : public QWidget {
   // first run.
   QTextEdit* txt_run_summary = nullptr;
   QPushButton* cmd_compile = nullptr;
+  // Shown beside cmd_compile, enabled while the compiler runs.
+  QPushButton* cmd_stop = nullptr;
   QPlainTextEdit* txt_compile_log = nullptr;
   QPushButton* restart_ = nullptr;
   QPushButton* previous_ = nullptr;
+  bool compiling_ = false;
 };
 
 }  // namespace zum
