@@ -10,8 +10,9 @@
 # building the default preset.
 #
 # The window runs from a temporary copy of the program, whose folder holds a
-# stand-in bglc_9.exe (a shell script that prints what a compiler might) for
-# the compiled finish page, a zum.cfg naming some slots and a zumrecent.txt
+# stand-in bglc_9.exe (a shell script that prints what a compiler might,
+# and waits to be stopped for the stopped compilation) for the compiled
+# finish pages, a zum.cfg naming some slots and a zumrecent.txt
 # naming two settings files for the menus, the example objects for the files
 # dropped on the source file page, and the examples in scenery/ for the
 # finish pages after a run: the gates for the run that succeeds, and
@@ -40,6 +41,10 @@ echo "BGL compiler stand-in for the screenshots"
 echo "Arguments: $*"
 echo
 echo "Reading $2"
+# The stopped compilation's picture: the stand-in waits until stopped.
+if [ -n "${ZUM_STANDIN_HOLD:-}" ]; then
+  sleep 60
+fi
 for part in gate_boom gate_post gate_booth; do
   echo "  model part $part: 4 copies, 2 keyframe tables each"
 done
@@ -64,8 +69,16 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   for state in "$@"; do
     "$zum" "$state" &
     pid=$!
-    sleep 1.5
-    import -window root -crop 860x560+0+0 +repage "$out/$state.png"
+    # A state named "-tall" shows the window taller; a stopped compilation
+    # waits for its Stop.
+    size=860x560
+    wait_s=1.5
+    case $state in
+      *-tall) size=860x790 ;;
+      *-stopped) wait_s=3 ;;
+    esac
+    sleep "$wait_s"
+    import -window root -crop "$size+0+0" +repage "$out/$state.png"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
   done
