@@ -423,15 +423,15 @@ Snapshot WizardTest::TakeSnapshot() {
   }
   for (QAction* a : form_->findChildren<QAction*>()) {
     if (!a->objectName().isEmpty()) {
-      // A hidden entry or warning mark reads "hidden", a disabled entry
-      // "disabled".
+      // A hidden entry or warning mark reads "hidden", a shown menu entry
+      // that is disabled "disabled" (a mark is disabled with its box, a
+      // hidden entry with its hiding).
+      const bool disabled = a->isVisible() && !a->isEnabled() &&
+                            !a->objectName().startsWith("mark_");
+      const QString state = QString(a->isVisible() ? "" : "hidden ") +
+                            (disabled ? "disabled " : "");
       s[a->objectName().toStdString()] =
-          paths(QString(a->isVisible() ? "" : "hidden ") +
-                (a->isEnabled() ? "" : "disabled ") + a->text())
-              .substr(0, std::string::npos);
-      if (s[a->objectName().toStdString()].ends_with(' ')) {
-        s[a->objectName().toStdString()].pop_back();
-      }
+          paths(state.isEmpty() ? a->text() : (state + a->text()).trimmed());
     }
   }
   std::vector<std::string> lines =
