@@ -143,16 +143,24 @@ void FinishPage::cmd_compile_Click() {
   // The window's events are handled while the compiler runs (the runner's
   // Waiting, each piece of output): what must not be pressed meanwhile is
   // disabled, and Stop is enabled.
+  // The focus goes from the compile button to Stop and back, so that the
+  // keyboard can stop what it started.
   compiling_ = true;
+  cmd_stop->setEnabled(true);
+  if (window()->focusWidget() == cmd_compile) {
+    cmd_stop->setFocus(Qt::OtherFocusReason);
+  }
   restart_->setEnabled(false);
   cmd_compile->setEnabled(false);
-  cmd_stop->setEnabled(true);
   emit compilingChanged(true);
   RunCompileStep(Bytes(QDir::toNativeSeparators(program_folder_)),
                  output_file_(), objDOS.get(), compile_log_.get());
   compiling_ = false;
-  cmd_stop->setEnabled(false);
   cmd_compile->setEnabled(true);
+  if (window()->focusWidget() == cmd_stop) {
+    cmd_compile->setFocus(Qt::OtherFocusReason);
+  }
+  cmd_stop->setEnabled(false);
   restart_->setEnabled(true);
   emit compilingChanged(false);
 }
