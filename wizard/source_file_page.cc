@@ -142,10 +142,10 @@ QString SourceFilePage::PreScanChosenFile(int animation, const QString& file) {
       .arg(FromBytes(status.message()));
 }
 
-bool SourceFilePage::RefuseFiles(const QStringList& files) {
+bool SourceFilePage::RefuseFiles(const QStringList& files, bool inputs) {
   for (const QString& file : files) {
     const std::string name = Bytes(file);
-    if (SourceFileRows::IsCompanionName(name)) {
+    if (inputs && SourceFileRows::IsCompanionName(name)) {
       // What to choose instead comes first.
       dialogs_->ShowError(FromBytes(SourceFileRows::CompanionHint(name)) +
                           QStringLiteral("\n\n") +
@@ -168,7 +168,7 @@ void SourceFilePage::cmd_file_Click(int index) {
   if (index == 0) {
     const QStringList files =
         dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters());
-    if (!RefuseFiles(files)) {
+    if (!RefuseFiles(files, true)) {
       FillRowsFromFirst(files);
     }
     return;
@@ -180,7 +180,7 @@ void SourceFilePage::cmd_file_Click(int index) {
 }
 
 void SourceFilePage::ChooseFileInRow(int row, const QString& file) {
-  if (RefuseFiles({file})) {
+  if (RefuseFiles({file}, true)) {
     return;
   }
   const int animation = rows_.AnimationOfRow(row);
@@ -261,7 +261,7 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
 void SourceFilePage::cmd_file_out_Click() {
   const QString chosen = dialogs_->SaveFile(
       tr("Save the output file as"), AsmFilters(), c_->txt_file_out->text());
-  if (RefuseFiles({chosen})) {
+  if (RefuseFiles({chosen}, false)) {
     return;
   }
   record_->txt_file_out = Bytes(chosen);
@@ -331,7 +331,7 @@ bool SourceFilePage::eventFilter(QObject* watched, QEvent* event) {
       const QStringList files = DroppedAsmFiles(drop->mimeData());
       if (widget == page && !files.isEmpty()) {
         drop->acceptProposedAction();
-        if (!RefuseFiles(files)) {
+        if (!RefuseFiles(files, true)) {
           FillRowsFromFirst(files);
         }
         return true;

@@ -112,9 +112,9 @@ class SourceFilePage : public QWidget {
   // off (No keeps the first file only). Companion files and names with line
   // breaks are refused, and nothing is taken.
   void FillRowsFromFirst(const QStringList& files);
-  // Tells why FILES cannot be taken (a companion file, a line break in a
-  // name) and returns true; false when they can.
-  bool RefuseFiles(const QStringList& files);
+  // Tells why FILES cannot be taken (as INPUTS a companion file; a line
+  // break in a name) and returns true; false when they can.
+  bool RefuseFiles(const QStringList& files, bool inputs);
 
   Dialogs* dialogs_;
   SettingsRecord* record_;
