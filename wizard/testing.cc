@@ -159,6 +159,17 @@ void WizardTest::Run(std::initializer_list<std::string> steps) {
 }
 
 void WizardTest::Step(std::string step) {
+  // Names and texts given to dialogs, drops and pastes read "\n" and "\r"
+  // as line breaks; the folders put in below may hold backslashes.
+  const std::string first_word = step.substr(0, step.find(' '));
+  if (first_word == "file" || first_word == "files" || first_word == "drop" ||
+      first_word == "input" || first_word == "paste") {
+    for (auto [from, to] : {std::pair{"\\n", "\n"}, std::pair{"\\r", "\r"}}) {
+      for (size_t at; (at = step.find(from)) != std::string::npos;) {
+        step.replace(at, 2, to);
+      }
+    }
+  }
   for (auto [from, to] : {std::pair{"$DIR", folder_.path().string()},
                           std::pair{"$OBJ", objects_.path().string()}}) {
     for (size_t at; (at = step.find(from)) != std::string::npos;) {
@@ -167,17 +178,8 @@ void WizardTest::Step(std::string step) {
   }
   const size_t blank = step.find(' ');
   const std::string verb = step.substr(0, blank);
-  std::string rest = blank == std::string::npos ? "" : step.substr(blank + 1);
-  // Names and texts given to dialogs, drops and pastes read "\n" and "\r"
-  // as line breaks.
-  if (verb == "file" || verb == "files" || verb == "drop" || verb == "input" ||
-      verb == "paste") {
-    for (auto [from, to] : {std::pair{"\\n", "\n"}, std::pair{"\\r", "\r"}}) {
-      for (size_t at; (at = rest.find(from)) != std::string::npos;) {
-        rest.replace(at, 2, to);
-      }
-    }
-  }
+  const std::string rest =
+      blank == std::string::npos ? "" : step.substr(blank + 1);
   const QString arg = QString::fromStdString(rest);
   const size_t eq = step.find('=');
   if (eq != std::string::npos && eq < blank) {
