@@ -18,8 +18,8 @@
 #include "engine/run_warnings.h"
 #include "engine/status.h"
 #include "preview/written_finding.h"
+#include "settings/checked_run.h"
 #include "settings/job_builder.h"
-#include "settings/job_summary.h"
 #include "settings/page_checks.h"
 #include "settings/settings_file.h"
 #include "settings/variable_table.h"
@@ -99,19 +99,12 @@ class PercentProgress {
   int shown_ = -1;
 };
 
-// Runs the checks of pages 1 to 4; prints the first failing page's message.
-bool PassPageChecks(const JobSettings& job, std::ostream& err, FileSystem* fs) {
-  const PageCheckResult source =
-      CheckAllPages(job, PageId::kCondition, PageId::kSourceFiles, fs);
-  const PageCheck code = source.code;
-  if (code == PageCheck::kPassed) {
-    return true;
+// Prints the message of a refused page check.
+void PrintRefusal(const PageCheckResult& check, std::ostream& err) {
+  err << CheckCodeMessage(check.code).message << '\n';
+  if (!check.scan_error.ok()) {
+    err << check.scan_error.message() << '\n';
   }
-  err << CheckCodeMessage(code).message << '\n';
-  if (!source.scan_error.ok()) {
-    err << source.scan_error.message() << '\n';
-  }
-  return false;
 }
 
 // Refuses outputs that would overwrite the settings file being run.
@@ -231,8 +224,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   }
   // A file without line 184 keeps the window's start-up choice.
   JobSettings job = BuildJobSettings(record, AppliesTo::kAnimationTrigger);
-  if (!SparesSettingsFile(job, parsed.settings_file, err, fs) ||
-      !PassPageChecks(job, err, fs)) {
+  if (!SparesSettingsFile(job, parsed.settings_file, err, fs)) {
     return kBatchRefused;
   }
 
@@ -243,24 +235,30 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   if (show_progress) {
     options.progress = [&progress](double share) { progress.Add(share); };
   }
-  RunResult result;
-  status = RunGeneration(job, options, &result);
-  if (show_progress) {
-    progress.Finish(status.ok());
+  VariableTable variables;
+  variables.AddBuiltInVariables();
+  // The summary's finding loads the written pair again: only when shown.
+  const CheckedRun run = CheckAndRun(
+      job, PageId::kCondition, PageId::kSourceFiles, options, variables,
+      parsed.quiet ? ForwardRunFinding() : WrittenForwardRunFinding);
+  if (!run.ran) {
+    PrintRefusal(run.check, err);
+    return kBatchRefused;
   }
-  if (!status.ok()) {
-    err << status.message() << '\n';
-    PrintWarnings(result.warnings, out, err);
+  if (show_progress) {
+    progress.Finish(run.status.ok());
+  }
+  if (!run.status.ok()) {
+    err << run.status.message() << '\n';
+    PrintWarnings(run.result.warnings, out, err);
     return kBatchRunFailed;
   }
   if (!parsed.quiet) {
-    out << "Wrote " << ShortName(result.files_written[0]) << " and "
-        << ShortName(result.files_written[1]) << '\n';
-    VariableTable variables;
-    variables.AddBuiltInVariables();
-    out << RunSummary(job, variables, WrittenForwardRunFinding(job.OutputFile));
+    out << "Wrote " << ShortName(run.result.files_written[0]) << " and "
+        << ShortName(run.result.files_written[1]) << '\n';
+    out << run.summary;
   }
-  PrintWarnings(result.warnings, out, err);
+  PrintWarnings(run.result.warnings, out, err);
   return kBatchSucceeded;
 }
 

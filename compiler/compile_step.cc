@@ -61,10 +61,13 @@ bool RunCompileStep(const std::string& program_folder,
   // Without an exit code the compiler never ran: it was not found or could
   // not start.
   const std::optional<long long> exit_code = runner->ExitCode();
-  if (exit_code.has_value() && *exit_code != 0) {
+  if (runner->Stopped()) {
+    log->AppendToLog(kCompileStoppedText);
+  } else if (exit_code.has_value() && *exit_code != 0) {
     log->AppendToLog(CompilerExitCodeText(*exit_code));
   }
-  const bool succeeded = exit_code.has_value() && *exit_code == 0;
+  const bool succeeded =
+      !runner->Stopped() && exit_code.has_value() && *exit_code == 0;
   log->AppendToLog(succeeded ? kCompileReadyText : kCompileFailedText);
   return succeeded;
 }

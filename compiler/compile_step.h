@@ -26,6 +26,10 @@ inline constexpr char kFolderSeparator = '/';
 inline constexpr char kCompileStartText[] = "Starting compilation...\r\n\r\n";
 inline constexpr char kCompileReadyText[] = "\r\nCompilation ready!";
 inline constexpr char kCompileFailedText[] = "\r\nCompilation failed.";
+// What is appended before the closing text when the compiler was stopped
+// (DOSOutputs::Stop), instead of its exit code.
+inline constexpr char kCompileStoppedText[] =
+    "\r\nThe compilation was stopped.";
 
 // The compiler's full path: `program_folder`, kFolderSeparator and
 // kCompilerFileName.
@@ -74,10 +78,11 @@ class TextCompileLog : public CompileLog {
 // compile command line as the runner's CommandLine, runs it with an empty
 // argument (the pieces of the compiler's output reach the log through the
 // runner's ReceiveOutputs handler, which the caller sets to append them to
-// LOG), adds CompilerExitCodeText when the compiler ended
-// with an exit code other than 0, and appends kCompileReadyText when it
-// ended with 0, kCompileFailedText otherwise. The run is tried even without
-// a compiler file, and a compiler that cannot be started is reported by the
+// LOG), adds kCompileStoppedText when the runner was stopped, or else
+// CompilerExitCodeText when the compiler ended with an exit code other than
+// 0, and appends kCompileReadyText when it ended with 0, kCompileFailedText
+// otherwise (a stopped compiler included). The run is tried even without a
+// compiler file, and a compiler that cannot be started is reported by the
 // runner's message, which names the path looked for. Returns whether the
 // compiler ran and ended with exit code 0.
 bool RunCompileStep(const std::string& program_folder,

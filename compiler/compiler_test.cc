@@ -309,6 +309,31 @@ TEST_F(CompileStepTest, CompilerOutputGoesIntoTheLogBetweenStartAndEnd) {
   EXPECT_EQ(log_.text(), log);
 }
 
+// Issue 19: a compiler stopped from the Waiting handler (the window's Stop
+// button) ends at once, and the log says it was stopped instead of giving
+// the exit code that the stop caused.
+TEST_F(CompileStepTest, Issue19AStoppedCompilationSaysSo) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-in compiler is a POSIX shell script";
+#else
+  fs::create_directories(folder_);
+  WriteTestFile(folder_ / kCompilerFileName,
+                "#!/bin/sh\necho started\nsleep 60\necho never\n", true);
+  runner_.SetWaiting([this] {
+    // Once the compiler has said it started.
+    if (log_.text().find("started") != std::string::npos) {
+      runner_.Stop();
+    }
+  });
+  Compile();
+  EXPECT_TRUE(runner_.Stopped());
+  EXPECT_EQ(log_.text(),
+            "Starting compilation...\r\n\r\nstarted\n\r\nThe compilation "
+            "was stopped.\r\nCompilation failed.");
+  EXPECT_TRUE(sink_.messages.empty());
+#endif
+}
+
 // compile_steps.txt: the log for a missing compiler and for one that ends
 // with a given exit code.
 TEST_F(CompileStepTest, Cases) {

@@ -10,15 +10,16 @@
 # building the default preset.
 #
 # The window runs from a temporary copy of the program, whose folder holds a
-# stand-in bglc_9.exe (a shell script that prints what a compiler might, and
-# fails on an output named door_zum.asm) for the compiled finish pages, a
-# zum.cfg naming some slots and a zumrecent.txt naming two settings files for
-# the menus, the example objects for the files dropped on the source file
-# page, and the examples in scenery/ for the finish pages after a run: the
-# gates for the run that succeeds, hangar.asm, a gate whose companion file
-# ends too early, for the run that fails, and lenient.asm, a gate whose
-# keyframe tables hold a word, a number with a letter after it, a lone point
-# and missing values, for the run that warns. docs/screenshot.png, the README's picture, is the conditions page
+# stand-in bglc_9.exe (a shell script that prints what a compiler might,
+# fails on an output named door_zum.asm, and waits to be stopped for the
+# stopped compilation) for the compiled finish pages, a zum.cfg naming some
+# slots and a zumrecent.txt naming two settings files for the menus, the
+# example objects for the files dropped on the source file page, and the
+# examples in scenery/ for the finish pages after a run: the gates for the
+# run that succeeds, hangar.asm, a gate whose companion file ends too early,
+# for the run that fails, and lenient.asm, a gate whose keyframe tables hold
+# a word, a number with a letter after it, a lone point and missing values,
+# for the run that warns. docs/screenshot.png, the README's picture, is the conditions page
 # (conditions-between-checked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -49,6 +50,10 @@ case "$2" in
     echo "2 error(s), 0 warning(s)"
     exit 2 ;;
 esac
+# The stopped compilation's picture: the stand-in waits until stopped.
+if [ -n "${ZUM_STANDIN_HOLD:-}" ]; then
+  sleep 60
+fi
 for part in gate_boom gate_post gate_booth; do
   echo "  model part $part: 4 copies, 2 keyframe tables each"
 done
@@ -78,11 +83,16 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   for state in "$@"; do
     "$zum" "$state" &
     pid=$!
-    sleep 1.5
+    # A state named "-tall" shows the window taller, the preview window lies
+    # over the main one; a stopped compilation waits for its Stop.
+    size=860x560
+    wait_s=1.5
     case $state in
-      preview*) size=1100x740 ;;  # the preview window, over the main one
-      *) size=860x560 ;;
+      preview*) size=1100x740 ;;
+      *-tall) size=860x790 ;;
+      *-stopped) wait_s=3 ;;
     esac
+    sleep "$wait_s"
     import -window root -crop "$size+0+0" +repage "$out/$state.png"
     kill "$pid"
     wait "$pid" 2>/dev/null || true

@@ -36,7 +36,8 @@ UBSAN_OPTIONS="$UBSAN_OPTIONS:suppressions=$root/fuzz/ubsan.supp" \
 if ((seconds > 0)); then
   findings="$build/fuzz-findings"
   mkdir -p "$findings"
-  for target in settings_fuzzer run_fuzzer numbers_fuzzer preview_fuzzer; do
+  for target in settings_fuzzer settings_window_fuzzer run_fuzzer \
+    numbers_fuzzer preview_fuzzer; do
     # New inputs go to a scratch copy; the seeds in the repo stay small.
     corpus="$build/fuzz-corpus/$target"
     mkdir -p "$corpus"

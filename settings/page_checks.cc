@@ -17,45 +17,64 @@ bool AnimationCountOf(const JobSettings& job, int16_t* count) {
   return ToInt16(job.AnimationCount, count, &err) && *count <= kMaxAnimations;
 }
 
+// A refusal and the field of the box it names.
+struct Finding {
+  PageCheck code = PageCheck::kPassed;
+  SettingsField field = SettingsField::kTxtVar;
+};
+
 // The checks of one condition of kind KIND; the first failure decides.
-PageCheck CheckCondition(ConditionKind kind, const std::string& variable,
-                         const std::string& minimum, const std::string& maximum,
-                         const ConditionSpec* box) {
+Finding CheckCondition(ConditionKind kind, const std::string& variable,
+                       const std::string& minimum, const std::string& maximum,
+                       const ConditionSpec* box) {
+  using F = SettingsField;
   switch (kind) {
     case ConditionKind::kBetween:
       if (variable.empty()) {
-        return PageCheck::kVariable;
+        return {PageCheck::kVariable, F::kTxtVar};
       }
-      if (minimum.empty() || maximum.empty()) {
-        return PageCheck::kLimits;
+      if (minimum.empty()) {
+        return {PageCheck::kLimits, F::kTxtVarMin};
       }
-      return PageCheck::kPassed;
+      if (maximum.empty()) {
+        return {PageCheck::kLimits, F::kTxtVarMax};
+      }
+      return {};
     case ConditionKind::kMask:
       if (variable.empty()) {
-        return PageCheck::kVariable;
+        return {PageCheck::kVariable, F::kTxtVar};
       }
-      return minimum.empty() ? PageCheck::kLimits : PageCheck::kPassed;
+      if (minimum.empty()) {
+        return {PageCheck::kLimits, F::kTxtVarMin};
+      }
+      return {};
     case ConditionKind::kBoundingBox:
       break;
   }
   if (box == nullptr) {
-    return PageCheck::kPassed;
+    return {};
   }
   // The rotation is not checked.
-  for (const std::string* extent :
-       {&box->BoxXMin, &box->BoxXMax, &box->BoxYMin, &box->BoxYMax,
-        &box->BoxZMin, &box->BoxZMax}) {
+  const std::pair<const std::string*, F> extents[] = {
+      {&box->BoxXMin, F::kTxtBoxXmin}, {&box->BoxXMax, F::kTxtBoxXmax},
+      {&box->BoxYMin, F::kTxtBoxYmin}, {&box->BoxYMax, F::kTxtBoxYmax},
+      {&box->BoxZMin, F::kTxtBoxZmin}, {&box->BoxZMax, F::kTxtBoxZmax},
+  };
+  for (const auto& [extent, field] : extents) {
     if (extent->empty() || !IsNumeric(*extent)) {
-      return PageCheck::kBoundingBox;
+      return {PageCheck::kBoundingBox, field};
     }
   }
-  return PageCheck::kPassed;
+  return {};
 }
 
-PageCheck CheckSpec(const ConditionSpec& spec) {
+Finding CheckSpec(const ConditionSpec& spec) {
   return CheckCondition(spec.Kind, spec.Variable, spec.Minimum, spec.Maximum,
                         &spec);
 }
+
+// The checks of a condition page, with the box each refusal names.
+PageCheckResult CheckConditionPageBox(const JobSettings& job, PageId page);
 
 PageCheck CheckSecondaryPage(const JobSettings& job) {
   if (!job.SecondaryEnabled) {
@@ -128,34 +147,86 @@ CheckMessage CheckCodeMessage(PageCheck code) {
 }
 
 PageCheck CheckConditionPage(const JobSettings& job, PageId page) {
+  return CheckConditionPageBox(job, page).code;
+}
+
+namespace {
+
+PageCheckResult CheckConditionPageBox(const JobSettings& job, PageId page) {
+  PageCheckResult check;
+  check.page = page;
+  auto take = [&check](Finding finding, int index) {
+    check.code = finding.code;
+    check.box = CheckedBox{finding.field, index};
+  };
   switch (page) {
     case PageId::kCondition: {
-      PageCheck code = PageCheck::kPassed;
       if (job.AnimationConditionEnabled) {
-        code = CheckSpec(job.AnimationCondition);
+        const Finding finding = CheckSpec(job.AnimationCondition);
+        if (finding.code != PageCheck::kPassed) {
+          take(finding, 0);
+        }
       }
       // The additional condition follows the animation condition's kind and
-      // is not checked at all beside a bounding box.
+      // is not checked at all beside a bounding box. Its limits are the
+      // boxes of index 2, its variable the box of index 3.
       if (job.AdditionalConditionEnabled &&
           job.AnimationCondition.Kind != ConditionKind::kBoundingBox) {
         const ConditionSpec& extra = job.AdditionalCondition;
-        PageCheck extra_code =
+        const Finding finding =
             CheckCondition(job.AnimationCondition.Kind, extra.Variable,
                            extra.Minimum, extra.Maximum, nullptr);
-        if (extra_code != PageCheck::kPassed) {
-          code = extra_code;
+        if (finding.code != PageCheck::kPassed) {
+          take(finding, finding.field == SettingsField::kTxtVar ? 3 : 2);
         }
       }
-      return code;
+      break;
     }
     case PageId::kTrigger:
-      return job.TriggerEnabled ? CheckSpec(job.Trigger) : PageCheck::kPassed;
+      if (job.TriggerEnabled) {
+        const Finding finding = CheckSpec(job.Trigger);
+        if (finding.code != PageCheck::kPassed) {
+          take(finding, 1);
+        }
+      }
+      break;
     case PageId::kSecondary:
-      return CheckSecondaryPage(job);
+      check.code = CheckSecondaryPage(job);
+      if (check.code == PageCheck::kVariable) {
+        check.box = CheckedBox{SettingsField::kTxtVar, 2};
+      } else if (check.code == PageCheck::kAnimationCount) {
+        check.box = CheckedBox{SettingsField::kTxtNumSecondanim, 0};
+      }
+      break;
     default:
-      return PageCheck::kPassed;
+      break;
   }
+  return check;
 }
+
+// The first animation 1..COUNT whose row is at fault for CODE: kInputFiles
+// an empty input, kSecondaryRanges an empty minimum or maximum beside an
+// input.
+std::optional<CheckedBox> FirstRowAtFault(const JobSettings& job, int count,
+                                          PageCheck code) {
+  for (int a = 1; a <= count; ++a) {
+    if (job.InputFile[a].empty()) {
+      if (code == PageCheck::kInputFiles) {
+        return CheckedBox{SettingsField::kInputFile, a};
+      }
+    } else if (code == PageCheck::kSecondaryRanges) {
+      if (job.SecondaryMin[a].empty()) {
+        return CheckedBox{SettingsField::kSecondaryMin, a};
+      }
+      if (job.SecondaryMax[a].empty()) {
+        return CheckedBox{SettingsField::kSecondaryMax, a};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
   PageCheckResult check;
@@ -180,6 +251,13 @@ PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
       }
     }
   }
+  if (check.code == PageCheck::kOutputFile) {
+    check.box = CheckedBox{SettingsField::kTxtFileOut, 0};
+  } else if (check.code == PageCheck::kInputFile) {
+    check.box = CheckedBox{SettingsField::kInputFile, 1};
+  } else if (check.code != PageCheck::kPassed) {
+    check.box = FirstRowAtFault(job, count, check.code);
+  }
   if (check.code != PageCheck::kPassed) {
     return check;
   }
@@ -194,11 +272,15 @@ PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
   check.scanned = count < 0 ? 0 : count;
   if (check.failed_animation != 0) {
     check.code = PageCheck::kInputFile;
+    check.box = CheckedBox{SettingsField::kInputFile, check.failed_animation};
     return check;
   }
   for (int a = 1; a < count; ++a) {
     if (!SameShape(check.pre_scan[a], check.pre_scan[a + 1])) {
       check.code = PageCheck::kShapes;
+      if (!check.box.has_value()) {
+        check.box = CheckedBox{SettingsField::kInputFile, a + 1};
+      }
     }
   }
   return check;
@@ -210,10 +292,7 @@ PageCheckResult CheckPage(const JobSettings& job, PageId page, FileSystem* fs) {
   if (page == PageId::kSourceFiles) {
     return CheckSourceFiles(job, fs);
   }
-  PageCheckResult check;
-  check.page = page;
-  check.code = CheckConditionPage(job, page);
-  return check;
+  return CheckConditionPageBox(job, page);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
+#include "settings/settings_record.h"
 
 // The checks that Next runs before it leaves a page, over the values of a
 // JobSettings (the window builds one from its controls, the command line
@@ -56,6 +58,14 @@ CheckMessage CheckCodeMessage(PageCheck code);
 // or kSecondary. Other pages pass.
 PageCheck CheckConditionPage(const JobSettings& job, PageId page);
 
+// A box of the window, named by what it holds: FIELD with the control-array
+// index INDEX, or the animation INDEX for the per-animation fields.
+struct CheckedBox {
+  SettingsField field = SettingsField::kTxtVar;
+  int index = 0;
+  bool operator==(const CheckedBox&) const = default;
+};
+
 // The result of a page check; the scans are filled by the source file
 // page's check only.
 struct PageCheckResult {
@@ -72,6 +82,11 @@ struct PageCheckResult {
   // for reading (No such file or directory)".
   int failed_animation = 0;
   Status scan_error;
+  // The box that a refusal names, where the author corrects it: the first
+  // box at fault for the code given (of an animation's row, the first row
+  // at fault). Empty when the code is kPassed, or names no box of the page
+  // checked.
+  std::optional<CheckedBox> box;
 };
 
 // The source file page. In order: an empty output file gives kOutputFile,

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <map>
+#include <sstream>
 #include <string>
 
 #include "settings/job_builder.h"
@@ -12,6 +15,7 @@ namespace zum {
 namespace {
 
 using testing::CompanionText;
+using testing::ReadFile;
 using testing::WriteFile;
 
 class PageCheckTest : public ::testing::Test {
@@ -37,8 +41,14 @@ class PageCheckTest : public ::testing::Test {
   }
 
   // The code, and why an input could not be scanned.
+  // The code, the box it names ("at txt_var(0)") and why an input could
+  // not be scanned.
   static std::string Outcome(const PageCheckResult& check) {
-    return std::to_string(static_cast<int>(check.code)) +
+    std::string box;
+    if (check.box.has_value()) {
+      box = " at " + SettingsFieldName(check.box->field, check.box->index);
+    }
+    return std::to_string(static_cast<int>(check.code)) + box +
            (check.scan_error.ok() ? "" : " " + check.scan_error.message());
   }
 
@@ -46,6 +56,7 @@ class PageCheckTest : public ::testing::Test {
 };
 
 TEST_F(PageCheckTest, Cases) {
+  std::map<int, std::string> updates;  // by line number
   for (const testing::CaseRow& c : testing::ReadCases("page_check_cases.txt")) {
     std::string outcome;
     if (c.input.rfind("message ", 0) == 0) {
@@ -71,6 +82,21 @@ TEST_F(PageCheckTest, Cases) {
     }
     EXPECT_EQ(outcome, c.expected)
         << "page_check_cases.txt:" << c.line << ": " << c.input;
+    if (outcome != c.expected) {
+      updates[c.line] = c.input + " => " + outcome;
+    }
+  }
+  // ZUM_UPDATE_CASES=1 rewrites the rows that differ; review the diff.
+  if (std::getenv("ZUM_UPDATE_CASES") != nullptr && !updates.empty()) {
+    const std::string path = ZUM_SETTINGS_TESTDATA "/page_check_cases.txt";
+    std::istringstream in(ReadFile(path));
+    std::string text;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+      auto update = updates.find(++number);
+      text += (update == updates.end() ? line : update->second) + "\n";
+    }
+    WriteFile(path, text);
   }
 }
 

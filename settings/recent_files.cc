@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/line_io.h"
+#include "settings/one_line_texts.h"
 
 namespace zum {
 
@@ -46,6 +47,14 @@ void PutFirst(const std::string& path, std::vector<std::string>* list,
 
 Status WriteRecentFiles(const std::string& list_file,
                         const std::vector<std::string>& list, FileSystem* fs) {
+  // A line break would make one entry two.
+  for (const std::string& path : list) {
+    if (HoldsLineBreak(path)) {
+      return Status::InFile(list_file,
+                            "an entry holds a line break, which the list "
+                            "cannot keep; nothing was written");
+    }
+  }
   LineWriter out(fs);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(list_file));
   for (const std::string& path : list) {

@@ -29,7 +29,8 @@ void PutFirst(const std::string& path, std::vector<std::string>* list,
               FileSystem* fs = RealFileSystem());
 
 // Writes LIST to LIST_FILE, replacing the file only once it is complete.
-// Errors name LIST_FILE and the reason.
+// Errors name LIST_FILE and the reason; an entry holding a line break is
+// refused and nothing is written.
 Status WriteRecentFiles(const std::string& list_file,
                         const std::vector<std::string>& list,
                         FileSystem* fs = RealFileSystem());

@@ -58,6 +58,15 @@ TEST(RecentFilesTest, ReadAndWrite) {
   EXPECT_EQ(ReadRecentFiles(file),
             (std::vector<std::string>{"1", "2", "3", "4", "5"}));
 
+  // Issue 19: a settings file named "a<LF>b.cfg" would become two entries;
+  // the list is not written.
+  const std::string before = ReadFile(file);
+  EXPECT_EQ(WriteRecentFiles(file, {"/p/a.cfg", "/p/a\nb.cfg"}).ToString(),
+            file +
+                ": an entry holds a line break, which the list cannot keep; "
+                "nothing was written");
+  EXPECT_EQ(ReadFile(file), before);
+
   EXPECT_EQ(WriteRecentFiles(dir.File("no_such_folder/zumrecent.txt"), list)
                 .message()
                 .rfind(dir.File("no_such_folder/zumrecent.txt") +

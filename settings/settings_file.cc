@@ -4,6 +4,7 @@
 
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "settings/one_line_texts.h"
 
 namespace zum {
 namespace {
@@ -94,6 +95,16 @@ Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
                            std::to_string(line - 1) + " of its " +
                            std::to_string(kSettingsRequiredLines) + " lines");
     }
+    // A text box would cut a longer text without a word.
+    if (const size_t length = BoxLength(text);
+        SettingsLineSlot(line).kind == SettingsLineKind::kText &&
+        length > kMaxBoxLength) {
+      return LineError(path, line,
+                       "the line holds " + std::to_string(length) +
+                           " characters, more than the " +
+                           std::to_string(kMaxBoxLength) +
+                           " that a text box holds");
+    }
     ZUM_RETURN_IF_ERROR(ReadLine(path, line, text, &read));
   }
   *record = std::move(read);
@@ -135,6 +146,15 @@ std::string SettingsFileText(const SettingsRecord& record) {
 
 Status WriteSettingsFile(const std::string& path, const SettingsRecord& record,
                          FileSystem* fs) {
+  // A line break would split a value over two lines and shift every later
+  // one: the file would no longer load.
+  for (int line = 1; line <= kSettingsLines; ++line) {
+    if (HoldsLineBreak(SettingsLineText(record, line))) {
+      return LineError(path, line,
+                       "the text holds a line break, which a settings file "
+                       "cannot keep; nothing was written");
+    }
+  }
   LineWriter out(fs);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(path));
   for (int line = 1; line <= kSettingsLines; ++line) {

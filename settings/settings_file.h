@@ -23,8 +23,9 @@ namespace zum {
 // Errors say in the author's words where and what: "zum3.cfg, line 13, the
 // additional animation condition's check box: expected a whole number,
 // found 'x'", for a file that cannot be opened or read, that ends before
-// line 183, a number line that is not a 16-bit whole number and a check-box
-// value other than 0, 1 or 2.
+// line 183, a number line that is not a 16-bit whole number, a check-box
+// value other than 0, 1 or 2, and a text line longer than a text box holds
+// (kMaxBoxLength characters, counted by BoxLength).
 Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
                         FileSystem* fs = RealFileSystem());
 
@@ -40,7 +41,9 @@ std::string SettingsFileText(const SettingsRecord& record);
 
 // Creates or replaces PATH with SettingsFileText(RECORD). The file is
 // written beside PATH and takes its place only when complete, so a failed
-// save leaves an earlier file as it was. Errors name PATH and the reason.
+// save leaves an earlier file as it was. Errors name PATH and the reason; a
+// text holding a line break (HoldsLineBreak) is refused with its line, and
+// nothing is written.
 Status WriteSettingsFile(const std::string& path, const SettingsRecord& record,
                          FileSystem* fs = RealFileSystem());
 

@@ -99,6 +99,67 @@ TEST_F(SettingsFileTest, FailedSaveNamesTheFileAndKeepsTheEarlierOne) {
   EXPECT_EQ(ReadFile("zum0.cfg"), saved);
 }
 
+// Issue 19: a text with a line break would split its value over two lines
+// and shift every later one, so that the file no longer loads. The writer
+// refuses it, names the line and keeps the earlier file.
+TEST_F(SettingsFileTest, Issue19ATextWithALineBreakIsNeverWritten) {
+  ASSERT_TRUE(WriteSettingsFile("zum0.cfg", SettingsRecord()).ok());
+  const std::string saved = ReadFile("zum0.cfg");
+  struct Case {
+    void (*change)(SettingsRecord*);
+    std::string message;
+  };
+  const Case cases[] = {
+      {[](SettingsRecord* r) { r->InputFile[2] = "x\ny.asm"; },
+       "zum0.cfg, line 21, the input file of animation 2: the text holds a "
+       "line break, which a settings file cannot keep; nothing was written"},
+      {[](SettingsRecord* r) { r->txt_file_out = "out\r.asm"; },
+       "zum0.cfg, line 16, the output file: the text holds a line break, "
+       "which a settings file cannot keep; nothing was written"},
+      {[](SettingsRecord* r) { r->trigger.txt_box[kZMax] = "\r\n"; },
+       "zum0.cfg, line 182, the animation trigger's box length maximum: the "
+       "text holds a line break, which a settings file cannot keep; nothing "
+       "was written"},
+  };
+  for (const Case& c : cases) {
+    SettingsRecord record;
+    c.change(&record);
+    EXPECT_EQ(WriteSettingsFile("zum0.cfg", record).ToString(), c.message);
+    EXPECT_EQ(ReadFile("zum0.cfg"), saved);
+  }
+}
+
+// Issue 19: a text box holds 32767 characters; a longer line would come back
+// cut after Open and Save, so it is refused with its line.
+TEST_F(SettingsFileTest, Issue19ALineLongerThanATextBoxIsRefused) {
+  const std::string longest(32767, 'x');
+  SettingsRecord record;
+  ASSERT_TRUE(
+      testing::LoadTypicalSettings("16=[" + longest + "]", &record).ok());
+  EXPECT_EQ(record.txt_file_out, longest);
+  // Two bytes a character: 65534 bytes, 32767 characters.
+  std::string accents;
+  for (int i = 0; i < 32767; ++i) {
+    accents += "\xc3\xa9";
+  }
+  ASSERT_TRUE(
+      testing::LoadTypicalSettings("21=[" + accents + "]", &record).ok());
+  EXPECT_EQ(record.InputFile[2], accents);
+
+  SettingsRecord kept = record;
+  EXPECT_EQ(
+      testing::LoadTypicalSettings("16=[" + longest + "y]", &record).ToString(),
+      "zum3.cfg, line 16, the output file: the line holds 32768 characters, "
+      "more than the 32767 that a text box holds");
+  EXPECT_EQ(
+      testing::LoadTypicalSettings("170=[" + accents + "\xc3\xa9]", &record)
+          .ToString(),
+      "zum3.cfg, line 170, the animation condition's box width "
+      "maximum: the line holds 32768 characters, more than the 32767 "
+      "that a text box holds");
+  EXPECT_EQ(SettingsFileText(record), SettingsFileText(kept));
+}
+
 // Settings files outside the program's folder follow the slots' rules: the
 // examples open, and saved anywhere they keep every byte.
 TEST_F(SettingsFileTest, ExampleSettingsOpenAndSaveAnywhere) {

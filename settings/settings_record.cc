@@ -226,6 +226,40 @@ void SettingsRecord::NameOutputAfter(const std::string& input) {
   txt_file_out = ProposedOutputName(input);
 }
 
+bool SettingsRecord::OutputNameFollowsInputs() const {
+  if (txt_file_out.empty()) {
+    return true;
+  }
+  for (int a = 1; a <= kMaxAnimations; ++a) {
+    if (!InputFile[a].empty() &&
+        ProposedOutputName(InputFile[a]) == txt_file_out) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void SettingsRecord::ChooseInputFile(int animation, std::string file,
+                                     bool first_row) {
+  const bool follows = OutputNameFollowsInputs();
+  InputFile[animation] = std::move(file);
+  if (first_row && follows) {
+    NameOutputAfter(InputFile[animation]);
+  }
+}
+
+void SettingsRecord::TickSecondary(bool ticked) {
+  secondary.chk_cond = ticked ? kTicked : 0;
+  if (ticked && txt_num_secondanim.empty()) {
+    txt_num_secondanim = "1";
+  }
+}
+
+void SettingsRecord::TurnSecondaryOnFor(int last) {
+  TickSecondary(true);
+  txt_num_secondanim = std::to_string(last);
+}
+
 void SettingsRecord::TakeLoaded(SettingsRecord loaded) {
   for (int index = 0; index < 4; ++index) {
     int16_t& box = loaded.ConditionOfCheckBox(index).chk_cond;
@@ -253,13 +287,17 @@ const std::string& SlotText(const SettingsRecord& record,
   return TextOf(record, slot);
 }
 
-std::string SettingsLineName(int line) {
-  const SettingsSlot& slot = SettingsLineSlot(line);
-  std::string name = FieldName(slot.field);
-  if (HasIndex(slot.field)) {
-    name += "(" + std::to_string(slot.index) + ")";
+std::string SettingsFieldName(SettingsField field, int index) {
+  std::string name = FieldName(field);
+  if (HasIndex(field)) {
+    name += "(" + std::to_string(index) + ")";
   }
   return name;
+}
+
+std::string SettingsLineName(int line) {
+  const SettingsSlot& slot = SettingsLineSlot(line);
+  return SettingsFieldName(slot.field, slot.index);
 }
 
 namespace {

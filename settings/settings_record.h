@@ -87,6 +87,22 @@ struct SettingsRecord {
   // An input file chosen for the first row names the output file after it
   // (ProposedOutputName: "gate.asm" gives "gate_zum.asm").
   void NameOutputAfter(const std::string& input);
+  // Whether the output file's name is one that ZUM derived itself, and so
+  // follows the inputs: empty, or the name proposed for one of the input
+  // files. A name the author typed or chose otherwise stays.
+  bool OutputNameFollowsInputs() const;
+  // FILE chosen as ANIMATION's input file; chosen in the first row
+  // (FIRST_ROW), it names the output file after it when the output's name
+  // follows the inputs (as it did before the choice).
+  void ChooseInputFile(int animation, std::string file, bool first_row);
+
+  // The secondary condition's check box ticked (TICKED) or unticked. Ticked
+  // with no number of animations, the number reads "1".
+  void TickSecondary(bool ticked);
+  // Files chosen for animations 1..LAST while the secondary condition was
+  // off, which the author agreed to turn on for them: ticked, LAST
+  // animations.
+  void TurnSecondaryOnFor(int last);
 
   // Replaces this record with LOADED, a file's values, as the window holds
   // them: a check-box value other than 1 (a greyed box, 2) is unticked, a
@@ -158,6 +174,10 @@ const SettingsSlot& SettingsLineSlot(int line);
 std::string& SlotText(SettingsRecord& record, const SettingsSlot& slot);
 const std::string& SlotText(const SettingsRecord& record,
                             const SettingsSlot& slot);
+
+// FIELD with INDEX as the code names them, e.g. "txt_var(3)",
+// "InputFile(35)", "txt_file_out" (a field without an index).
+std::string SettingsFieldName(SettingsField field, int index);
 
 // The target of line LINE as the code names it, e.g. "chk_cond(1)",
 // "txt_file_out", "InputFile(35)", the kind lines as "opt_con/opt_mask/

@@ -37,6 +37,19 @@ std::string RunRules(const std::string& input) {
       record.RaiseAnimationCount(std::stoi(step.substr(6)));
     } else if (step.rfind("name=", 0) == 0) {
       record.NameOutputAfter(step.substr(5));
+    } else if (step.rfind("choose=", 0) == 0) {
+      // choose=A:F, the file F chosen for animation A in the first row;
+      // choose=A:F:row in another row.
+      std::istringstream parts(step.substr(7));
+      std::string animation, file, row;
+      std::getline(parts, animation, ':');
+      std::getline(parts, file, ':');
+      std::getline(parts, row);
+      record.ChooseInputFile(std::stoi(animation), file, row.empty());
+    } else if (step == "tick2" || step == "untick2") {
+      record.TickSecondary(step == "tick2");
+    } else if (step.rfind("turnon=", 0) == 0) {
+      record.TurnSecondaryOnFor(std::stoi(step.substr(7)));
     } else if (step == "taken") {
       SettingsRecord window;
       window.opt_condapply0 = true;

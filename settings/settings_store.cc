@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/line_io.h"
+#include "settings/one_line_texts.h"
 #include "settings/recent_files.h"
 
 namespace zum {
@@ -42,6 +43,15 @@ Status SettingsStore::ReadSlotNames(SlotNames* names) const {
 }
 
 Status SettingsStore::WriteSlotNames(const SlotNames& names) const {
+  // A line break would shift every later slot's name.
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (HoldsLineBreak(names[slot])) {
+      return Status::InFile(SlotNamesFile(),
+                            "the name of slot " + std::to_string(slot) +
+                                " holds a line break, which the file cannot "
+                                "keep; nothing was written");
+    }
+  }
   LineWriter out(fs_);
   ZUM_RETURN_IF_ERROR(out.OpenReplacing(SlotNamesFile()));
   for (const std::string& name : names) {

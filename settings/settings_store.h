@@ -42,7 +42,8 @@ class SettingsStore {
   // file is no error and changes nothing; a file with fewer than ten lines
   // sets the slots it names and leaves the others as they were.
   Status ReadSlotNames(SlotNames* names) const;
-  // Writes the ten names, replacing the file only once it is complete.
+  // Writes the ten names, replacing the file only once it is complete. A
+  // name holding a line break is refused and nothing is written.
   Status WriteSlotNames(const SlotNames& names) const;
 
   // Saves RECORD into SLOT; a failed save leaves the slot's earlier file as

@@ -44,6 +44,19 @@ TEST(SettingsStoreTest, SlotNamesRoundTripAndShortFilesKeepTheRest) {
   EXPECT_EQ(read[2], "Free");
   EXPECT_EQ(read[5], "kept");
 
+  // Issue 19: a name with a line break would shift the later slots' names;
+  // it is refused and the file stays as it was.
+  const std::string before = ReadFile(store.SlotNamesFile());
+  for (const char* name : {"Gate\nbeacon", "Gate\r", "\r\n"}) {
+    SlotNames broken = names;
+    broken[4] = name;
+    EXPECT_EQ(store.WriteSlotNames(broken).ToString(),
+              store.SlotNamesFile() +
+                  ": the name of slot 4 holds a line break, which the file "
+                  "cannot keep; nothing was written");
+    EXPECT_EQ(ReadFile(store.SlotNamesFile()), before);
+  }
+
   SettingsStore nowhere(dir.File("no_such_folder"));
   Status status = nowhere.WriteSlotNames(free);
   EXPECT_EQ(status.message().rfind(

@@ -71,13 +71,28 @@ std::array<std::string, kMaxAnimations + 1>& SourceFileRows::ListOf(
   return record_->SecondaryMax;
 }
 
+void SourceFileRows::SetRowCount(int count) {
+  row_count_ = std::clamp(count, kMinRowCount, kMaxRowCount);
+  SetRowBase(row_base());
+}
+
 void SourceFileRows::SetRowBase(int16_t base) {
-  record_->FileRowBase = std::clamp(base, kFirstRowBase, kLastRowBase);
+  record_->FileRowBase =
+      std::clamp(base, kFirstRowBase, LastRowBase(kMaxAnimations));
+}
+
+int SourceFileRows::ShowAnimation(int animation) {
+  if (animation < AnimationOfRow(0)) {
+    SetRowBase(static_cast<int16_t>(animation + 1));
+  } else if (animation > AnimationOfRow(row_count_ - 1)) {
+    SetRowBase(LastRowBase(animation));
+  }
+  return animation - AnimationOfRow(0);
 }
 
 bool SourceFileRows::CanScroll(int step) const {
   const int base = row_base() + step;
-  return base >= kFirstRowBase && base <= kLastRowBase;
+  return base >= kFirstRowBase && base <= LastRowBase(kMaxAnimations);
 }
 
 void SourceFileRows::Scroll(int step) {
@@ -87,7 +102,7 @@ void SourceFileRows::Scroll(int step) {
 }
 
 void SourceFileRows::ClearRows() {
-  for (int row = 0; row < kRowCount; ++row) {
+  for (int row = 0; row < row_count_; ++row) {
     for (Column column :
          {Column::kInputFile, Column::kSecondaryMin, Column::kSecondaryMax}) {
       SetRowEntry(column, row, std::string());
@@ -128,6 +143,19 @@ bool SourceFileRows::IsCompanionName(const std::string& file) {
     }
   }
   return true;
+}
+
+std::string SourceFileRows::CompanionHint(const std::string& file) {
+  const size_t slash = file.find_last_of("/\\");
+  const std::string name =
+      slash == std::string::npos ? file : file.substr(slash + 1);
+  if (!IsCompanionName(name)) {
+    return std::string();
+  }
+  // "_0.asm" keeps the extension's case: "GATE_0.ASM" gives "GATE.ASM".
+  const size_t cut = name.size() - std::string_view("_0.asm").size();
+  return name + " looks like a companion _0.asm file: choose " +
+         name.substr(0, cut) + name.substr(cut + 2) + " instead.";
 }
 
 }  // namespace zum

@@ -54,6 +54,12 @@ std::string RunSteps(const std::string& steps) {
                  (SourceFileRows::IsCompanionName(text) ? "yes" : "no");
     } else if (name == "n") {
       n = std::stoi(text);
+    } else if (name == "count") {
+      rows.SetRowCount(std::stoi(text));
+    } else if (name == "show") {
+      results += " row:" + std::to_string(rows.ShowAnimation(std::stoi(text)));
+    } else if (name == "hint") {
+      results += " hint:" + SourceFileRows::CompanionHint(text);
     } else if (name == "base") {
       rows.SetRowBase(static_cast<int16_t>(std::stoi(text)));
     } else if (name.rfind("in", 0) == 0 || name.rfind("min", 0) == 0 ||
@@ -77,15 +83,15 @@ std::string RunSteps(const std::string& steps) {
   }
   std::string out = std::to_string(rows.row_base()) + " " +
                     std::to_string(rows.AnimationOfRow(0)) + ".." +
-                    std::to_string(rows.AnimationOfRow(3));
+                    std::to_string(rows.AnimationOfRow(rows.row_count() - 1));
   int shown = 1;
-  while (shown < 4 && SourceFileRows::RowShown(shown, n)) {
+  while (shown < rows.row_count() && SourceFileRows::RowShown(shown, n)) {
     ++shown;
   }
   out += std::string(" up:") + (rows.CanScrollUp() ? "on" : "off") +
          " down:" + (rows.CanScrollDown(n) ? "on" : "off") +
-         " rows:" + std::to_string(shown) + " arrows:" +
-         (SourceFileRows::ScrollButtonsShown(n) ? "shown" : "hidden");
+         " rows:" + std::to_string(shown) +
+         " arrows:" + (rows.ScrollButtonsShown(n) ? "shown" : "hidden");
   out += results;
   EXPECT_EQ(record.FileRowBase, rows.row_base());
   for (int a = 1; a <= kMaxAnimations; ++a) {

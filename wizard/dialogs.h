@@ -13,7 +13,9 @@ namespace zum {
 class Dialogs {
  public:
   enum class Icon { kNone, kInformation, kExclamation, kCritical };
-  enum class Buttons { kOk, kYesNo, kYesNoCancel };
+  // kYesNoDefaultNo: Yes and No, with No the default button, for a
+  // question whose Yes cannot be undone.
+  enum class Buttons { kOk, kYesNo, kYesNoCancel, kYesNoDefaultNo };
   enum class Answer { kOk, kYes, kNo, kCancel };
 
   virtual ~Dialogs() = default;

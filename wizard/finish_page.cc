@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -18,8 +19,6 @@
 
 #include "compiler/compile_step.h"
 #include "compiler/dos_outputs.h"
-#include "preview/written_finding.h"
-#include "settings/job_summary.h"
 #include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
 #include "wizard/preview_window.h"
@@ -103,8 +102,12 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
       tr("Runs the written code over time and shows what the object does"));
   cmd_preview->setMinimumWidth(140);
   cmd_preview->setVisible(false);
+  cmd_stop = Named(new QPushButton(tr("S&top")), "cmd_stop");
+  cmd_stop->setToolTip(tr("Ends the compiler"));
+  cmd_stop->setEnabled(false);
   auto* row = new QHBoxLayout;
   row->addWidget(cmd_compile);
+  row->addWidget(cmd_stop);
   row->addWidget(cmd_preview);
   row->addStretch(1);
   layout->addSpacing(8);
@@ -118,6 +121,7 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
           &FinishPage::cmd_compile_Click);
   connect(cmd_preview, &QPushButton::clicked, this,
           &FinishPage::cmd_preview_Click);
+  connect(cmd_stop, &QPushButton::clicked, this, &FinishPage::cmd_stop_Click);
   connect(txt_compile_log, &QPlainTextEdit::textChanged, this,
           &FinishPage::txt_compile_log_Change);
   runner_messages_ = std::make_unique<DialogsMessageSink>(dialogs_);
@@ -126,6 +130,9 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
   objDOS->SetReceiveOutputs([this](const std::string& CommandOutputs) {
     objDOS_ReceiveOutputs(CommandOutputs);
   });
+  // The window stays responsive while the compiler runs: Stop can be
+  // pressed, the window moved and repainted.
+  objDOS->SetWaiting([] { QCoreApplication::processEvents(); });
 }
 
 FinishPage::~FinishPage() = default;
@@ -136,15 +143,13 @@ void FinishPage::SetPageButtons(QPushButton* restart, QPushButton* previous) {
   restart_->setText(tr("&Restart ZUM"));
 }
 
-void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
+void FinishPage::ShowRunOutcome(const CheckedRun& run) {
+  const Status& status = run.status;
   txt_run_summary->setVisible(true);
   if (status.ok()) {
     Label21->setText(ProcessedText());
     Label22->setText(ThankYouText());
-    txt_run_summary->setPlainText(
-        FromBytes(RunSummary(job, *variables_,
-                             WrittenForwardRunFinding(job.OutputFile)))
-            .trimmed());
+    txt_run_summary->setPlainText(FromBytes(run.summary).trimmed());
   } else {
     // The run writes its outputs under other names and gives them their
     // own only when complete, so a failed run leaves the old files alone.
@@ -160,11 +165,14 @@ void FinishPage::ShowRunOutcome(const JobSettings& job, const Status& status) {
   cmd_compile->setEnabled(status.ok());
   previous_->setVisible(!status.ok());
   // The preview of an earlier run shows files that this run replaced.
-  previewed_output_ = status.ok() ? job.OutputFile : std::string();
+  previewed_output_ = status.ok() && !run.result.files_written.empty()
+                          ? run.result.files_written[0]
+                          : std::string();
   cmd_preview->setVisible(status.ok());
   if (preview_ != nullptr) {
     preview_->hide();
   }
+  ShowRunWarnings(run.result.warnings);
 }
 
 void FinishPage::ShowRunWarnings(const RunWarnings& warnings) {
@@ -189,12 +197,42 @@ void FinishPage::ClearLog() {
 }
 
 void FinishPage::cmd_compile_Click() {
-  // The restart button stays disabled while the compiler runs; the run
-  // holds the window's thread, and every piece of output repaints the log.
+  if (compiling_) {
+    return;
+  }
+  // The window's events are handled while the compiler runs (the runner's
+  // Waiting, each piece of output): what must not be pressed meanwhile is
+  // disabled, and Stop is enabled.
+  // The focus goes from the compile button to Stop and back, so that the
+  // keyboard can stop what it started.
+  compiling_ = true;
+  cmd_stop->setEnabled(true);
+  if (window()->focusWidget() == cmd_compile) {
+    cmd_stop->setFocus(Qt::OtherFocusReason);
+  }
   restart_->setEnabled(false);
+  cmd_compile->setEnabled(false);
+  emit compilingChanged(true);
   RunCompileStep(Bytes(QDir::toNativeSeparators(program_folder_)),
                  output_file_(), objDOS.get(), compile_log_.get());
+  compiling_ = false;
+  cmd_compile->setEnabled(true);
+  if (window()->focusWidget() == cmd_stop) {
+    cmd_compile->setFocus(Qt::OtherFocusReason);
+  }
+  cmd_stop->setEnabled(false);
   restart_->setEnabled(true);
+  emit compilingChanged(false);
+}
+
+void FinishPage::cmd_stop_Click() {
+  Stop();
+}
+
+void FinishPage::Stop() {
+  if (compiling_) {
+    objDOS->Stop();
+  }
 }
 
 void FinishPage::cmd_preview_Click() {
@@ -218,6 +256,8 @@ void FinishPage::cmd_preview_Click() {
 
 void FinishPage::objDOS_ReceiveOutputs(const std::string& CommandOutputs) {
   compile_log_->AppendToLog(CommandOutputs);
+  // A compiler that writes without pause still lets Stop be pressed.
+  QCoreApplication::processEvents();
 }
 
 void FinishPage::txt_compile_log_Change() {

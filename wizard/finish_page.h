@@ -8,9 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "engine/job.h"
 #include "engine/run_warnings.h"
-#include "engine/status.h"
+#include "settings/checked_run.h"
 #include "settings/variable_table.h"
 
 class QLabel;
@@ -34,14 +33,17 @@ class PreviewWindow;
 //
 // The compile step runs bglc_9.exe from the program's folder on the output
 // file, on the window's thread; each piece of its console output reaches
-// objDOS_ReceiveOutputs, which appends it to the log.
+// objDOS_ReceiveOutputs, which appends it to the log. The window handles its
+// events while the compiler runs, with the page's buttons disabled but
+// Stop, which ends the compiler; compilingChanged tells the window, which
+// disables what else must wait.
 class FinishPage : public QWidget {
   Q_OBJECT
 
  public:
-  // DIALOGS and VARIABLES must outlive the page. OUTPUT_FILE gives the
-  // output file's name as the source file page holds it when the compiler
-  // is started.
+  // DIALOGS and VARIABLES (which name the preview's variables) must outlive
+  // the page. OUTPUT_FILE gives the output file's name as the source file
+  // page holds it when the compiler is started.
   FinishPage(Dialogs* dialogs, const VariableTable* variables,
              const QString& program_folder,
              std::function<std::string()> output_file,
@@ -52,13 +54,17 @@ class FinishPage : public QWidget {
   // disabled while the compiler runs.
   void SetPageButtons(QPushButton* restart, QPushButton* previous);
 
-  // The page after a run of JOB that ended with STATUS.
-  void ShowRunOutcome(const JobSettings& job, const Status& status);
+  // The page after RUN, which passed the page check and ran.
+  void ShowRunOutcome(const CheckedRun& run);
   // Below the outcome, the run's WARNINGS under the caption "Warnings (N)";
-  // hidden when there are none.
+  // hidden when there are none. ShowRunOutcome shows the run's.
   void ShowRunWarnings(const RunWarnings& warnings);
   // Restarting empties the log.
   void ClearLog();
+
+  // Whether the compiler runs; then Stop() ends it.
+  bool Compiling() const { return compiling_; }
+  void Stop();
 
   // Used by tests only: the console command runner.
   DOSOutputs* TEST_objDOS() { return objDOS.get(); }
@@ -70,6 +76,11 @@ class FinishPage : public QWidget {
   void cmd_preview_Click();
   void objDOS_ReceiveOutputs(const std::string& CommandOutputs);
   void txt_compile_log_Change();
+  void cmd_stop_Click();
+
+ signals:
+  // The compiler started (true) or ended (false).
+  void compilingChanged(bool compiling);
 
  private:
   Dialogs* dialogs_;
@@ -94,9 +105,12 @@ class FinishPage : public QWidget {
   QPushButton* cmd_preview = nullptr;
   PreviewWindow* preview_ = nullptr;  // made when first opened
   std::string previewed_output_;
+  // Shown beside cmd_compile, enabled while the compiler runs.
+  QPushButton* cmd_stop = nullptr;
   QPlainTextEdit* txt_compile_log = nullptr;
   QPushButton* restart_ = nullptr;
   QPushButton* previous_ = nullptr;
+  bool compiling_ = false;
 };
 
 }  // namespace zum

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "settings/job_builder.h"
@@ -14,6 +15,7 @@
 #include "wizard/dialogs.h"
 #include "wizard/finish_page.h"
 #include "wizard/named_controls.h"
+#include "wizard/one_line_boxes.h"
 #include "wizard/secondary_page.h"
 #include "wizard/settings_menus.h"
 #include "wizard/source_file_page.h"
@@ -63,6 +65,16 @@ Form1::Form1(Dialogs* dialogs, const QString& program_folder, FileSystem* fs,
   source_files_->WatchAllControls();
   finish_->SetPageButtons(cmd_next[kFinishPage], cmd_prev[kFinishPage]);
   setCentralWidget(pages_);
+  RefuseLineBreaksInBoxes(this, dialogs_);
+  // While the compiler runs the window handles its events: the settings
+  // menus wait, and a close stops the compiler and closes once it ended.
+  connect(finish_, &FinishPage::compilingChanged, this, [this](bool on) {
+    menuBar()->setEnabled(!on);
+    if (!on && close_after_compile_) {
+      close_after_compile_ = false;
+      QTimer::singleShot(0, this, &QWidget::close);
+    }
+  });
   for (int i = 0; i < kPageCount; ++i) {
     connect(cmd_next[i], &QPushButton::clicked, this,
             [this, i] { cmd_next_Click(i); });
@@ -119,6 +131,10 @@ DOSOutputs* Form1::TEST_objDOS() {
   return finish_->TEST_objDOS();
 }
 
+void Form1::TEST_SetMostFileRows(int most) {
+  source_files_->SetMostRows(most);
+}
+
 void Form1::TEST_ShowPage(int page) {
   SwitchPage(CurrentPage(), page);
 }
@@ -151,6 +167,12 @@ bool Form1::LoadSettingsFrom(const std::string& path) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  if (finish_->Compiling()) {
+    finish_->Stop();
+    close_after_compile_ = true;
+    event->ignore();
+    return;
+  }
   // The compile step's runner lives as long as the window and goes with it.
   if (menus_->SaveOnClose()) {
     event->accept();

@@ -11,6 +11,7 @@
 #include "engine/file_system.h"
 #include "engine/job.h"
 #include "engine/status.h"
+#include "settings/checked_run.h"
 #include "settings/page_checks.h"
 #include "settings/settings_record.h"
 #include "settings/variable_table.h"
@@ -89,13 +90,18 @@ class Form1 : public QMainWindow {
   // Previous would, without any check, run or page entry step.
   void TEST_ShowPage(int page);
 
+  // Used by tests only: the source file page shows at most MOST rows,
+  // however tall the window.
+  void TEST_SetMostFileRows(int most);
+
   // The page buttons' handlers, INDEX being the page.
   void cmd_next_Click(int index);
   void cmd_prev_Click(int index);
 
  protected:
   // Form_Unload: offers to save the settings into "Last save on exit" and
-  // writes the slot names; Cancel keeps the window open.
+  // writes the slot names; Cancel keeps the window open. While the compiler
+  // runs, it is stopped first, and the window closes once it has ended.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -107,8 +113,11 @@ class Form1 : public QMainWindow {
   void SwitchPage(int from, int to);
   // The check of PAGE; shows its message and returns false when it refuses.
   bool ValidatePage(int page);
-  // Runs JOB with the progress bar; the warnings go to *RESULT.
-  Status RunGenerationOfPage(const JobSettings& job, RunResult* result);
+  // Shows the message of the refused check CHECK.
+  void ShowRefusal(const PageCheckResult& check);
+  // Next on the source file page: its check, then the run of JOB with the
+  // progress bar, then the summary (CheckAndRun).
+  CheckedRun RunFromSourceFilePage(const JobSettings& job);
   void Restart();
 
   // Loads the settings file PATH: read whole, it replaces the record and
@@ -136,6 +145,8 @@ class Form1 : public QMainWindow {
   std::array<QWidget*, kPageCount> Frame1{};
   std::array<QPushButton*, kPageCount> cmd_next{};
   std::array<QPushButton*, kPageCount> cmd_prev{};
+  // A close was asked for while the compiler ran.
+  bool close_after_compile_ = false;
 };
 
 }  // namespace zum

@@ -1,8 +1,10 @@
 // The compile step shows the stand-in compiler's output in the log piece by
 // piece as it arrives, with the restart button disabled until it ends.
 
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "wizard/testing.h"
 
@@ -77,6 +79,77 @@ TEST_F(CompileTest, MissingAndFailingCompilersAreExplained) {
   Run({"compiler echo compiled", "click cmd_compile"});
   EXPECT_EQ(log->toPlainText(),
             "Starting compilation...\n\ncompiled\n\nCompilation ready!");
+}
+
+// Issue 19: a compiler that keeps running no longer freezes the window: its
+// events are handled, only Stop may be pressed, and Stop ends the compiler.
+TEST_F(CompileTest, Issue19TheWindowStaysResponsiveAndStopEndsTheCompiler) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-in compiler is a POSIX shell script";
+#endif
+  Run({"compiler echo started; sleep 60; echo never",
+       "txt_file_out=/scenery/gate_zum.asm", "show 5"});
+  auto* log = Find<QPlainTextEdit>("txt_compile_log");
+  auto* compile = Find<QPushButton>("cmd_compile");
+  auto* stop = Find<QPushButton>("cmd_stop");
+  QPushButton* restart = Find<QPushButton>("cmd_next_5");
+  EXPECT_FALSE(stop->isEnabled());
+  // A timer fires only while the window handles its events.
+  int ticks = 0;
+  bool checked = false;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    ++ticks;
+    if (!checked && log->toPlainText().contains("started")) {
+      checked = true;
+      EXPECT_FALSE(compile->isEnabled());
+      EXPECT_FALSE(restart->isEnabled());
+      EXPECT_FALSE(form_->menuBar()->isEnabled());
+      EXPECT_TRUE(stop->isEnabled());
+      stop->click();
+    }
+  });
+  timer.start(20);
+  Step("click cmd_compile");
+  EXPECT_TRUE(checked);
+  EXPECT_GE(ticks, 1);
+  EXPECT_EQ(log->toPlainText(),
+            "Starting compilation...\n\nstarted\n\nThe compilation was "
+            "stopped.\nCompilation failed.");
+  EXPECT_TRUE(compile->isEnabled());
+  EXPECT_TRUE(restart->isEnabled());
+  EXPECT_TRUE(form_->menuBar()->isEnabled());
+  EXPECT_FALSE(stop->isEnabled());
+  EXPECT_TRUE(Messages().empty());
+}
+
+// Closing the window while the compiler runs stops it first; the window
+// closes, with its question, once the compiler has ended.
+TEST_F(CompileTest, Issue19ClosingWhileCompilingStopsTheCompilerFirst) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the stand-in compiler is a POSIX shell script";
+#endif
+  Run({"compiler echo started; sleep 60", "txt_file_out=/scenery/g.asm",
+       "show 5", "answer no"});
+  auto* log = Find<QPlainTextEdit>("txt_compile_log");
+  bool closed_early = true;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (log->toPlainText().contains("started")) {
+      timer.stop();
+      closed_early = form_->close();
+    }
+  });
+  timer.start(20);
+  Step("click cmd_compile");
+  EXPECT_FALSE(closed_early);  // the window waits for the compiler
+  EXPECT_TRUE(log->toPlainText().contains("The compilation was stopped."));
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(form_->isVisible());
+  EXPECT_EQ(Messages(), std::vector<std::string>{
+                            "ZUM warning|Do you want to save the current "
+                            "settings for later use?"});
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ TEST_F(WalkTest, ExampleWalkAgreesWithZumBatchAndComesBackAfterLoading) {
     QSignalSpy progress(Find<QProgressBar>("pbar"),
                         &QProgressBar::valueChanged);
     Step("next");
-    EXPECT_EQ(form_->CurrentPage(), Form1::kFinishPage);
+    EXPECT_EQ(form_->CurrentPage(), Form1::kFinishPage)
+        << ::testing::PrintToString(Messages());
     // The bar advanced step by step while the run went on.
     EXPECT_GE(progress.count(), 3);
     for (int i = 1; i < progress.count(); ++i) {

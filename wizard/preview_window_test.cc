@@ -174,7 +174,7 @@ TEST_F(PreviewWindowTest, MnemonicsDoNotClash) {
   for (QAction* menu : form_->menuBar()->actions()) {
     menus.push_back(menu->text());
   }
-  EXPECT_EQ(mnemonics(Find<QWidget>("Frame1_5"), menus), 5u);
+  EXPECT_EQ(mnemonics(Find<QWidget>("Frame1_5"), menus), 6u);
   EXPECT_EQ(mnemonics(preview_, {}), 8u);
 }
 

@@ -26,7 +26,7 @@ Dialogs::Answer QtDialogs::ShowMessageBox(const QString& text,
       break;
   }
   QMessageBox::StandardButtons qt_buttons = QMessageBox::Ok;
-  if (buttons == Buttons::kYesNo) {
+  if (buttons == Buttons::kYesNo || buttons == Buttons::kYesNoDefaultNo) {
     qt_buttons = QMessageBox::Yes | QMessageBox::No;
   } else if (buttons == Buttons::kYesNoCancel) {
     qt_buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -35,6 +35,9 @@ Dialogs::Answer QtDialogs::ShowMessageBox(const QString& text,
   if (buttons == Buttons::kYesNoCancel) {
     // Escape and the title bar's close button mean Cancel.
     box.setEscapeButton(QMessageBox::Cancel);
+  }
+  if (buttons == Buttons::kYesNoDefaultNo) {
+    box.setDefaultButton(QMessageBox::No);
   }
   int pressed = box.exec();
   switch (pressed) {

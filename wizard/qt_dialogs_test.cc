@@ -1,6 +1,7 @@
 // The real message boxes answer the keys as the window expects: Escape on
 // a question with Cancel is Cancel (the closing question keeps the window
-// open), on a yes/no question No.
+// open), on a yes/no question No; Enter on a question whose default is No
+// is No.
 
 #include "wizard/qt_dialogs.h"
 
@@ -52,6 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{Dialogs::Buttons::kYesNoCancel, Qt::Key_N,
                 Dialogs::Answer::kNo},
         KeyCase{Dialogs::Buttons::kYesNo, Qt::Key_Escape, Dialogs::Answer::kNo},
+        // Issue 22: Enter on "Clear all fields"' question keeps the fields.
+        KeyCase{Dialogs::Buttons::kYesNoDefaultNo, Qt::Key_Return,
+                Dialogs::Answer::kNo},
+        KeyCase{Dialogs::Buttons::kYesNoDefaultNo, Qt::Key_Y,
+                Dialogs::Answer::kYes},
         KeyCase{Dialogs::Buttons::kOk, Qt::Key_Escape, Dialogs::Answer::kOk}));
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include "settings/source_file_rows.h"
 #include "wizard/form1.h"
 #include "wizard/preview_window.h"
 #include "wizard/timeline_view.h"
@@ -216,8 +217,10 @@ QStringList TEST_ScreenshotStates() {
          << "files-seven-scrolled"
          << "files-dropped"
          << "files-refused"
+         << "files-tall"
          << "finish"
          << "finish-compiled"
+         << "finish-compile-stopped"
          << "conditions-warning-mark"
          << "trigger-warning-mark"
          << "finish-succeeded"
@@ -326,6 +329,28 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     QCoreApplication::sendEvent(page, &drop);
     return true;
   }
+  if (name == "files-tall") {
+    // A taller window shows more rows: nine animations, eight in view.
+    window->resize(860, 790);
+    SetChecked(window, "chk_cond_2", true);
+    SetText(window, "txt_var_2", "0312h");
+    SetText(window, "txt_num_secondanim", "9");
+    WalkTo(window, Form1::kSourceFilePage);
+    QCoreApplication::sendPostedEvents();
+    for (int k = 0; k < SourceFileRows::kMaxRowCount; ++k) {
+      auto* box = Find<QLineEdit>(window, "txt_file_in_" + QString::number(k));
+      if (box == nullptr || !box->isVisible()) {
+        break;
+      }
+      const QString row = QString::number(k);
+      SetText(window, "txt_file_in_" + row,
+              QStringLiteral("/home/author/scenery/gate%1.asm").arg(k + 1));
+      SetText(window, "txt_secondcond_min_" + row, QString::number(k + 1));
+      SetText(window, "txt_secondcond_max_" + row, QString::number(k + 1));
+    }
+    SetText(window, "txt_file_out", "/home/author/scenery/gate_zum.asm");
+    return true;
+  }
   if (parts[0] == "files") {
     if (name != "files-single" && name != "files-refused") {
       SetChecked(window, "chk_cond_2", true);
@@ -381,6 +406,14 @@ bool TEST_ApplyScreenshotState(Form1* window, const QString& name) {
     // Runs the bglc_9.exe of the program's folder (the script puts a
     // stand-in there).
     Click(window, "cmd_compile");
+  }
+  if (name == "finish-compile-stopped") {
+    // The stand-in holds on after its first lines when asked to; Stop is
+    // pressed while it waits.
+    qputenv("ZUM_STANDIN_HOLD", "1");
+    QTimer::singleShot(1500, window, [window] { Click(window, "cmd_stop"); });
+    Click(window, "cmd_compile");
+    qunsetenv("ZUM_STANDIN_HOLD");
   }
   return true;
 }

@@ -90,7 +90,9 @@ void SecondaryPage::Draw() {
 }
 
 void SecondaryPage::chk_cond_Click() {
-  record_->secondary.chk_cond = chk_cond_2->isChecked() ? kTicked : 0;
+  // Ticked with no number of animations, the number reads "1".
+  record_->TickSecondary(chk_cond_2->isChecked());
+  ShowText(txt_num_secondanim, record_->txt_num_secondanim);
   ShowEnabled();
 }
 

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "settings/one_line_texts.h"
 #include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
 #include "wizard/text_bytes.h"
@@ -88,6 +89,8 @@ void SettingsMenus::ShowSlotNames() {
   for (int k = 0; k < kSlotCount; ++k) {
     mdata[k]->setText(FromBytes(names_[k]));
     mdata2[k]->setText(FromBytes(names_[k]));
+    // A free slot has nothing to load.
+    mdata2[k]->setEnabled(names_[k] != kFreeSlot);
   }
 }
 
@@ -112,10 +115,22 @@ void SettingsMenus::mdata_Click(int index) {
     dialogs_->ShowError(tr("This is not a valid name"));
     return;
   }
-  // The slot takes the name only once its settings are written.
+  if (HoldsLineBreak(Bytes(name))) {
+    dialogs_->ShowError(
+        tr("A slot name must be one line: this name holds a "
+           "line break. Nothing was saved."));
+    return;
+  }
+  // The slot takes the name only once its settings are written; the names
+  // are written at once, so that a window that ends without closing keeps
+  // them too.
   if (SaveSlot(index)) {
     names_[index] = Bytes(name);
     ShowSlotNames();
+    const Status status = store_.WriteSlotNames(names_);
+    if (!status.ok()) {
+      ShowSaveError(status);
+    }
   }
 }
 
@@ -145,16 +160,29 @@ bool SettingsMenus::SaveSlot(int slot) {
 void SettingsMenus::mOpenFile_Click() {
   const QString path =
       dialogs_->OpenFile(tr("Open settings file"), SettingsFileFilters());
-  if (!path.isEmpty()) {
+  if (!path.isEmpty() && !RefusedForLineBreak(path)) {
     OpenSettingsFile(path);
   }
 }
 
 void SettingsMenus::mrecent_Click(int index) {
-  const std::vector<std::string> recent = store_.RecentFiles();
-  if (index < static_cast<int>(recent.size())) {
-    OpenSettingsFile(FromBytes(recent[index]));
+  // The entry opens the file it shows, whatever another window has since
+  // written into the list.
+  if (index < static_cast<int>(recent_shown_.size())) {
+    OpenSettingsFile(FromBytes(recent_shown_[index]));
   }
+}
+
+bool SettingsMenus::RefusedForLineBreak(const QString& path) {
+  if (!HoldsLineBreak(Bytes(path))) {
+    return false;
+  }
+  dialogs_->ShowError(
+      tr("The name of the settings file %1 holds a line break, which the "
+         "list of recent files cannot keep. Rename the file, then choose it "
+         "again.")
+          .arg(path));
+  return true;
 }
 
 void SettingsMenus::OpenSettingsFile(const QString& path) {
@@ -167,7 +195,7 @@ void SettingsMenus::OpenSettingsFile(const QString& path) {
 void SettingsMenus::mSaveAs_Click() {
   const QString path =
       dialogs_->SaveFile(tr("Save settings as"), SettingsFileFilters(), {});
-  if (path.isEmpty()) {
+  if (path.isEmpty() || RefusedForLineBreak(path)) {
     return;
   }
   // Written beside its place and moved there only when complete, so a
@@ -197,7 +225,8 @@ void SettingsMenus::RememberSettingsFile(const QString& path) {
 }
 
 void SettingsMenus::ShowRecentFiles() {
-  const std::vector<std::string> recent = store_.RecentFiles();
+  recent_shown_ = store_.RecentFiles();
+  const std::vector<std::string>& recent = recent_shown_;
   for (int k = 0; k < kRecentFilesCapacity; ++k) {
     const bool used = k < static_cast<int>(recent.size());
     QString path = used ? FromBytes(recent[k]) : QString();

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -30,7 +31,9 @@ class Dialogs;
 // A save that fails (the program's folder cannot be written, or something
 // else stands where the file should be) shows a message naming the file and
 // the reason. The file is written beside its place and takes it only when
-// complete, so the slot's earlier file is kept, and so is its name.
+// complete, so the slot's earlier file is kept, and so is its name. The
+// slot names are written with each slot saved and when the window closes.
+// "Load settings" disables the free slots.
 class SettingsMenus : public QObject {
   Q_OBJECT
 
@@ -72,6 +75,9 @@ class SettingsMenus : public QObject {
   void ShowSaveError(const Status& status);
   // Opens PATH and, once it is loaded, puts it first among the recent files.
   void OpenSettingsFile(const QString& path);
+  // A settings file whose name holds a line break cannot be listed among
+  // the recent files: told, and true.
+  bool RefusedForLineBreak(const QString& path);
   void RememberSettingsFile(const QString& path);
   // The recent files' entries as the list names them; unused entries are
   // hidden.
@@ -82,6 +88,8 @@ class SettingsMenus : public QObject {
   Window window_;
   SettingsStore store_;
   SlotNames names_;
+  // The recent files as their entries show them.
+  std::vector<std::string> recent_shown_;
 
   QMenu* mSave = nullptr;
   QMenu* mLoad = nullptr;

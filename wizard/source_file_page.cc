@@ -1,6 +1,6 @@
-// The source file page: four rows over the list of up to 50 animations,
-// the browse buttons with their pre-scan, files dropped on the page, the
-// rows' scrolling by buttons, wheel and keys, and the output file.
+// The source file page: rows over the list of up to 50 animations, the
+// browse buttons with their pre-scan, files dropped on the page, the rows'
+// scrolling by buttons, wheel and keys, and the output file.
 
 #include "wizard/source_file_page.h"
 
@@ -11,24 +11,20 @@
 #include <vector>
 
 #include <QDropEvent>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "settings/output_name.h"
+#include "settings/one_line_texts.h"
 #include "settings/pre_scan.h"
 #include "wizard/dialogs.h"
-#include "wizard/named_controls.h"
 #include "wizard/record_boxes.h"
+#include "wizard/source_file_controls.h"
 #include "wizard/text_bytes.h"
 
 namespace zum {
@@ -70,17 +66,6 @@ void PressScrollButton(QPushButton* up, QPushButton* down, int steps) {
   }
 }
 
-// BOX's tooltip tells the scan of its file.
-void ShowScanTooltip(QLineEdit* box, const SourceScan& scan) {
-  box->setToolTip(FromBytes(ScanTooltipText(scan)));
-}
-
-QString CompanionFileHint() {
-  return QObject::tr(
-      "This looks like a companion _0.asm file: choose the main .asm "
-      "file instead.");
-}
-
 }  // namespace
 
 SourceFilePage::SourceFilePage(Dialogs* dialogs, SettingsRecord* record,
@@ -89,107 +74,30 @@ SourceFilePage::SourceFilePage(Dialogs* dialogs, SettingsRecord* record,
       dialogs_(dialogs),
       record_(record),
       file_system_(fs),
-      rows_(record) {
-  auto* layout = new QVBoxLayout(this);
-  c_.Label20 = NewPageText(
-      tr("Select the source files to be processed by ZUM and the output file "
-         "to save the result in. Never select the _0.asm files!"),
-      "Label20");
-  layout->addWidget(c_.Label20);
-
-  c_.Label14 = NewLabel(tr("Input file:"), "Label14");
-  c_.Label17 = NewLabel(tr("minimum"), "Label17");
-  c_.Label18 = NewLabel(tr("maximum"), "Label18");
-  // "Secondairy" is the system's own spelling, kept as users know it.
-  c_.Label19 = NewLabel(tr("Secondairy condition"), "Label19");
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(6);
-  grid->addWidget(c_.Label14, 0, 1);
-  grid->addWidget(c_.Label19, 0, 3, 1, 2, Qt::AlignHCenter);
-  grid->addWidget(c_.Label17, 1, 3, Qt::AlignHCenter);
-  grid->addWidget(c_.Label18, 1, 4, Qt::AlignHCenter);
-  constexpr int kFirstRow = 2;  // of the grid, below the headings
-  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
-    c_.lbl_file_count[k] =
-        NewLabel(QString::number(k + 1), "lbl_file_count", k);
-    c_.lbl_file_count[k]->setMinimumWidth(24);
-    c_.lbl_file_count[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    c_.txt_file_in[k] = NewField("txt_file_in", k);
-    c_.txt_file_in[k]->setMinimumWidth(360);
-    c_.cmd_file[k] = Named(new QPushButton(tr("...")), "cmd_file", k);
-    c_.cmd_file[k]->setFixedWidth(kCopyButtonWidth);
-    c_.txt_secondcond_min[k] = NewField("txt_secondcond_min", k);
-    c_.txt_secondcond_max[k] = NewField("txt_secondcond_max", k);
-    c_.txt_secondcond_min[k]->setMinimumWidth(90);
-    c_.txt_secondcond_max[k]->setMinimumWidth(90);
-    c_.txt_secondcond_min[k]->setMaximumWidth(110);
-    c_.txt_secondcond_max[k]->setMaximumWidth(110);
-    AddWarningMark(c_.txt_secondcond_min[k], MarkedBox::kPasted);
-    AddWarningMark(c_.txt_secondcond_max[k], MarkedBox::kPasted);
-    grid->addWidget(c_.lbl_file_count[k], kFirstRow + k, 0);
-    grid->addWidget(c_.txt_file_in[k], kFirstRow + k, 1);
-    grid->addWidget(c_.cmd_file[k], kFirstRow + k, 2);
-    grid->addWidget(c_.txt_secondcond_min[k], kFirstRow + k, 3);
-    grid->addWidget(c_.txt_secondcond_max[k], kFirstRow + k, 4);
-  }
-  c_.cmd_file_up = Named(new QPushButton, "cmd_file_up");
-  c_.cmd_file_down = Named(new QPushButton, "cmd_file_down");
-  c_.cmd_file_up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-  c_.cmd_file_down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-  c_.cmd_file_up->setToolTip(tr("Show the previous animation"));
-  c_.cmd_file_down->setToolTip(tr("Show the next animation"));
-  // As high as the rows' boxes, so that rows 0 and 3 keep the spacing.
-  for (QPushButton* button : {c_.cmd_file_up, c_.cmd_file_down}) {
-    button->setFixedSize(kCopyButtonWidth,
-                         c_.txt_file_in[0]->sizeHint().height());
-  }
-  grid->addWidget(c_.cmd_file_up, kFirstRow, 5);
-  grid->addWidget(c_.cmd_file_down, kFirstRow + SourceFileRows::kRowCount - 1,
-                  5);
-
-  c_.Label32 = NewLabel(tr("Output file:"), "Label32");
-  c_.txt_file_out = NewField("txt_file_out");
-  c_.cmd_file_out = Named(new QPushButton(tr("...")), "cmd_file_out");
-  c_.cmd_file_out->setFixedWidth(kCopyButtonWidth);
-  c_.Label32->setBuddy(c_.txt_file_out);
-  grid->setRowMinimumHeight(6, 12);
-  grid->addWidget(c_.Label32, 7, 1);
-  grid->addWidget(c_.txt_file_out, 8, 1);
-  grid->addWidget(c_.cmd_file_out, 8, 2);
-  grid->setColumnStretch(1, 1);
-  layout->addLayout(grid);
-
-  c_.pbar = Named(new QProgressBar, "pbar");
-  c_.pbar->setRange(0, 100);
-  c_.pbar->setValue(0);
-  c_.cmd_clear = Named(new QPushButton(tr("&Clear all fields")), "cmd_clear");
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(c_.pbar, 1);
-  bottom->addSpacing(12);
-  bottom->addWidget(c_.cmd_clear);
-  layout->addSpacing(12);
-  layout->addLayout(bottom);
-
-  for (int k = 0; k < SourceFileRows::kRowCount; ++k) {
-    connect(c_.cmd_file[k], &QPushButton::clicked, this,
+      rows_(record),
+      c_(std::make_unique<SourceFileControls>(this)) {
+  for (int k = 0; k < SourceFileControls::kRows; ++k) {
+    connect(c_->cmd_file[k], &QPushButton::clicked, this,
             [this, k] { cmd_file_Click(k); });
-    connect(c_.txt_file_in[k], &QLineEdit::textEdited, this,
+    connect(c_->txt_file_in[k], &QLineEdit::textEdited, this,
             [this, k] { txt_file_in_Change(k); });
-    connect(c_.txt_secondcond_min[k], &QLineEdit::textEdited, this,
+    connect(c_->txt_secondcond_min[k], &QLineEdit::textEdited, this,
             [this, k] { txt_secondcond_min_Change(k); });
-    connect(c_.txt_secondcond_max[k], &QLineEdit::textEdited, this,
+    connect(c_->txt_secondcond_max[k], &QLineEdit::textEdited, this,
             [this, k] { txt_secondcond_max_Change(k); });
   }
-  WriteOnEdit(c_.txt_file_out, &record_->txt_file_out);
-  connect(c_.cmd_file_out, &QPushButton::clicked, this,
+  WriteOnEdit(c_->txt_file_out, &record_->txt_file_out);
+  connect(c_->cmd_file_out, &QPushButton::clicked, this,
           &SourceFilePage::cmd_file_out_Click);
-  connect(c_.cmd_file_up, &QPushButton::clicked, this,
+  connect(c_->cmd_file_up, &QPushButton::clicked, this,
           &SourceFilePage::cmd_file_up_Click);
-  connect(c_.cmd_file_down, &QPushButton::clicked, this,
+  connect(c_->cmd_file_down, &QPushButton::clicked, this,
           &SourceFilePage::cmd_file_down_Click);
-  connect(c_.cmd_clear, &QPushButton::clicked, this,
+  connect(c_->cmd_clear, &QPushButton::clicked, this,
           &SourceFilePage::cmd_clear_Click);
 }
+
+SourceFilePage::~SourceFilePage() = default;
 
 void SourceFilePage::WatchAllControls() {
   // Files dropped anywhere on the page fill the rows, so its boxes do not
@@ -207,17 +115,17 @@ void SourceFilePage::WatchAllControls() {
 
 void SourceFilePage::txt_file_in_Change(int index) {
   rows_.SetRowEntry(Column::kInputFile, index,
-                    Bytes(c_.txt_file_in[index]->text()));
+                    Bytes(c_->txt_file_in[index]->text()));
 }
 
 void SourceFilePage::txt_secondcond_min_Change(int index) {
   rows_.SetRowEntry(Column::kSecondaryMin, index,
-                    Bytes(c_.txt_secondcond_min[index]->text()));
+                    Bytes(c_->txt_secondcond_min[index]->text()));
 }
 
 void SourceFilePage::txt_secondcond_max_Change(int index) {
   rows_.SetRowEntry(Column::kSecondaryMax, index,
-                    Bytes(c_.txt_secondcond_max[index]->text()));
+                    Bytes(c_->txt_secondcond_max[index]->text()));
 }
 
 QString SourceFilePage::PreScanChosenFile(int animation, const QString& file) {
@@ -227,20 +135,42 @@ QString SourceFilePage::PreScanChosenFile(int animation, const QString& file) {
   if (status.ok()) {
     return QString();
   }
-  QString text = tr("The file %1 cannot be used as animation %2: its "
-                    "animation tables cannot be read.\n\n%3")
-                     .arg(file)
-                     .arg(animation)
-                     .arg(FromBytes(status.message()));
-  if (SourceFileRows::IsCompanionName(Bytes(file))) {
-    text += QStringLiteral("\n\n") + CompanionFileHint();
+  return tr("The file %1 cannot be used as animation %2: its animation "
+            "tables cannot be read.\n\n%3")
+      .arg(file)
+      .arg(animation)
+      .arg(FromBytes(status.message()));
+}
+
+bool SourceFilePage::RefuseFiles(const QStringList& files, bool inputs) {
+  for (const QString& file : files) {
+    const std::string name = Bytes(file);
+    if (inputs && SourceFileRows::IsCompanionName(name)) {
+      // What to choose instead comes first.
+      dialogs_->ShowError(FromBytes(SourceFileRows::CompanionHint(name)) +
+                          QStringLiteral("\n\n") +
+                          tr("The file %1 was not taken.").arg(file));
+      return true;
+    }
+    if (HoldsLineBreak(name)) {
+      dialogs_->ShowError(
+          tr("The name of the file %1 holds a line break, which a settings "
+             "file cannot keep. Rename the file, then choose it again. No "
+             "file was taken.")
+              .arg(file));
+      return true;
+    }
   }
-  return text;
+  return false;
 }
 
 void SourceFilePage::cmd_file_Click(int index) {
   if (index == 0) {
-    FillRowsFromFirst(dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters()));
+    const QStringList files =
+        dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters());
+    if (!RefuseFiles(files, true)) {
+      FillRowsFromFirst(files);
+    }
     return;
   }
   QString chosen = dialogs_->OpenFile(tr("Select ASM file"), AsmFilters());
@@ -250,22 +180,16 @@ void SourceFilePage::cmd_file_Click(int index) {
 }
 
 void SourceFilePage::ChooseFileInRow(int row, const QString& file) {
-  rows_.SetRowEntry(Column::kInputFile, row, Bytes(file));
-  ShowText(c_.txt_file_in[row], rows_.RowEntry(Column::kInputFile, row));
+  if (RefuseFiles({file}, true)) {
+    return;
+  }
   const int animation = rows_.AnimationOfRow(row);
   const QString problem = PreScanChosenFile(animation, file);
+  record_->ChooseInputFile(animation, Bytes(file), row == 0);
+  Redraw();
   if (!problem.isEmpty()) {
     dialogs_->ShowError(problem);
   }
-  ShowScanTooltip(c_.txt_file_in[row], pre_scan_[animation]);
-  if (row == 0) {
-    NameOutputAfter(file);
-  }
-}
-
-void SourceFilePage::NameOutputAfter(const QString& input) {
-  record_->NameOutputAfter(Bytes(input));
-  ShowText(c_.txt_file_out, record_->txt_file_out);
 }
 
 void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
@@ -280,7 +204,24 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
     names.push_back(Bytes(file));
   }
   SourceFileRows::SortFileNames(&names);
+  const bool secondary = record_->secondary.chk_cond == kTicked;
+  if (!secondary &&
+      !dialogs_->AskYesNo(
+          tr("You chose %1 files, but the secondary condition is off, so "
+             "that one animation is made. Turn the secondary condition on "
+             "and take the files as animations 1 to %1? No takes the first "
+             "file only.")
+              .arg(files.size()),
+          tr("ZUM warning"))) {
+    ChooseFileInRow(0, FromBytes(names.front()));
+    return;
+  }
+  if (!secondary) {
+    // The rows show animations 1, 2, .. for the files.
+    rows_.ShowFirstRows();
+  }
   const int first = rows_.AnimationOfRow(0);
+  const bool output_follows = record_->OutputNameFollowsInputs();
   const int last = rows_.FillInputFiles(0, names);
   if (last == 0) {
     dialogs_->ShowError(
@@ -292,8 +233,12 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
     return;
   }
   const std::string count = record_->txt_num_secondanim;
-  record_->RaiseAnimationCount(last);
-  if (record_->txt_num_secondanim != count) {
+  if (secondary) {
+    record_->RaiseAnimationCount(last);
+  } else {
+    record_->TurnSecondaryOnFor(last);
+  }
+  if (!secondary || record_->txt_num_secondanim != count) {
     emit animationCountChanged();
   }
   QStringList problems;
@@ -304,51 +249,41 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
       problems << problem;
     }
   }
-  ShowFileRows();
-  Arrange();
-  NameOutputAfter(c_.txt_file_in[0]->text());
+  if (output_follows) {
+    record_->NameOutputAfter(names.front());
+  }
+  Redraw();
   if (!problems.isEmpty()) {
     dialogs_->ShowError(problems.join(QStringLiteral("\n\n")));
   }
 }
 
-void SourceFilePage::DropFiles(const QStringList& files) {
-  for (const QString& file : files) {
-    if (SourceFileRows::IsCompanionName(Bytes(file))) {
-      dialogs_->ShowError(tr("The file %1 was not taken.").arg(file) +
-                          QStringLiteral("\n\n") + CompanionFileHint());
-      return;
-    }
-  }
-  FillRowsFromFirst(files);
-}
-
 void SourceFilePage::cmd_file_out_Click() {
-  record_->txt_file_out = Bytes(dialogs_->SaveFile(
-      tr("Select ASM file"), AsmFilters(), c_.txt_file_out->text()));
-  ShowText(c_.txt_file_out, record_->txt_file_out);
-}
-
-void SourceFilePage::ShowFileRows() {
-  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-    ShowText(c_.txt_file_in[row], rows_.RowEntry(Column::kInputFile, row));
-    ShowText(c_.txt_secondcond_min[row],
-             rows_.RowEntry(Column::kSecondaryMin, row));
-    ShowText(c_.txt_secondcond_max[row],
-             rows_.RowEntry(Column::kSecondaryMax, row));
-    c_.lbl_file_count[row]->setText(QString::number(rows_.AnimationOfRow(row)));
-    ShowScanTooltip(c_.txt_file_in[row], pre_scan_[rows_.AnimationOfRow(row)]);
-  }
-}
-
-void SourceFilePage::ScrollFileRows(int step) {
-  // The buttons are disabled at the ends; this guards calls by code.
-  if (!rows_.CanScroll(step)) {
+  const QString chosen = dialogs_->SaveFile(
+      tr("Save the output file as"), AsmFilters(), c_->txt_file_out->text());
+  if (RefuseFiles({chosen}, false)) {
     return;
   }
-  rows_.Scroll(step);
-  ShowFileRows();
-  Arrange();
+  record_->txt_file_out = Bytes(chosen);
+  ShowText(c_->txt_file_out, record_->txt_file_out);
+}
+
+void SourceFilePage::Redraw() {
+  c_->ShowRows(rows_, pre_scan_);
+  c_->Arrange(rows_, record_->secondary.chk_cond == kTicked,
+              record_->AnimationCountShown());
+  ShowText(c_->txt_file_out, record_->txt_file_out);
+}
+
+void SourceFilePage::FitRowsToHeight() {
+  const int count = std::clamp(c_->RowsThatFit(), SourceFileRows::kMinRowCount,
+                               SourceFileRows::kMaxRowCount);
+  if (count == rows_.row_count()) {
+    return;
+  }
+  rows_.SetRowCount(count);
+  c_->PlaceDownButton(count);
+  Redraw();
 }
 
 bool SourceFilePage::eventFilter(QObject* watched, QEvent* event) {
@@ -358,21 +293,26 @@ bool SourceFilePage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
   }
   switch (event->type()) {
+    case QEvent::Resize:
+      if (widget == c_->rows_area) {
+        FitRowsToHeight();
+      }
+      break;
     case QEvent::Wheel: {
       // A notch is 120; finer wheels send parts of it, summed until a notch
       // is full. Turning the wheel away from the user shows earlier rows.
       wheel_delta_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
       const int notches = wheel_delta_ / 120;
       wheel_delta_ -= notches * 120;
-      PressScrollButton(c_.cmd_file_up, c_.cmd_file_down, -notches);
+      PressScrollButton(c_->cmd_file_up, c_->cmd_file_down, -notches);
       return true;
     }
     case QEvent::KeyPress: {
       const int key = static_cast<QKeyEvent*>(event)->key();
       if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-        PressScrollButton(c_.cmd_file_up, c_.cmd_file_down,
-                          key == Qt::Key_PageUp ? -SourceFileRows::kRowCount
-                                                : SourceFileRows::kRowCount);
+        PressScrollButton(
+            c_->cmd_file_up, c_->cmd_file_down,
+            key == Qt::Key_PageUp ? -rows_.row_count() : rows_.row_count());
         return true;
       }
       break;
@@ -391,7 +331,9 @@ bool SourceFilePage::eventFilter(QObject* watched, QEvent* event) {
       const QStringList files = DroppedAsmFiles(drop->mimeData());
       if (widget == page && !files.isEmpty()) {
         drop->acceptProposedAction();
-        DropFiles(files);
+        if (!RefuseFiles(files, true)) {
+          FillRowsFromFirst(files);
+        }
         return true;
       }
       break;
@@ -402,71 +344,69 @@ bool SourceFilePage::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// The buttons are disabled at the ends; Scroll guards calls by code.
 void SourceFilePage::cmd_file_up_Click() {
-  ScrollFileRows(-1);
+  rows_.Scroll(-1);
+  Redraw();
 }
 
 void SourceFilePage::cmd_file_down_Click() {
-  ScrollFileRows(1);
+  rows_.Scroll(1);
+  Redraw();
 }
 
-void SourceFilePage::Arrange() {
-  // Without the secondary condition only row 0's input file is shown.
-  const bool secondary = record_->secondary.chk_cond == kTicked;
-  const int n = record_->AnimationCountShown();
-  c_.Label14->setText(secondary ? tr("Select input files:")
-                                : tr("Select input file:"));
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           c_.Label17, c_.Label18, c_.Label19, c_.lbl_file_count[0],
-           c_.txt_secondcond_min[0], c_.txt_secondcond_max[0]}) {
-    w->setVisible(secondary);
-  }
-  c_.cmd_file_up->setVisible(secondary &&
-                             SourceFileRows::ScrollButtonsShown(n));
-  c_.cmd_file_down->setVisible(secondary &&
-                               SourceFileRows::ScrollButtonsShown(n));
-  for (int row = 1; row < SourceFileRows::kRowCount; ++row) {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             c_.txt_secondcond_min[row], c_.txt_secondcond_max[row],
-             c_.txt_file_in[row], c_.cmd_file[row], c_.lbl_file_count[row]}) {
-      w->setVisible(secondary && SourceFileRows::RowShown(row, n));
-    }
-  }
-  if (secondary) {
-    c_.cmd_file_up->setEnabled(rows_.CanScrollUp());
-    c_.cmd_file_down->setEnabled(rows_.CanScrollDown(n));
-  }
-  c_.txt_file_in[0]->setVisible(true);
-  c_.cmd_file[0]->setVisible(true);
+void SourceFilePage::SetMostRows(int most) {
+  c_->most_rows = most;
+  FitRowsToHeight();
 }
 
 void SourceFilePage::cmd_clear_Click() {
+  if (dialogs_->ShowMessageBox(
+          tr("Empty the input files, their minimum and maximum values shown "
+             "on this page and the output file?"),
+          tr("ZUM warning"), Dialogs::Icon::kExclamation,
+          Dialogs::Buttons::kYesNoDefaultNo) != Dialogs::Answer::kYes) {
+    return;
+  }
   rows_.ClearRows();
   record_->txt_file_out.clear();
-  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-    ShowText(c_.txt_file_in[row], std::string());
-    ShowText(c_.txt_secondcond_min[row], std::string());
-    ShowText(c_.txt_secondcond_max[row], std::string());
-  }
-  ShowText(c_.txt_file_out, std::string());
+  Redraw();
 }
 
 void SourceFilePage::Enter() {
   rows_.ShowFirstRows();
-  ShowFileRows();
-  Arrange();
+  Redraw();
 }
 
 void SourceFilePage::Draw(bool rows) {
-  ShowText(c_.txt_file_out, record_->txt_file_out);
+  ShowText(c_->txt_file_out, record_->txt_file_out);
   if (rows) {
-    ShowFileRows();
-    Arrange();
+    Redraw();
   }
 }
 
+bool SourceFilePage::FocusBox(SettingsField field, int index) {
+  QLineEdit* box = nullptr;
+  if (field == SettingsField::kTxtFileOut) {
+    box = c_->txt_file_out;
+  } else if (field == SettingsField::kInputFile ||
+             field == SettingsField::kSecondaryMin ||
+             field == SettingsField::kSecondaryMax) {
+    // The row at fault is scrolled into view.
+    const int row = rows_.ShowAnimation(index);
+    Redraw();
+    box = field == SettingsField::kInputFile      ? c_->txt_file_in[row]
+          : field == SettingsField::kSecondaryMin ? c_->txt_secondcond_min[row]
+                                                  : c_->txt_secondcond_max[row];
+  }
+  if (box == nullptr) {
+    return false;
+  }
+  box->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
 void SourceFilePage::ScanLoadedInputs() {
-  using Column = SourceFileRows::Column;
   for (int a = 1; a <= kMaxAnimations; ++a) {
     if (!rows_.Entry(Column::kInputFile, a).empty()) {
       // A file that cannot be scanned shows an empty scan; the page check
@@ -476,9 +416,10 @@ void SourceFilePage::ScanLoadedInputs() {
                        file_system_);
     }
   }
-  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
+  for (int row = 0; row < rows_.row_count(); ++row) {
     if (!rows_.Entry(Column::kInputFile, row + 1).empty()) {
-      ShowScanTooltip(c_.txt_file_in[row], pre_scan_[row + 1]);
+      c_->txt_file_in[row]->setToolTip(
+          FromBytes(ScanTooltipText(pre_scan_[row + 1])));
     }
   }
 }
@@ -487,14 +428,15 @@ void SourceFilePage::TakeScans(const PageCheckResult& check) {
   for (int a = 1; a <= check.scanned; ++a) {
     pre_scan_[a] = check.pre_scan[a];
   }
-  for (int row = 0; row < SourceFileRows::kRowCount; ++row) {
-    ShowScanTooltip(c_.txt_file_in[row], pre_scan_[rows_.AnimationOfRow(row)]);
+  for (int row = 0; row < rows_.row_count(); ++row) {
+    c_->txt_file_in[row]->setToolTip(
+        FromBytes(ScanTooltipText(pre_scan_[rows_.AnimationOfRow(row)])));
   }
 }
 
 void SourceFilePage::ShowProgress(double total) {
-  c_.pbar->setValue(static_cast<int>(std::lround(std::min(total, 100.0))));
-  c_.pbar->repaint();
+  c_->pbar->setValue(static_cast<int>(std::lround(std::min(total, 100.0))));
+  c_->pbar->repaint();
 }
 
 }  // namespace zum

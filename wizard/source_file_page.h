@@ -2,6 +2,7 @@
 #define ZUM_WIZARD_SOURCE_FILE_PAGE_H_
 
 #include <array>
+#include <memory>
 
 #include <QString>
 #include <QStringList>
@@ -12,27 +13,25 @@
 #include "settings/settings_record.h"
 #include "settings/source_file_rows.h"
 
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-
 namespace zum {
 
 class Dialogs;
+struct SourceFileControls;
 
-// Page 4, the source files: four rows over the lists of up to 50
-// animations (input file and secondary range each, SourceFileRows), the
-// browse buttons with their pre-scan, files dropped on the page, the rows'
-// scrolling by buttons, wheel and keys, the output file, the progress bar
-// of the run and "Clear all fields". Each row's input box tells the scan of
-// its file in its tooltip.
+// Page 4, the source files: rows over the lists of up to 50 animations
+// (input file and secondary range each, SourceFileRows), four or as many
+// more as the page's height holds, the browse buttons with their pre-scan,
+// files dropped on the page, the rows' scrolling by buttons, wheel and keys,
+// the output file, the progress bar of the run and "Clear all fields". Each
+// row's input box tells the scan of its file in its tooltip.
 //
 // The page shows its part of the window's SettingsRecord (the lists, the
 // row base, the output file) and writes the user's changes into it. The
 // number of animations shown and whether the secondary condition is on come
-// from the record too; files filled in beyond that number raise it there
-// (animationCountChanged).
+// from the record too; files filled in beyond that number raise it there,
+// and several files chosen with the secondary condition off may turn it on
+// (animationCountChanged). A companion "_0.asm" file and a name holding a
+// line break are refused where they enter, and the rows keep what they had.
 class SourceFilePage : public QWidget {
   Q_OBJECT
 
@@ -41,28 +40,38 @@ class SourceFilePage : public QWidget {
   // outlive the page.
   SourceFilePage(Dialogs* dialogs, SettingsRecord* record, FileSystem* fs,
                  QWidget* parent = nullptr);
+  ~SourceFilePage() override;
 
-  // Takes the wheel, the keys and drops over the page and every control on
-  // it; called once the page has all its controls, its page buttons too.
+  // Takes the wheel, the keys, the drops and the resizing over the page and
+  // every control on it; called once the page has all its controls, its
+  // page buttons too.
   void WatchAllControls();
 
-  // Entering the page: the rows show animations 1..4, arranged for the
+  // Entering the page: the rows show animations 1, 2, .., arranged for the
   // secondary condition's number of animations.
   void Enter();
   // Shows the record's output file and, when ROWS, its rows as the row base
   // says. The rows of a page not shown wait until it is entered, which
-  // shows animations 1..4.
+  // shows animations 1, 2, ...
   void Draw(bool rows);
   // After a settings file was loaded whole: every named input is
   // pre-scanned again, and the tooltips of the rows as they show animations
-  // 1..4, whatever the loaded row base.
+  // 1, 2, .., whatever the loaded row base.
   void ScanLoadedInputs();
   // Takes the scans of the page's check and shows them in the tooltips.
   void TakeScans(const PageCheckResult& check);
+  // Puts the focus on the box of FIELD (an animation's input file or
+  // range, INDEX the animation, or the output file), the rows moved to show
+  // it. False for a field of another page.
+  bool FocusBox(SettingsField field, int index);
 
   // The run's progress bar: TOTAL percent, repainted at once, since the run
   // holds the thread.
   void ShowProgress(double total);
+  // Shows at most MOST rows, however tall the page (kMaxRowCount unless
+  // set). The window tests set kMinRowCount, so that what they see does not
+  // depend on the fonts' heights.
+  void SetMostRows(int most);
 
   // Handlers, named control + event with the row as index.
   void cmd_file_Click(int index);
@@ -75,64 +84,49 @@ class SourceFilePage : public QWidget {
   void cmd_clear_Click();
 
  signals:
-  // Files filled in beyond the number of animations raised it.
+  // Files chosen raised the number of animations or turned the secondary
+  // condition on.
   void animationCountChanged();
 
  protected:
-  // The wheel, Page Up / Page Down and dropped files anywhere on the page.
+  // The wheel, Page Up / Page Down and dropped files anywhere on the page;
+  // the rows' area resized.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Arrange();
-  void ScrollFileRows(int step);
-  void ShowFileRows();
+  // Shows the rows and the output file, arranged for the number of
+  // animations.
+  void Redraw();
+  // Shows as many rows as the page's height holds.
+  void FitRowsToHeight();
   // Pre-scans FILE as ANIMATION's input; returns the message that tells why
   // it cannot be used, empty when it can.
   QString PreScanChosenFile(int animation, const QString& file);
-  // Puts FILE into row ROW, as chosen with the row's "..." button.
+  // Puts FILE into row ROW, as chosen with the row's "..." button; a
+  // companion file is refused and the row keeps what it held.
   void ChooseFileInRow(int row, const QString& file);
-  // The output file named after the input file INPUT.
-  void NameOutputAfter(const QString& input);
   // Puts FILES into the rows from row 0's animation on, as chosen in row 0:
   // one file exactly as cmd_file_Click(0) always did; several in the order
   // of their names, raising the number of animations to the last one filled
-  // when the secondary condition is on.
+  // when the secondary condition is on, and asking to turn it on when it is
+  // off (No keeps the first file only). Companion files and names with line
+  // breaks are refused, and nothing is taken.
   void FillRowsFromFirst(const QStringList& files);
-  // FillRowsFromFirst for dropped files; refuses companion files.
-  void DropFiles(const QStringList& files);
+  // Tells why FILES cannot be taken (as INPUTS a companion file; a line
+  // break in a name) and returns true; false when they can.
+  bool RefuseFiles(const QStringList& files, bool inputs);
 
   Dialogs* dialogs_;
   SettingsRecord* record_;
   FileSystem* file_system_;
 
-  // The four rows shown of the record's lists, and each animation's scan,
+  // The rows shown of the record's lists, and each animation's scan,
   // [1..50].
   SourceFileRows rows_;
   std::array<SourceScan, kMaxAnimations + 1> pre_scan_;
   // The part of a wheel notch turned over the page and not yet scrolled.
   int wheel_delta_ = 0;
-
-  // The controls, [row] for the rows.
-  struct Controls {
-    QLabel* Label20 = nullptr;  // the page's text
-    QLabel* Label14 = nullptr;  // "Input file:"
-    QLabel* Label17 = nullptr;  // "minimum"
-    QLabel* Label18 = nullptr;  // "maximum"
-    QLabel* Label19 = nullptr;  // "Secondairy condition"
-    QLabel* Label32 = nullptr;  // "Output file:"
-    std::array<QLabel*, SourceFileRows::kRowCount> lbl_file_count{};
-    std::array<QLineEdit*, SourceFileRows::kRowCount> txt_file_in{};
-    std::array<QPushButton*, SourceFileRows::kRowCount> cmd_file{};
-    std::array<QLineEdit*, SourceFileRows::kRowCount> txt_secondcond_min{};
-    std::array<QLineEdit*, SourceFileRows::kRowCount> txt_secondcond_max{};
-    QPushButton* cmd_file_up = nullptr;
-    QPushButton* cmd_file_down = nullptr;
-    QLineEdit* txt_file_out = nullptr;
-    QPushButton* cmd_file_out = nullptr;
-    QProgressBar* pbar = nullptr;
-    QPushButton* cmd_clear = nullptr;
-  };
-  Controls c_;
+  std::unique_ptr<SourceFileControls> c_;
 };
 
 }  // namespace zum

@@ -16,10 +16,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 
 #include "settings/settings_file.h"
+#include "settings/source_file_rows.h"
 #include "wizard/screenshot_states.h"
 
 namespace fs = std::filesystem;
@@ -125,8 +127,14 @@ std::string ControlsDiff(Snapshot before, Snapshot after) {
 
 WizardTest::WizardTest() {
   fs::copy(ZUM_EXAMPLES_DIR, objects_.path(), fs::copy_options::recursive);
+  OpenWindow();
+}
+
+void WizardTest::OpenWindow() {
   form_ = std::make_unique<Form1>(
       &dialogs_, QString::fromStdString(folder_.path().string()), &disk_);
+  // Four rows on the source file page, whatever the fonts' heights.
+  form_->TEST_SetMostFileRows(SourceFileRows::kMinRowCount);
   form_->show();
 }
 
@@ -152,6 +160,17 @@ void WizardTest::Run(std::initializer_list<std::string> steps) {
 }
 
 void WizardTest::Step(std::string step) {
+  // Names and texts given to dialogs, drops and pastes read "\n" and "\r"
+  // as line breaks; the folders put in below may hold backslashes.
+  const std::string first_word = step.substr(0, step.find(' '));
+  if (first_word == "file" || first_word == "files" || first_word == "drop" ||
+      first_word == "input" || first_word == "paste") {
+    for (auto [from, to] : {std::pair{"\\n", "\n"}, std::pair{"\\r", "\r"}}) {
+      for (size_t at; (at = step.find(from)) != std::string::npos;) {
+        step.replace(at, 2, to);
+      }
+    }
+  }
   for (auto [from, to] : {std::pair{"$DIR", folder_.path().string()},
                           std::pair{"$OBJ", objects_.path().string()}}) {
     for (size_t at; (at = step.find(from)) != std::string::npos;) {
@@ -274,6 +293,26 @@ void WizardTest::Step(std::string step) {
     table->setCurrentCell(arg.section(' ', 1, 1).toInt(), 0);
   } else if (verb == "input") {
     dialogs_.inputs.push_back(arg);
+  } else if (verb == "paste") {
+    // paste NAME TEXT: TEXT pasted over the whole text of box NAME, as the
+    // user's edit; a refusal is told once the edit is over.
+    auto* box = Find<QLineEdit>(arg.section(' ', 0, 0));
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    box->insert(arg.section(' ', 1));
+    QCoreApplication::sendPostedEvents();
+  } else if (verb == "stopwhen") {
+    // stopwhen TEXT: Stop is clicked once the compile log holds TEXT.
+    auto* log = Find<QPlainTextEdit>("txt_compile_log");
+    auto* stop = Find<QAbstractButton>("cmd_stop");
+    stop_timer_ = std::make_unique<QTimer>();
+    QObject::connect(stop_timer_.get(), &QTimer::timeout, [=, this] {
+      if (log->toPlainText().contains(arg) && stop->isEnabled()) {
+        stop_timer_->stop();
+        stop->click();
+      }
+    });
+    stop_timer_->start(20);
   } else if (verb == "answer") {
     dialogs_.answers.push_back(rest == "yes"  ? Dialogs::Answer::kYes
                                : rest == "no" ? Dialogs::Answer::kNo
@@ -327,9 +366,7 @@ void WizardTest::Step(std::string step) {
       ASSERT_TRUE(form_->close());
     }
     form_.reset();
-    form_ = std::make_unique<Form1>(
-        &dialogs_, QString::fromStdString(folder_.path().string()), &disk_);
-    form_->show();
+    OpenWindow();
   } else if (verb == "reload" || verb == "roundtrip") {
     Snapshot before = TakeSnapshot();
     Run({"input saved", "click mdata_9", "answer no", "close", "answer yes",
@@ -374,11 +411,17 @@ Snapshot WizardTest::TakeSnapshot() {
 #endif
     text.replace(ZUM_VERSION_TEXT, "$VERSION");
     text.replace("\n", "\\n");
+    text.replace("\r", "\\r");
     return text.toStdString();
   };
   s["window"] = paths(form_->windowTitle()) +
                 (form_->windowIcon().pixmap(48, 48).isNull() ? "" : " icon");
   s["page"] = std::to_string(form_->CurrentPage());
+  // The control that has the focus, or had it last while the window was
+  // inactive.
+  s["focus"] = form_->focusWidget() != nullptr
+                   ? form_->focusWidget()->objectName().toStdString()
+                   : "";
   for (QWidget* w : form_->findChildren<QWidget*>()) {
     if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) {
       continue;
@@ -423,11 +466,15 @@ Snapshot WizardTest::TakeSnapshot() {
   }
   for (QAction* a : form_->findChildren<QAction*>()) {
     if (!a->objectName().isEmpty()) {
-      // A hidden entry or warning mark reads "hidden".
+      // A hidden entry or warning mark reads "hidden", a shown menu entry
+      // that is disabled "disabled" (a mark is disabled with its box, a
+      // hidden entry with its hiding).
+      const bool disabled = a->isVisible() && !a->isEnabled() &&
+                            !a->objectName().startsWith("mark_");
+      const QString state = QString(a->isVisible() ? "" : "hidden ") +
+                            (disabled ? "disabled " : "");
       s[a->objectName().toStdString()] =
-          paths(a->isVisible()
-                    ? a->text()
-                    : QStringLiteral("hidden %1").arg(a->text()).trimmed());
+          paths(state.isEmpty() ? a->text() : (state + a->text()).trimmed());
     }
   }
   std::vector<std::string> lines =
@@ -443,14 +490,15 @@ Snapshot WizardTest::TakeSnapshot() {
     const char* icons[] = {"", " information", " exclamation", " critical"};
     char key[32];
     std::snprintf(key, sizeof key, "dialog %02zu", i + 1);
-    s[key] =
-        paths(QString(kinds[static_cast<int>(d.kind)]) +
-              icons[static_cast<int>(d.icon)] +
-              (d.buttons == Dialogs::Buttons::kYesNo         ? " yes/no "
-               : d.buttons == Dialogs::Buttons::kYesNoCancel ? " yes/no/cancel "
-                                                             : " ") +
-              d.title + "|" + d.text +
-              (d.filters.isEmpty() ? "" : " [" + d.filters.join(";") + "]"));
+    s[key] = paths(
+        QString(kinds[static_cast<int>(d.kind)]) +
+        icons[static_cast<int>(d.icon)] +
+        (d.buttons == Dialogs::Buttons::kYesNo            ? " yes/no "
+         : d.buttons == Dialogs::Buttons::kYesNoCancel    ? " yes/no/cancel "
+         : d.buttons == Dialogs::Buttons::kYesNoDefaultNo ? " yes/no(default) "
+                                                          : " ") +
+        d.title + "|" + d.text +
+        (d.filters.isEmpty() ? "" : " [" + d.filters.join(";") + "]"));
   }
   for (auto [prefix, dir] :
        {std::pair{"file ", &folder_}, std::pair{"obj ", &objects_}}) {

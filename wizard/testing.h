@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include "engine/faults_testing.h"
 #include "engine/testing.h"
@@ -77,6 +78,9 @@ class WizardTest : public ::testing::Test {
   WizardTest();
   ~WizardTest() override;
   void TearDown() override;
+  // A new window over the program folder, shown, with four rows on the
+  // source file page.
+  void OpenWindow();
 
   template <typename W>
   W* Find(const QString& name) {
@@ -111,6 +115,10 @@ class WizardTest : public ::testing::Test {
   //   cut PATH TEXT  cuts the file off before the last TEXT
   //   replace PATH OLD => NEW   the first OLD in the file becomes NEW
   //   compiler SH    the stand-in compiler, a shell script SH ("\n" breaks)
+  //   stopwhen TEXT  clicks Stop once the compile log holds TEXT
+  //   paste NAME TEXT   TEXT pasted over the text of box NAME
+  // In file, files, drop, input and paste steps "\n" and "\r" are line
+  // breaks.
   //   close          closes the window and opens it again
   //   close kept     closes the window, expecting it to stay open
   //   reopen         opens the window again without closing it
@@ -132,6 +140,7 @@ class WizardTest : public ::testing::Test {
   FaultyFileSystem disk_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<Form1> form_;
+  std::unique_ptr<QTimer> stop_timer_;
 };
 
 }  // namespace zum::testing
