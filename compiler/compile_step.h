@@ -4,6 +4,8 @@
 #include <string>
 
 #include "compiler/dos_outputs.h"
+#include "engine/file_system.h"
+#include "engine/output_code_page.h"
 
 namespace zum {
 
@@ -79,9 +81,15 @@ void ConnectCompileLog(DOSOutputs* runner, CompileLog* log);
 // tried even without a compiler file, and a compiler that cannot be started
 // is reported by the runner's message; the log always ends with
 // kCompileReadyText.
+//
+// The program's folder and the output file reach the compiler in a form that
+// CODE_PAGE can write (FitNameToCodePage, through FS); where there is none,
+// the log says why after kCompileStartText, the compiler is not started and
+// kCompileReadyText follows.
 void RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
-                    CompileLog* log);
+                    CompileLog* log, FileSystem* fs = RealFileSystem(),
+                    const OutputCodePage& code_page = SystemOutputCodePage());
 
 }  // namespace zum
 

@@ -4,6 +4,7 @@
 
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "settings/settings_text.h"
 
 namespace zum {
 namespace {
@@ -68,7 +69,7 @@ Status ParseLine(const LineReader& in, int line_number, const std::string& text,
 Status ReadSettingsFile(const std::string& path,
                         std::vector<SettingsValue>* values, FileSystem* fs) {
   LineReader in(fs);
-  ZUM_RETURN_IF_ERROR(in.Open(path));
+  ZUM_RETURN_IF_ERROR(OpenSettingsText(path, &in));
   std::string text;
   for (int line = 1; line <= kSettingsLines; ++line) {
     if (line == kSettingsLines) {

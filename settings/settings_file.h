@@ -37,6 +37,10 @@ struct SettingsValue {
 // cannot be opened or read, it ends before line 183, a number line is not a
 // 16-bit whole number, a check-box value is not 0, 1 or 2. Line 184 is
 // optional and never an error; lines after it are ignored.
+//
+// The file is read as UTF-8 when it is valid UTF-8, else in the ANSI code
+// page (OpenSettingsText); the texts come out in UTF-8. File names come as
+// they stand (relative_names.h tells what a relative one means).
 Status ReadSettingsFile(const std::string& path,
                         std::vector<SettingsValue>* values,
                         FileSystem* fs = RealFileSystem());
@@ -60,7 +64,8 @@ std::string SettingsLineText(const SettingsRecord& record, int line);
 // The whole file of RECORD: 184 lines, each ended by CR LF.
 std::string SettingsFileText(const SettingsRecord& record);
 
-// Creates or replaces PATH with SettingsFileText(RECORD). The file is
+// Creates or replaces PATH with SettingsFileText(RECORD), in UTF-8 (the
+// record's texts as they are) without a byte order mark. The file is
 // written beside PATH and takes its place only when complete, so a failed
 // save leaves an earlier file as it was. Errors name PATH and the reason.
 Status WriteSettingsFile(const std::string& path, const SettingsRecord& record,
