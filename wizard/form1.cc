@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/job_builder.h"
+#include "settings/relative_names.h"
 #include "wizard/condition_page.h"
 #include "wizard/dialogs.h"
 #include "wizard/finish_page.h"
@@ -140,6 +141,8 @@ void Form1::AssignSettingsValue(const SettingsValue& value) {
 bool Form1::LoadSettingsFrom(const std::string& path) {
   std::vector<SettingsValue> values;
   const Status status = ReadSettingsFile(path, &values, file_system_);
+  // The boxes show full names: a relative one is the settings file's.
+  ResolveSettingsNames(SettingsFolder(path), &values);
   // The values before a bad line are assigned all the same.
   for (const SettingsValue& value : values) {
     AssignSettingsValue(value);

@@ -53,7 +53,7 @@ QStringList DroppedAsmFiles(const QMimeData* data) {
         !file.endsWith(QLatin1String(".asm"), Qt::CaseInsensitive)) {
       return {};
     }
-    files << file;
+    files << NativeName(file);
   }
   return files;
 }
@@ -244,10 +244,12 @@ QString SourceFilePage::PreScanChosenFile(int animation, const QString& file) {
 
 void SourceFilePage::cmd_file_Click(int index) {
   if (index == 0) {
-    FillRowsFromFirst(dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters()));
+    FillRowsFromFirst(
+        NativeNames(dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters())));
     return;
   }
-  QString chosen = dialogs_->OpenFile(tr("Select ASM file"), AsmFilters());
+  QString chosen =
+      NativeName(dialogs_->OpenFile(tr("Select ASM file"), AsmFilters()));
   if (!chosen.isEmpty()) {
     ChooseFileInRow(index, chosen);
   }
@@ -321,8 +323,8 @@ void SourceFilePage::DropFiles(const QStringList& files) {
 }
 
 void SourceFilePage::cmd_file_out_Click() {
-  c_.txt_file_out->setText(dialogs_->SaveFile(
-      tr("Select ASM file"), AsmFilters(), c_.txt_file_out->text()));
+  c_.txt_file_out->setText(NativeName(dialogs_->SaveFile(
+      tr("Select ASM file"), AsmFilters(), c_.txt_file_out->text())));
 }
 
 void SourceFilePage::ShowFileRows() {

@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "settings/relative_names.h"
 #include "settings/settings_file.h"
 #include "wizard/screenshot_states.h"
 
@@ -418,10 +419,16 @@ Snapshot WizardTest::TakeSnapshot() {
     for (const fs::directory_entry& e : fs::directory_iterator(dir->path())) {
       std::string name = e.path().filename().string();
       std::string content = e.is_directory() ? "" : ReadFile(e.path().string());
+      // The settings as a slot holds them, or as "Save settings as..."
+      // writes them into this folder (names inside it relative to it).
+      const SettingsRecord record = form_->CurrentSettings();
+      const bool shown =
+          content == SettingsFileText(record) ||
+          content == SettingsFileText(RecordForFolder(
+                         SettingsFolder(e.path().string()), record));
       s[prefix + name] =
           e.is_directory() ? "folder"
-          : content == SettingsFileText(form_->CurrentSettings())
-              ? "the settings shown"
+          : shown          ? "the settings shown"
           : name == "zum.cfg"
               ? paths(QString::fromStdString(content).replace("\r\n", "|"))
               : std::to_string(SplitCrLf(content).size()) + " lines";
