@@ -53,14 +53,17 @@ Status FitNameToCodePage(const std::string& name,
   int error = 0;
   FileInfo info;
   std::string short_name;
-  if (fs->Stat(name, &info, &error) && info.type != FileType::kMissing &&
-      fs->ShortName(name, &short_name, &error) &&
+  const bool exists =
+      fs->Stat(name, &info, &error) && info.type != FileType::kMissing;
+  if (exists && fs->ShortName(name, &short_name, &error) &&
       code_page.convert(short_name, &bytes)) {
     *fitted = short_name;
     return Status::OK();
   }
-  const size_t start = FileNameStart(name);
-  const std::string folder = FolderOf(name);
+  // A folder is to blame, the name's own or the one it lies in.
+  const bool is_folder = exists && info.type == FileType::kDirectory;
+  const size_t start = is_folder ? name.size() : FileNameStart(name);
+  const std::string folder = is_folder ? name : FolderOf(name);
   const std::string file_name = name.substr(start);
   std::string short_folder;
   error = 0;
