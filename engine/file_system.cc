@@ -493,18 +493,9 @@ FileSystem* RealFileSystem() {
 
 std::string ErrorText(int error) {
 #ifdef _WIN32
-  // The system's own words for what Windows reports most, where the C
-  // library's texts would be vague ("Resource device" for a sharing
-  // violation).
-  switch (error) {
-    case EACCES:
-      return "Access is denied";
-    case EBUSY:
-      return "sharing violation: another program has the file open";
-    case ENOSPC:
-      return "There is not enough space on the disk";
-    default:
-      break;
+  // A sharing violation, which the C library would call "Resource device".
+  if (error == EBUSY) {
+    return "sharing violation: another program has the file open";
   }
 #endif
   return error > 0 ? std::strerror(error) : "unknown error";

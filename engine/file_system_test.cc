@@ -82,6 +82,10 @@ TEST(FileSystemTest, AFailureGivesTheSystemsReason) {
             nullptr);
   EXPECT_EQ(error, ENOENT);
   EXPECT_EQ(ErrorText(ENOENT), "No such file or directory");
+#ifdef _WIN32
+  EXPECT_EQ(ErrorText(EBUSY),
+            "sharing violation: another program has the file open");
+#endif
 }
 
 }  // namespace
