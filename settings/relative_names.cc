@@ -160,6 +160,16 @@ void ResolveSettingsNames(const std::string& folder,
   }
 }
 
+void ResolveRecordNames(const std::string& folder, SettingsRecord* record) {
+  for (int line = 1; line <= kSettingsLines; ++line) {
+    const SettingsSlot& slot = SettingsLineSlot(line);
+    if (IsFileNameLine(slot)) {
+      std::string& text = SlotText(*record, slot);
+      text = ResolveRelativeName(folder, text);
+    }
+  }
+}
+
 void ResolveJobNames(const std::string& folder, JobSettings* job) {
   for (std::string& input : job->InputFile) {
     input = ResolveRelativeName(folder, input);

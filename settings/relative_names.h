@@ -60,6 +60,9 @@ std::string SettingsFolder(const std::string& path);
 void ResolveSettingsNames(const std::string& folder,
                           std::vector<SettingsValue>* values);
 
+// The same for a whole record read from a settings file in FOLDER.
+void ResolveRecordNames(const std::string& folder, SettingsRecord* record);
+
 // JOB's input and output names, as the settings file in FOLDER gives them,
 // resolved (ResolveRelativeName). A relative output name stays what the main
 // output's include line names the companion by (JobSettings::IncludeName),

@@ -96,6 +96,12 @@ TEST(RelativeNamesTest, OnlyTheFileNamesOfASettingsFileAreResolved) {
   EXPECT_EQ(read.SecondaryMin[1], "sub/1");
   EXPECT_EQ(read.trigger.txt_var, "x/0282h");
 
+  // A record read whole resolves alike.
+  SettingsRecord whole;
+  ASSERT_TRUE(LoadSettingsFile(dir.File("job.cfg"), &whole).ok());
+  ResolveRecordNames("/proj", &whole);
+  EXPECT_EQ(SettingsFileText(whole), SettingsFileText(read));
+
   // Saved into /proj again, the names inside it are relative.
   const SettingsRecord stored =
       RecordForFolder(NativeSeparators("/proj"), read);
