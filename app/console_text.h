@@ -24,7 +24,9 @@ class Utf8Console {
   Utf8Console& operator=(const Utf8Console&) = delete;
 
  private:
+#ifdef _WIN32
   unsigned int previous_code_page_ = 0;
+#endif
 };
 
 }  // namespace zum
