@@ -196,9 +196,16 @@ bool DiskFileSystem::Rename(const std::string& from, const std::string& to,
                             int* error) {
 #ifdef _WIN32
   // Written through: the call returns once the rename is on the disk.
-  if (MoveFileExW(Widen(from).c_str(), Widen(to).c_str(),
+  const std::wstring target = Widen(to);
+  if (MoveFileExW(Widen(from).c_str(), target.c_str(),
                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
     *error = LastErrno();
+    // Windows denies access where the target is a folder: the real cause.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (*error == EACCES && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      *error = EISDIR;
+    }
     return false;
   }
 #else

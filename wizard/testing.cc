@@ -421,11 +421,15 @@ Snapshot WizardTest::TakeSnapshot() {
       std::string content = e.is_directory() ? "" : ReadFile(e.path().string());
       // The settings as a slot holds them, or as "Save settings as..."
       // writes them into this folder (names inside it relative to it).
+      // (A file's slashes are backslashes in the window on Windows.)
+      const auto same = [](std::string a, std::string b) {
+        return NativeSeparators(a) == NativeSeparators(b);
+      };
       const SettingsRecord record = form_->CurrentSettings();
       const bool shown =
-          content == SettingsFileText(record) ||
-          content == SettingsFileText(RecordForFolder(
-                         SettingsFolder(e.path().string()), record));
+          same(content, SettingsFileText(record)) ||
+          same(content, SettingsFileText(RecordForFolder(
+                            SettingsFolder(e.path().string()), record)));
       s[prefix + name] =
           e.is_directory() ? "folder"
           : shown          ? "the settings shown"
