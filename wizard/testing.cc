@@ -419,20 +419,23 @@ Snapshot WizardTest::TakeSnapshot() {
     for (const fs::directory_entry& e : fs::directory_iterator(dir->path())) {
       std::string name = e.path().filename().string();
       std::string content = e.is_directory() ? "" : ReadFile(e.path().string());
-      // The settings as a slot holds them, or as "Save settings as..."
-      // writes them into this folder (names inside it relative to it).
-      // (A file's slashes are backslashes in the window on Windows.)
+      // The settings as a slot holds them (full names), or as "Save
+      // settings as..." writes them into this folder (names inside it
+      // relative to it). A file's slashes are backslashes in the window on
+      // Windows.
       const auto same = [](std::string a, std::string b) {
         return NativeSeparators(a) == NativeSeparators(b);
       };
       const SettingsRecord record = form_->CurrentSettings();
-      const bool shown =
-          same(content, SettingsFileText(record)) ||
+      const bool shown = same(content, SettingsFileText(record));
+      const bool relative =
+          !shown &&
           same(content, SettingsFileText(RecordForFolder(
                             SettingsFolder(e.path().string()), record)));
       s[prefix + name] =
           e.is_directory() ? "folder"
           : shown          ? "the settings shown"
+          : relative       ? "the settings shown, names relative to its folder"
           : name == "zum.cfg"
               ? paths(QString::fromStdString(content).replace("\r\n", "|"))
               : std::to_string(SplitCrLf(content).size()) + " lines";
