@@ -196,17 +196,32 @@ bool DiskFileSystem::Rename(const std::string& from, const std::string& to,
                             int* error) {
 #ifdef _WIN32
   // Written through: the call returns once the rename is on the disk.
+  const std::wstring source = Widen(from);
   const std::wstring target = Widen(to);
-  if (MoveFileExW(Widen(from).c_str(), target.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-    *error = LastErrno();
-    // Windows denies access where the target is a folder: the real cause.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (*error == EACCES && attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      *error = EISDIR;
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+      return true;
     }
-    return false;
+    const DWORD code = GetLastError();
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    // Windows denies access where the target is a folder: the real cause.
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      *error = code == ERROR_ACCESS_DENIED ? EISDIR : ErrnoOf(code);
+      return false;
+    }
+    // A file that another program (a virus scanner, an indexer, another
+    // run's look at it) holds open for a moment cannot be replaced until
+    // it lets go: tried again for about a second.
+    const bool held =
+        (code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION) &&
+        exists && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+    if (!held || attempt == 20) {
+      *error = ErrnoOf(code);
+      return false;
+    }
+    Sleep(static_cast<DWORD>(5 * attempt));
   }
 #else
   if (std::rename(from.c_str(), to.c_str()) != 0) {
