@@ -25,7 +25,7 @@
 #
 # ZUM_SMOKE_ONLY=1 leaves out the window tests under wine (step 1's second
 # half). The compile button is clicked at ZUM_COMPILE_X, ZUM_COMPILE_Y within the
-# window (default 80, 152: below the three lines of the example's summary).
+# window (default 80, 166: below the four lines of the example's summary).
 #
 #   scripts/test-windows-gui.sh                 # screenshots into the build folder
 #   scripts/test-windows-gui.sh --screenshots   # and into docs/screenshots/
@@ -251,7 +251,7 @@ cp "$root"/examples/* "$tmp/reference/"
 (cd "$tmp/reference" && "$linux_build/app/zum-batch" --quiet gate_secondary.cfg &&
   "$linux_build/app/zum-batch" --quiet gate.cfg)
 
-export COMPILE_X=${ZUM_COMPILE_X:-80} COMPILE_Y=${ZUM_COMPILE_Y:-152}
+export COMPILE_X=${ZUM_COMPILE_X:-80} COMPILE_Y=${ZUM_COMPILE_Y:-166}
 mkdir -p "$build/screenshots"
 if ! xvfb-run -a -s "-screen 0 1280x800x24" "$0" --under-x "$package" "$tmp/shots"; then
   cp "$tmp"/shots/* "$build/screenshots/" 2>/dev/null || true

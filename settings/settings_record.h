@@ -32,6 +32,13 @@ struct ConditionSettings {
   std::string txt_rot;
 };
 
+// A condition whose check box starts ticked.
+inline ConditionSettings TickedCondition() {
+  ConditionSettings condition;
+  condition.chk_cond = 1;
+  return condition;
+}
+
 // The places of the box extents in ConditionSettings::txt_box.
 enum BoxExtent { kXMin, kXMax, kYMin, kYMax, kZMin, kZMax };
 
@@ -40,10 +47,10 @@ enum BoxExtent { kXMin, kXMax, kYMin, kYMax, kZMin, kZMax };
 // every kind "Condition (between)", every text empty. Per-animation arrays
 // are indexed 1..kMaxAnimations (element 0 is unused).
 struct SettingsRecord {
-  ConditionSettings animation;               // the controls of index 0
-  ConditionSettings trigger{.chk_cond = 1};  // index 1
-  ConditionSettings secondary;               // index 2
-  ConditionSettings additional;              // chk_cond(3), txt_var(3)
+  ConditionSettings animation;                    // the controls of index 0
+  ConditionSettings trigger = TickedCondition();  // index 1
+  ConditionSettings secondary;                    // index 2
+  ConditionSettings additional;                   // chk_cond(3), txt_var(3)
   std::string txt_num_secondanim;
   std::string txt_file_out;
   // The file page's row base: row k shows animation FileRowBase + k - 1.

@@ -7,6 +7,8 @@
    open include NAME"). The same report goes to the
    file named by the environment variable ZUM_STANDIN_REPORT, when set. It
    exits with 0 when it could open both files, else 3. */
+#include <fcntl.h>
+#include <io.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -31,6 +33,8 @@ static void Report(FILE* report, const char* text) {
 }
 
 int main(int argc, char** argv) {
+  /* Its lines end with CR LF as written, as the real compiler's do. */
+  _setmode(_fileno(stdout), _O_BINARY);
   const char* report_name = getenv("ZUM_STANDIN_REPORT");
   FILE* report = report_name != NULL ? fopen(report_name, "wb") : NULL;
   char line[8192];
