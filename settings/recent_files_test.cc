@@ -102,6 +102,9 @@ TEST(RecentFilesTest, Issue19AHugeListIsReadOnlyAsFarAsAListGoes) {
             (std::vector<std::string>{longest, "/b.cfg"}));
   WriteFile("zumrecent.txt", CrLf({longest + "p", "/b.cfg"}));
   EXPECT_TRUE(ReadRecentFiles("zumrecent.txt").empty());
+  // Also the entries read before it.
+  WriteFile("zumrecent.txt", CrLf({"/a.cfg", longest + "p", "/b.cfg"}));
+  EXPECT_TRUE(ReadRecentFiles("zumrecent.txt").empty());
 }
 
 }  // namespace
