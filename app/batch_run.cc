@@ -21,6 +21,7 @@
 #include "settings/checked_run.h"
 #include "settings/job_builder.h"
 #include "settings/page_checks.h"
+#include "settings/relative_names.h"
 #include "settings/settings_file.h"
 #include "settings/variable_table.h"
 
@@ -182,8 +183,12 @@ std::string BatchUsage() {
          "of pages 1 to 4 run first, then the output file named in the\n"
          "settings and its companion \"_0.asm\" file are written.\n"
          "\n"
-         "File names in the settings file are used as they stand; a relative\n"
-         "name is taken from the current folder.\n"
+         "A relative file name in the settings file is taken from the\n"
+         "settings file's folder, wherever zum-batch is started from, so\n"
+         "that a project folder with its settings file can be moved; the\n"
+         "output's include line keeps the name as written. Settings files\n"
+         "are read as UTF-8, or in the ANSI code page (Windows-1252 outside\n"
+         "Windows) when they are not valid UTF-8.\n"
          "\n"
          "Options:\n"
          "  --quiet   show neither the progress nor the closing summary\n"
@@ -224,6 +229,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out,
   }
   // A file without line 184 keeps the window's start-up choice.
   JobSettings job = BuildJobSettings(record, AppliesTo::kAnimationTrigger);
+  ResolveJobNames(SettingsFolder(parsed.settings_file), &job);
   if (!SparesSettingsFile(job, parsed.settings_file, err, fs)) {
     return kBatchRefused;
   }

@@ -4,10 +4,16 @@
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "engine/output_code_page.h"
+#include "engine/text_encoding.h"
+#include "engine/utf8_path.h"
+#include "settings/relative_names.h"
 #include "settings/settings_file.h"
 #include "settings/testing.h"
 
@@ -189,6 +195,60 @@ TEST_F(BatchRunTest, Issue22WarningsFollowOnStandardErrorWithQuietToo) {
                             ":1: the file ends here, but the animation "
                             "parameters chunk was expected\n" +
                             warning(1));
+}
+
+// A relative name is taken from the settings file's folder, wherever
+// zum-batch runs; the include line keeps the output's name as written.
+TEST_F(BatchRunTest, RelativeNamesAreTheSettingsFilesWhereverItRuns) {
+  const std::string project = dir_.File("J\xC3\xB6rg M\xC3\xBCller");
+  fs::create_directories(Utf8Path(project + "/out"));
+  fs::create_directories(Utf8Path(project + "/models"));
+  for (const char* name : {"gate.asm", "gate_0.asm"}) {
+    fs::copy_file(dir_.File(name), Utf8Path(project + "/models/" + name));
+  }
+  record_.InputFile[1] = "models/gate.asm";
+  record_.txt_file_out = "out/gate_zum.asm";
+  const std::string settings = project + "/job.cfg";
+  ASSERT_TRUE(WriteSettingsFile(settings, record_).ok());
+  ASSERT_NE(fs::current_path(), Utf8Path(project));
+  EXPECT_EQ(RunBatch({"--quiet", settings}, out_, err_, false), kBatchSucceeded)
+      << err_.str();
+  const std::string sep = kNativePathStyle == PathStyle::kWindows ? "\\" : "/";
+  const auto read = [](const std::string& name) {
+    std::ifstream in(Utf8Path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_EQ(read(project + "/out/gate_zum.asm"),
+            "include out" + sep + "gate_zum_0.asm\r\nend\r\n");
+
+  // In Windows-1252, as older tools wrote settings, the full name with its
+  // "ö" and "ü" names the same files.
+  record_.txt_file_out = project + "/out/gate_zum.asm";
+  std::string ansi;
+  ASSERT_TRUE(Utf8ToWindows1252(SettingsFileText(record_), &ansi));
+  ASSERT_NE(ansi.find("J\xF6rg M\xFCller"), std::string::npos);
+  std::ofstream(Utf8Path(settings), std::ios::binary) << ansi;
+  fs::remove(Utf8Path(project + "/out/gate_zum.asm"));
+  EXPECT_EQ(RunBatch({"--quiet", settings}, out_, err_, false), kBatchSucceeded)
+      << err_.str();
+  // (Written in the compiler's code page where it has one: Windows.)
+  std::string include = NativeSeparators(project + "/out/gate_zum_0.asm");
+  if (SystemOutputCodePage().convert != nullptr) {
+    ASSERT_TRUE(SystemOutputCodePage().convert(std::string(include), &include));
+  }
+  EXPECT_EQ(read(project + "/out/gate_zum.asm"),
+            "include " + include + "\r\nend\r\n");
+
+  // A missing input is named with the full path looked for.
+  record_.InputFile[1] = "models/door.asm";
+  ASSERT_TRUE(WriteSettingsFile(settings, record_).ok());
+  err_.str("");
+  EXPECT_EQ(RunBatch({settings}, out_, err_, false), kBatchRefused);
+  EXPECT_EQ(err_.str(),
+            "Please enter a valid input file\nanimation 1 (" +
+                NativeSeparators(project + "/models/door.asm") +
+                "): " + NativeSeparators(project + "/models/door_0.asm") +
+                ": cannot open for reading (No such file or directory)\n");
 }
 
 }  // namespace

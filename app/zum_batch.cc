@@ -16,9 +16,11 @@
 #endif
 
 #include "app/batch_run.h"
+#include "app/console_text.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = zum::Utf8Arguments(argc, argv);
+  const zum::Utf8Console console;
   zum::RemoveTemporariesOnInterrupt();
   bool err_is_terminal = ZUM_ISATTY(ZUM_FILENO(stderr)) != 0;
   int status = zum::RunBatch(args, std::cout, std::cerr, err_is_terminal);

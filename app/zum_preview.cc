@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "app/console_text.h"
 #include "app/preview_command.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = zum::Utf8Arguments(argc, argv);
+  const zum::Utf8Console console;
   return zum::RunPreviewCommand(args, std::cout, std::cerr);
 }

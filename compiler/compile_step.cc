@@ -1,8 +1,5 @@
 #include "compiler/compile_step.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "compiler/console_child.h"
 
 namespace zum {
@@ -49,14 +46,32 @@ std::string CompilerExitCodeText(long long exit_code) {
 
 bool RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
-                    CompileLog* log) {
+                    CompileLog* log, FileSystem* fs,
+                    const OutputCodePage& code_page) {
   const std::string compiler = CompilerPath(program_folder);
   log->SetLogText(kCompileStartText);
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(compiler, ec)) {
+  FileInfo info;
+  int error = 0;
+  if (!fs->Stat(compiler, &info, &error) || info.type != FileType::kRegular) {
     log->AppendToLog(CompilerMissingLine(compiler, WineMissing()));
   }
-  runner->SetCommandLine(CompileCommandLine(program_folder, output_file));
+  // The compiler reads its command line in the ANSI code page: names that
+  // the code page cannot write are given in their short form, or the
+  // compiler is not started.
+  std::string compiler_folder;
+  std::string output;
+  Status status =
+      FitNameToCodePage(program_folder, code_page, fs, &compiler_folder);
+  if (status.ok()) {
+    status = FitNameToCodePage(output_file, code_page, fs, &output);
+  }
+  if (!status.ok()) {
+    log->AppendToLog(std::string(kCompilerFileName) +
+                     " was not started: " + status.message() + "\r\n");
+    log->AppendToLog(kCompileFailedText);
+    return false;
+  }
+  runner->SetCommandLine(CompileCommandLine(compiler_folder, output));
   runner->ExecuteCommand(std::string());
   // Without an exit code the compiler never ran: it was not found or could
   // not start.

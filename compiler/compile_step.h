@@ -4,6 +4,8 @@
 #include <string>
 
 #include "compiler/dos_outputs.h"
+#include "engine/file_system.h"
+#include "engine/output_code_page.h"
 
 namespace zum {
 
@@ -85,9 +87,15 @@ class TextCompileLog : public CompileLog {
 // compiler file, and a compiler that cannot be started is reported by the
 // runner's message, which names the path looked for. Returns whether the
 // compiler ran and ended with exit code 0.
+//
+// The program's folder and the output file reach the compiler in a form that
+// CODE_PAGE can write (FitNameToCodePage, through FS); where there is none,
+// the log says why after kCompileStartText, the compiler is not started and
+// kCompileFailedText follows.
 bool RunCompileStep(const std::string& program_folder,
                     const std::string& output_file, DOSOutputs* runner,
-                    CompileLog* log);
+                    CompileLog* log, FileSystem* fs = RealFileSystem(),
+                    const OutputCodePage& code_page = SystemOutputCodePage());
 
 }  // namespace zum
 

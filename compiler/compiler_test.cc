@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "compiler/dos_outputs.h"
 #include "compiler/testdata/chatter_text.h"
 #include "engine/testing.h"
+#include "engine/text_encoding.h"
+#include "engine/utf8_path.h"
 
 #ifdef _WIN32
 #include <stdlib.h>
@@ -392,6 +395,62 @@ TEST_F(CompileStepTest, Cases) {
         << "compile_steps.txt:" << row.line;
   }
 }
+
+#ifndef _WIN32
+// The compiler reads its command line in an 8-bit code page: a program
+// folder or output that the code page cannot write is given by its short
+// name (here links that stand in for a volume's 8.3 names), and without one
+// the compiler is not started.
+class ShortNamesDisk : public DiskFileSystem {
+ public:
+  std::map<std::string, std::string> short_names;
+  bool ShortName(const std::string& name, std::string* short_name,
+                 int* /*error*/) override {
+    const auto found = short_names.find(name);
+    *short_name = found == short_names.end() ? name : found->second;
+    return true;
+  }
+};
+
+TEST_F(CompileStepTest, NamesOutsideTheCodePageReachTheCompilerByShortName) {
+  const OutputCodePage code_page = {&Utf8ToWindows1252, "1252"};
+  const std::string folder = temp_.File("program \xCE\xA9");
+  const std::string scenery = temp_.File("scenery \xCE\xA9");
+  fs::create_directories(Utf8Path(folder));
+  fs::create_directories(Utf8Path(scenery));
+  fs::copy_file(ChatterPath(), Utf8Path(folder + "/" + kCompilerFileName));
+  WriteTestFile(Utf8Path(scenery + "/g.asm"), "x", false);
+  fs::create_directory_symlink(Utf8Path(folder), temp_.path() / "PROGRA~1");
+  fs::create_directory_symlink(Utf8Path(scenery), temp_.path() / "SCENER~1");
+  ShortNamesDisk disk;
+  disk.short_names[folder] = temp_.File("PROGRA~1");
+  disk.short_names[scenery + "/g.asm"] = temp_.File("SCENER~1") + "/g.asm";
+
+  EXPECT_TRUE(RunCompileStep(folder, scenery + "/g.asm", &runner_, &log_, &disk,
+                             code_page));
+  EXPECT_EQ(log_.text(), "Starting compilation...\r\n\r\n[-mdl]\n[" +
+                             temp_.File("SCENER~1") +
+                             "/g.asm]\n\r\nCompilation ready!");
+  EXPECT_EQ(runner_.CommandLine(),
+            CompileCommandLine(temp_.File("PROGRA~1"),
+                               temp_.File("SCENER~1") + "/g.asm"));
+
+  // Without a short name the compiler is not started, and the log says why.
+  disk.short_names.erase(folder);
+  runner_.SetCommandLine("");
+  EXPECT_FALSE(RunCompileStep(folder, scenery + "/g.asm", &runner_, &log_,
+                              &disk, code_page));
+  EXPECT_EQ(
+      log_.text(),
+      "Starting compilation...\r\n\r\nbglc_9.exe was not started: " + folder +
+          ": the folder's name holds characters that the ANSI code page "
+          "1252, in which bglc_9.exe reads it, lacks, and the volume "
+          "keeps no short 8.3 name for it; use a folder whose name the "
+          "code page can write\r\n\r\nCompilation failed.");
+  EXPECT_EQ(runner_.CommandLine(), "");
+  EXPECT_TRUE(sink_.messages.empty());
+}
+#endif
 
 }  // namespace
 }  // namespace zum

@@ -53,10 +53,10 @@ class ConsoleChild {
   // the write end so that the pipe breaks when the child and its heirs have
   // closed theirs. On failure nothing stays open.
   //
-  // Windows hands the command line to CreateProcessA as it is. POSIX splits
-  // it with SplitCommandLine and starts the program with posix_spawn, without
-  // a shell: a program name without '/' is looked up in the folders of the
-  // PATH, as posix_spawnp would (an empty entry is the current folder; with
+  // Windows hands the command line (UTF-8) to CreateProcessW in UTF-16. POSIX
+  // splits it with SplitCommandLine and starts the program with posix_spawn,
+  // without a shell: a program name without '/' is looked up in the folders of
+  // the PATH, as posix_spawnp would (an empty entry is the current folder; with
   // no PATH nothing is found), taking the first executable regular file; a
   // file starting with "MZ" (a Windows program) is run as
   // `wine PROGRAM ARGS...` when wine is on the PATH.

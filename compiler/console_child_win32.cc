@@ -1,12 +1,13 @@
-// Windows backend of ConsoleChild: CreatePipe, CreateProcessA with a hidden
+// Windows backend of ConsoleChild: CreatePipe, CreateProcessW with a hidden
 // window, ReadFile, CloseHandle.
 #ifdef _WIN32
 
 #include <windows.h>
 
-#include <vector>
+#include <string>
 
 #include "compiler/console_child.h"
+#include "engine/text_encoding.h"
 
 namespace zum {
 namespace {
@@ -42,7 +43,7 @@ ChildStartResult ConsoleChild::Start(const std::string& command_line) {
   // output and standard error.
   SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
 
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_HIDE;
@@ -51,10 +52,10 @@ ChildStartResult ConsoleChild::Start(const std::string& command_line) {
   startup.hStdError = write_end;
   PROCESS_INFORMATION process = {};
 
-  // CreateProcessA may write into the command line, so it gets a copy.
-  std::vector<char> line(command_line.begin(), command_line.end());
-  line.push_back('\0');
-  const BOOL started = CreateProcessA(nullptr, line.data(), &security,
+  // The command line in UTF-16, whatever its letters; CreateProcessW may
+  // write into it, so it is a copy.
+  std::wstring line = Widen(command_line);
+  const BOOL started = CreateProcessW(nullptr, line.data(), &security,
                                       &security, TRUE, NORMAL_PRIORITY_CLASS,
                                       nullptr, nullptr, &startup, &process);
   if (started != 1) {

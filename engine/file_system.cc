@@ -9,6 +9,8 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+
+#include "engine/text_encoding.h"
 #else
 #include <dirent.h>
 #include <sys/file.h>
@@ -109,7 +111,11 @@ std::string FolderOf(const std::string& name) {
 
 std::FILE* DiskFileSystem::OpenForReading(const std::string& name, int* error) {
   errno = 0;
+#ifdef _WIN32
+  std::FILE* file = _wfopen(Widen(name).c_str(), L"rb");
+#else
   std::FILE* file = std::fopen(name.c_str(), "rb");
+#endif
   if (file == nullptr) {
     *error = errno != 0 ? errno : EIO;
   }
@@ -128,7 +134,11 @@ size_t DiskFileSystem::Read(std::FILE* file, const std::string& /*name*/,
 
 std::FILE* DiskFileSystem::OpenForWriting(const std::string& name, int* error) {
   errno = 0;
+#ifdef _WIN32
+  std::FILE* file = _wfopen(Widen(name).c_str(), L"wb");
+#else
   std::FILE* file = std::fopen(name.c_str(), "wb");
+#endif
   if (file == nullptr) {
     *error = errno != 0 ? errno : EIO;
   }
@@ -141,7 +151,8 @@ std::FILE* DiskFileSystem::CreateExclusive(const std::string& name,
 #ifdef _WIN32
   // Shared for deletion, so that a temporary file can be removed while it
   // is open (RemoveTemporaryFiles() on a console control event).
-  HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE,
+  const std::wstring wide = Widen(name);
+  HANDLE handle = CreateFileW(wide.c_str(), GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
@@ -152,7 +163,7 @@ std::FILE* DiskFileSystem::CreateExclusive(const std::string& name,
                            _O_WRONLY | _O_BINARY);
   if (fd < 0) {
     CloseHandle(handle);
-    DeleteFileA(name.c_str());
+    DeleteFileW(wide.c_str());
     *error = EMFILE;
     return nullptr;
   }
@@ -172,7 +183,7 @@ std::FILE* DiskFileSystem::CreateExclusive(const std::string& name,
     *error = errno;
 #ifdef _WIN32
     _close(fd);
-    _unlink(name.c_str());
+    DeleteFileW(wide.c_str());
 #else
     close(fd);
     unlink(name.c_str());
@@ -185,10 +196,32 @@ bool DiskFileSystem::Rename(const std::string& from, const std::string& to,
                             int* error) {
 #ifdef _WIN32
   // Written through: the call returns once the rename is on the disk.
-  if (MoveFileExA(from.c_str(), to.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-    *error = LastErrno();
-    return false;
+  const std::wstring source = Widen(from);
+  const std::wstring target = Widen(to);
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(source.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+      return true;
+    }
+    const DWORD code = GetLastError();
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    // Windows denies access where the target is a folder: the real cause.
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      *error = code == ERROR_ACCESS_DENIED ? EISDIR : ErrnoOf(code);
+      return false;
+    }
+    // A file that another program (a virus scanner, an indexer, another
+    // run's look at it) holds open for a moment cannot be replaced until
+    // it lets go: tried again for about a second.
+    const bool held =
+        (code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION) &&
+        exists && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+    if (!held || attempt == 20) {
+      *error = ErrnoOf(code);
+      return false;
+    }
+    Sleep(static_cast<DWORD>(5 * attempt));
   }
 #else
   if (std::rename(from.c_str(), to.c_str()) != 0) {
@@ -201,7 +234,7 @@ bool DiskFileSystem::Rename(const std::string& from, const std::string& to,
 
 bool DiskFileSystem::Remove(const std::string& name, int* error) {
 #ifdef _WIN32
-  if (DeleteFileA(name.c_str()) == 0) {
+  if (DeleteFileW(Widen(name).c_str()) == 0) {
     *error = LastErrno();
     return false;
   }
@@ -219,9 +252,10 @@ bool DiskFileSystem::Stat(const std::string& name, FileInfo* info, int* error) {
 #ifdef _WIN32
   // Opened without access rights, only to ask: also a folder, also a file
   // that another program holds open.
-  HANDLE handle = CreateFileA(
-      name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle =
+      CreateFileW(Widen(name).c_str(), 0,
+                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const int code = LastErrno();
     if (code == ENOENT) {
@@ -338,7 +372,7 @@ bool DiskFileSystem::SetMode(std::FILE* file, const std::string& /*name*/,
 bool DiskFileSystem::Link(const std::string& from, const std::string& to,
                           int* error) {
 #ifdef _WIN32
-  if (CreateHardLinkA(to.c_str(), from.c_str(), nullptr) == 0) {
+  if (CreateHardLinkW(Widen(to).c_str(), Widen(from).c_str(), nullptr) == 0) {
     *error = LastErrno();
     return false;
   }
@@ -378,18 +412,18 @@ bool DiskFileSystem::ListFolder(const std::string& folder,
                                 std::vector<std::string>* names, int* error) {
   names->clear();
 #ifdef _WIN32
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  WIN32_FIND_DATAW entry;
+  HANDLE search = FindFirstFileW(Widen(folder + "\\*").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) {
     *error = LastErrno();
     return false;
   }
   do {
-    const std::string_view entry_name = entry.cFileName;
-    if (entry_name != "." && entry_name != "..") {
-      names->emplace_back(entry_name);
+    const std::wstring_view entry_name = entry.cFileName;
+    if (entry_name != L"." && entry_name != L"..") {
+      names->push_back(Narrow(entry_name));
     }
-  } while (FindNextFileA(search, &entry) != 0);
+  } while (FindNextFileW(search, &entry) != 0);
   FindClose(search);
 #else
   DIR* dir = opendir(folder.c_str());
@@ -411,9 +445,9 @@ bool DiskFileSystem::ListFolder(const std::string& folder,
 std::unique_ptr<FileLock> DiskFileSystem::TryLock(const std::string& name,
                                                   int* error) {
 #ifdef _WIN32
-  HANDLE handle = CreateFileA(
-      name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  HANDLE handle = CreateFileW(
+      Widen(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     // A file another holder has open unshared, or one being deleted.
     const DWORD code = GetLastError();
@@ -450,12 +484,42 @@ std::unique_ptr<FileLock> DiskFileSystem::TryLock(const std::string& name,
 #endif
 }
 
+bool DiskFileSystem::ShortName(const std::string& name, std::string* short_name,
+                               int* error) {
+#ifdef _WIN32
+  const std::wstring wide = Widen(name);
+  const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+  if (size == 0) {
+    *error = LastErrno();
+    return false;
+  }
+  std::wstring result(size, L'\0');
+  const DWORD n = GetShortPathNameW(wide.c_str(), result.data(), size);
+  if (n == 0 || n >= size) {
+    *error = n == 0 ? LastErrno() : EIO;
+    return false;
+  }
+  result.resize(n);
+  *short_name = Narrow(result);
+#else
+  (void)error;
+  *short_name = name;
+#endif
+  return true;
+}
+
 FileSystem* RealFileSystem() {
   static DiskFileSystem disk;
   return &disk;
 }
 
 std::string ErrorText(int error) {
+#ifdef _WIN32
+  // A sharing violation, which the C library would call "Resource device".
+  if (error == EBUSY) {
+    return "sharing violation: another program has the file open";
+  }
+#endif
   return error > 0 ? std::strerror(error) : "unknown error";
 }
 

@@ -102,6 +102,12 @@ class FileSystem {
   // holder has it (the call does not wait).
   virtual std::unique_ptr<FileLock> TryLock(const std::string& name,
                                             int* error) = 0;
+  // The short 8.3 form of the existing file or folder NAME (Windows): each
+  // part of the path in the short name the volume keeps for it, or as it
+  // stands where the volume keeps none. NAME itself on systems without such
+  // names. False with *ERROR set when NAME cannot be examined.
+  virtual bool ShortName(const std::string& name, std::string* short_name,
+                         int* error) = 0;
 };
 
 // The disk as the operating system presents it.
@@ -127,6 +133,8 @@ class DiskFileSystem : public FileSystem {
                   int* error) override;
   std::unique_ptr<FileLock> TryLock(const std::string& name,
                                     int* error) override;
+  bool ShortName(const std::string& name, std::string* short_name,
+                 int* error) override;
 };
 
 // The one DiskFileSystem that callers share when no other is passed in.

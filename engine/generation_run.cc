@@ -19,6 +19,7 @@
 #include "engine/chunk_io.h"
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
+#include "engine/output_code_page.h"
 #include "engine/output_names.h"
 #include "engine/pair_commit.h"
 #include "engine/run_shape.h"
@@ -54,7 +55,7 @@ void WarnIncludeLine(const LineReader& in, std::string_view line,
 // One run over one JobSettings snapshot; see RunGeneration().
 class GenerationRun {
  public:
-  // JOB and OPTIONS.file_system must outlive the run.
+  // OPTIONS.file_system must outlive the run.
   GenerationRun(const JobSettings& job, const RunOptions& options);
   ~GenerationRun();
   GenerationRun(const GenerationRun&) = delete;
@@ -79,7 +80,9 @@ class GenerationRun {
   Status CommitOutputs();
   void CloseAllFiles();
 
-  const JobSettings& job_;
+  // The job, its texts in the outputs' code page once the names are checked.
+  JobSettings job_;
+  OutputCodePage code_page_;
   FileSystem* fs_;
   std::chrono::milliseconds lock_wait_;
   std::unique_ptr<FileLock> lock_;
@@ -98,6 +101,7 @@ class GenerationRun {
 
 GenerationRun::GenerationRun(const JobSettings& job, const RunOptions& options)
     : job_(job),
+      code_page_(options.code_page),
       fs_(options.file_system),
       lock_wait_(options.lock_wait),
       main_out_(fs_),
@@ -170,6 +174,7 @@ Status GenerationRun::RunGeneration() {
   }
   ZUM_RETURN_IF_ERROR(CheckFileNames());
   ZUM_RETURN_IF_ERROR(CheckOutputTargets());
+  ZUM_RETURN_IF_ERROR(FitJobToCodePage(code_page_, fs_, &job_));
   ZUM_RETURN_IF_ERROR(NoteInputs());
   ZUM_RETURN_IF_ERROR(LockOutputs());
   tables_ = std::make_unique<AnimationTables>(animation_count_);
@@ -279,7 +284,9 @@ Status GenerationRun::CheckInputsUnchanged() {
 // Animation 1's main file, with every include line naming the output's
 // companion.
 Status GenerationRun::WriteMainFile() {
-  const std::string include_line = "include " + companion_output_;
+  const std::string include_line =
+      "include " +
+      (job_.IncludeName.empty() ? companion_output_ : job_.IncludeName);
   LineReader main_input(fs_);
   ZUM_RETURN_IF_ERROR(main_input.OpenNonEmpty(job_.InputFile[1]));
   ZUM_RETURN_IF_ERROR(main_out_.OpenReplacing(job_.OutputFile));

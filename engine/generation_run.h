@@ -7,6 +7,7 @@
 
 #include "engine/file_system.h"
 #include "engine/job.h"
+#include "engine/output_code_page.h"
 #include "engine/progress.h"
 #include "engine/run_warnings.h"
 #include "engine/status.h"
@@ -23,6 +24,9 @@ struct RunOptions {
   // How long a run waits for another run that writes the same output pair
   // before it fails with "another run is writing OUTPUT".
   std::chrono::milliseconds lock_wait{5000};
+  // The code page of the texts the run writes (see FitJobToCodePage): on
+  // Windows the ANSI code page, elsewhere the texts' bytes as they are.
+  OutputCodePage code_page = SystemOutputCodePage();
 };
 
 // What a run leaves to its caller.

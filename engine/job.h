@@ -48,6 +48,10 @@ struct JobSettings {
   std::array<std::string, kMaxAnimations + 1> SecondaryMin;
   std::array<std::string, kMaxAnimations + 1> SecondaryMax;
   std::string OutputFile;
+  // What the main output's include line names the companion output: its
+  // companion as the output's name was written (a settings file's relative
+  // name stays relative); empty: OutputFile's companion.
+  std::string IncludeName;
 };
 
 // What the scanner found in one companion input file.

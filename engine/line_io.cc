@@ -9,18 +9,19 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <random>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
 #ifdef _WIN32
-#include <io.h>
 #include <process.h>
+#include <windows.h>
 #else
 #include <unistd.h>
 #endif
+
+#include "engine/utf8_path.h"
 
 namespace zum {
 namespace {
@@ -174,19 +175,19 @@ bool SameFile(const std::string& a, const std::string& b, FileSystem* fs) {
       info_a.type != FileType::kMissing && info_b.type != FileType::kMissing) {
     return info_a.device == info_b.device && info_a.index == info_b.index;
   }
-  std::error_code ec;
-  std::filesystem::path pa =
-      std::filesystem::absolute(a, ec).lexically_normal();
-  std::filesystem::path pb =
-      std::filesystem::absolute(b, ec).lexically_normal();
-  return pa == pb;
+  return Utf8Path(AbsoluteName(a)) == Utf8Path(AbsoluteName(b));
 }
 
 void RemoveTemporaryFiles() {
   for (TemporarySlot& slot : g_temporaries) {
     if (slot.ready.load()) {
 #ifdef _WIN32
-      _unlink(slot.name);
+      // Converted on the stack: nothing here may allocate.
+      wchar_t wide[kTemporaryNameSize];
+      if (MultiByteToWideChar(CP_UTF8, 0, slot.name, -1, wide,
+                              static_cast<int>(kTemporaryNameSize)) > 0) {
+        DeleteFileW(wide);
+      }
 #else
       unlink(slot.name);
 #endif
@@ -235,6 +236,46 @@ Status LineReader::OpenNonEmpty(const std::string& path) {
     return Status::InFile(path, "the file is empty");
   }
   return Status::OK();
+}
+
+bool LineReader::ReadUpTo(size_t limit, std::string* bytes) {
+  const size_t start = bytes->size();
+  size_t left = limit;
+  while (Fill()) {
+    const size_t piece = std::min(buffer_.size() - pos_, left);
+    if (piece == 0) {
+      return false;
+    }
+    bytes->append(buffer_, pos_, piece);
+    pos_ += piece;
+    left -= piece;
+  }
+  if (read_error_ != 0) {
+    // The failure is told at the line it cut, as Next() tells it.
+    const std::string_view read = std::string_view(*bytes).substr(start);
+    long lines = 0;
+    for (size_t i = 0; i < read.size(); ++i) {
+      if (read[i] == '\n' ||
+          (read[i] == '\r' && (i + 1 == read.size() || read[i + 1] != '\n'))) {
+        ++lines;
+      }
+    }
+    error_line_ = line_number_ + lines + 1;
+  }
+  return read_error_ == 0;
+}
+
+void LineReader::OpenText(const std::string& path, std::string text) {
+  Close();
+  name_ = path;
+  line_number_ = 0;
+  buffer_ = std::move(text);
+  pos_ = 0;
+  next_lf_ = kNoLf;
+  eof_ = true;
+  in_line_ = false;
+  read_error_ = 0;
+  error_line_ = 0;
 }
 
 void LineReader::Close() {

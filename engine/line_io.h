@@ -70,6 +70,14 @@ class LineReader {
   void Close();
   bool is_open() const { return file_ != nullptr; }
 
+  // Appends the rest of the open file to *BYTES, at most LIMIT bytes. True
+  // when that reached the end of the file; false when more was left (or a
+  // read failed: see status()). Lines read afterwards start after *BYTES.
+  bool ReadUpTo(size_t limit, std::string* bytes);
+  // Reads TEXT as the content of the file PATH, from its first line: the
+  // lines and errors are those of a file holding TEXT.
+  void OpenText(const std::string& path, std::string text);
+
   // True when no further line can be read: at the end of the file or after
   // a read failure (see status()).
   bool AtEnd();

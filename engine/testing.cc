@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "engine/utf8_path.h"
+
 namespace zum::testing {
 
 TempDir::TempDir() {
@@ -25,25 +27,25 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::File(std::string_view name) const {
-  return (path_ / std::string(name)).string();
+  return Utf8Text(path_ / Utf8Path(name));
 }
 
 std::vector<std::string> TempDir::Names() const {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
+    names.push_back(Utf8Text(entry.path().filename()));
   }
   std::sort(names.begin(), names.end());
   return names;
 }
 
 void WriteFile(const std::string& path, std::string_view content) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Utf8Path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 

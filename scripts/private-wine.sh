@@ -8,6 +8,10 @@ start_private_wine() {
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  # A UTF-8 locale that wine takes for English (en-US): Linux file names in
+  # UTF-8 reach Windows programs whatever their letters, and the ANSI code
+  # page is 1252, as on a Western machine.
+  export LANG=C.UTF-8 LC_ALL=C.UTF-8
   export HOME="${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}"
   WINE64=/usr/lib/wine/wine64
   wineserver=/usr/lib/wine/wineserver64

@@ -10,6 +10,8 @@
 #include "engine/asm_lines.h"
 #include "engine/condition_lines.h"
 #include "engine/number_rules.h"
+#include "engine/utf8_path.h"
+#include "settings/relative_names.h"
 
 namespace zum {
 namespace {
@@ -142,12 +144,9 @@ void AppendSecondaryLines(const JobSettings& job,
 }
 
 std::string FileLine(const std::string& what, const std::string& path) {
-  namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path absolute = fs::absolute(fs::path(path), ec);
-  const std::string shown =
-      ec ? path : absolute.lexically_normal().make_preferred().string();
-  const std::uintmax_t size = fs::file_size(fs::path(path), ec);
+  const std::string shown = NativeSeparators(AbsoluteName(path));
+  const std::uintmax_t size = std::filesystem::file_size(Utf8Path(path), ec);
   if (ec) {
     return what + ": " + shown + " (size unknown: " + ec.message() + ")\n";
   }

@@ -4,6 +4,7 @@
 
 #include "engine/line_io.h"
 #include "settings/one_line_texts.h"
+#include "settings/settings_text.h"
 
 namespace zum {
 
@@ -11,13 +12,13 @@ std::vector<std::string> ReadRecentFiles(const std::string& list_file,
                                          FileSystem* fs) {
   std::vector<std::string> list;
   LineReader in(fs);
-  if (!in.Open(list_file).ok()) {
-    return list;
-  }
   // The list holds a few names: a file of anything else, however large, is
   // read no further than the longest list would go.
-  in.set_max_line_length(kMaxRecentEntry);
   constexpr size_t kReadLimit = kRecentFilesCapacity * (kMaxRecentEntry + 2);
+  if (!OpenSettingsText(list_file, &in, kReadLimit + 1, LongFile::kCut).ok()) {
+    return list;
+  }
+  in.set_max_line_length(kMaxRecentEntry);
   size_t read = 0;
   std::string line;
   while (list.size() < static_cast<size_t>(kRecentFilesCapacity) &&

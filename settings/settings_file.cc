@@ -5,6 +5,7 @@
 #include "engine/line_io.h"
 #include "engine/number_rules.h"
 #include "settings/one_line_texts.h"
+#include "settings/settings_text.h"
 
 namespace zum {
 namespace {
@@ -80,7 +81,7 @@ Status ReadLine(const std::string& path, int line, const std::string& text,
 Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
                         FileSystem* fs) {
   LineReader in(fs);
-  ZUM_RETURN_IF_ERROR(in.Open(path));
+  ZUM_RETURN_IF_ERROR(OpenSettingsText(path, &in));
   SettingsRecord read;
   read.opt_condapply0.reset();  // until line 184 is read
   std::string text;

@@ -26,6 +26,10 @@ namespace zum {
 // line 183, a number line that is not a 16-bit whole number, a check-box
 // value other than 0, 1 or 2, and a text line longer than a text box holds
 // (kMaxBoxLength characters, counted by BoxLength).
+//
+// The file is read as UTF-8 when it is valid UTF-8, else in the ANSI code
+// page (OpenSettingsText); the texts come out in UTF-8. File names come as
+// they stand (relative_names.h tells what a relative one means).
 Status LoadSettingsFile(const std::string& path, SettingsRecord* record,
                         FileSystem* fs = RealFileSystem());
 
@@ -39,7 +43,8 @@ std::string SettingsLineText(const SettingsRecord& record, int line);
 // The whole file of RECORD: 184 lines, each ended by CR LF.
 std::string SettingsFileText(const SettingsRecord& record);
 
-// Creates or replaces PATH with SettingsFileText(RECORD). The file is
+// Creates or replaces PATH with SettingsFileText(RECORD), in UTF-8 (the
+// record's texts as they are) without a byte order mark. The file is
 // written beside PATH and takes its place only when complete, so a failed
 // save leaves an earlier file as it was. Errors name PATH and the reason; a
 // text holding a line break (HoldsLineBreak) is refused with its line, and

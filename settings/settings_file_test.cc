@@ -62,6 +62,43 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryByte) {
   }
 }
 
+// typical.cfg is a Windows-1252 file, as older tools wrote settings: it
+// reads in UTF-8 and is written in UTF-8 without a byte order mark, every
+// other byte as it was.
+TEST_F(SettingsFileTest, AnAnsiFileReadsAndIsWrittenInUtf8) {
+  const std::string ansi = ReadFile(ZUM_SETTINGS_TESTDATA "/typical.cfg");
+  ASSERT_NE(ansi.find("D:\\objets \xE9t\xE9\\porte_zum.asm\r\n"),
+            std::string::npos);
+  SettingsRecord record;
+  ASSERT_TRUE(
+      LoadSettingsFile(ZUM_SETTINGS_TESTDATA "/typical.cfg", &record).ok());
+  EXPECT_EQ(record.txt_file_out, "D:\\objets \xC3\xA9t\xC3\xA9\\porte_zum.asm");
+  ASSERT_TRUE(WriteSettingsFile("copy.cfg", record).ok());
+  std::string expected = ansi;
+  expected.replace(expected.find("\xE9t\xE9"), 3, "\xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(ReadFile("copy.cfg"), expected);
+
+  // Written as UTF-8, it reads back the same; a byte order mark before it
+  // changes nothing.
+  for (const std::string& prefix :
+       {std::string(), std::string("\xEF\xBB\xBF")}) {
+    WriteFile("zum3.cfg", prefix + expected);
+    SettingsRecord again;
+    ASSERT_TRUE(LoadSettingsFile("zum3.cfg", &again).ok());
+    EXPECT_EQ(SettingsFileText(again), expected);
+  }
+  // One line in each encoding: the file is no UTF-8, so it is read whole in
+  // Windows-1252.
+  std::string mixed = expected;
+  mixed.replace(mixed.find("0280h"), 5, "0280h \xFC");
+  WriteFile("zum3.cfg", mixed);
+  SettingsRecord mixed_record;
+  ASSERT_TRUE(LoadSettingsFile("zum3.cfg", &mixed_record).ok());
+  EXPECT_EQ(mixed_record.animation.txt_var, "  0280h \xC3\xBC ");
+  EXPECT_EQ(mixed_record.txt_file_out,
+            "D:\\objets \xC3\x83\xC2\xA9t\xC3\x83\xC2\xA9\\porte_zum.asm");
+}
+
 TEST_F(SettingsFileTest, AFileThatFailsToLoadChangesNothing) {
   SettingsRecord record;
   record.animation.txt_var = "kept";

@@ -1,17 +1,19 @@
 #include "settings/settings_store.h"
 
-#include <filesystem>
 #include <string>
 
 #include "engine/line_io.h"
+#include "engine/utf8_path.h"
 #include "settings/one_line_texts.h"
 #include "settings/recent_files.h"
+#include "settings/relative_names.h"
+#include "settings/settings_text.h"
 
 namespace zum {
 namespace {
 
 std::string InFolder(const std::string& folder, const std::string& name) {
-  return (std::filesystem::path(folder) / name).string();
+  return Utf8Text(Utf8Path(folder) / name);
 }
 
 }  // namespace
@@ -34,7 +36,7 @@ Status SettingsStore::ReadSlotNames(SlotNames* names) const {
     return Status::OK();
   }
   LineReader in(fs_);
-  ZUM_RETURN_IF_ERROR(in.Open(SlotNamesFile()));
+  ZUM_RETURN_IF_ERROR(OpenSettingsText(SlotNamesFile(), &in));
   std::string line;
   for (int slot = 0; slot < kSlotCount && in.Next(&line); ++slot) {
     (*names)[slot] = line;
@@ -77,10 +79,8 @@ std::vector<std::string> SettingsStore::RecentFiles() const {
 }
 
 Status SettingsStore::AddRecentFile(const std::string& path) const {
-  std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(path, ec);
   std::vector<std::string> list = RecentFiles();
-  PutFirst(ec ? path : absolute.lexically_normal().string(), &list, fs_);
+  PutFirst(NativeSeparators(AbsoluteName(path)), &list, fs_);
   return WriteRecentFiles(RecentFilesFile(), list, fs_);
 }
 

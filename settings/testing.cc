@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/text_encoding.h"
 #include "settings/settings_file.h"
 
 namespace zum::testing {
@@ -36,8 +37,8 @@ std::vector<CaseRow> ReadCases(std::string_view name) {
 }
 
 std::vector<std::string> TypicalSettingsWith(std::string_view edits) {
-  std::vector<std::string> lines =
-      SplitCrLf(ReadFile(ZUM_SETTINGS_TESTDATA "/typical.cfg"));
+  std::vector<std::string> lines = SplitCrLf(
+      SettingsTextToUtf8(ReadFile(ZUM_SETTINGS_TESTDATA "/typical.cfg")));
   for (size_t at = edits.find("=["); at != std::string_view::npos;
        at = edits.find("=[", at + 1)) {
     size_t key_start = edits.rfind(' ', at);

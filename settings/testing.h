@@ -25,7 +25,9 @@ std::string CompanionText(int transforms, int animates,
 // The rows of the case table settings/testdata/NAME (see ReadCaseRows).
 std::vector<CaseRow> ReadCases(std::string_view name);
 
-// The lines of settings/testdata/typical.cfg (each text line holds a value
+// The lines of settings/testdata/typical.cfg as read (in UTF-8: the file
+// was written in Windows-1252, as older tools wrote settings; each text line
+// holds a value
 // of its own; the inputs are gate1.asm .. gate50.asm, three of them in use)
 // with EDITS applied: "KEY=[TEXT] ...", KEY a line number or the line's name
 // (SettingsLineName), TEXT the new line exactly; "cut=[N]" keeps lines 1..N.

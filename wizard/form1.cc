@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "settings/job_builder.h"
+#include "settings/relative_names.h"
 #include "settings/settings_file.h"
 #include "wizard/condition_page.h"
 #include "wizard/dialogs.h"
@@ -160,6 +161,8 @@ bool Form1::LoadSettingsFrom(const std::string& path) {
         QStringLiteral("\n\n") + FromBytes(status.message()));
     return false;
   }
+  // The boxes show full names: a relative one is the settings file's.
+  ResolveRecordNames(SettingsFolder(path), &loaded);
   record_.TakeLoaded(std::move(loaded));
   DrawPages();
   source_files_->ScanLoadedInputs();

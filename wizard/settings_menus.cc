@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "settings/one_line_texts.h"
+#include "settings/relative_names.h"
 #include "wizard/dialogs.h"
 #include "wizard/named_controls.h"
 #include "wizard/text_bytes.h"
@@ -95,10 +96,10 @@ void SettingsMenus::ShowSlotNames() {
 }
 
 void SettingsMenus::ShowSaveError(const Status& status) {
-  dialogs_->ShowError(
-      tr("Your ZUM configuration could not be saved:\n\n%1\n\nThe settings "
-         "are kept in the program's folder, which must be writable.")
-          .arg(FromBytes(status.message())));
+  // The message names the file and the system's reason, which tells more
+  // than a guess at the folder's permissions would.
+  dialogs_->ShowError(tr("Your ZUM configuration could not be saved:\n\n%1")
+                          .arg(FromBytes(status.message())));
 }
 
 void SettingsMenus::mdata_Click(int index) {
@@ -200,8 +201,12 @@ void SettingsMenus::mSaveAs_Click() {
   }
   // Written beside its place and moved there only when complete, so a
   // failed save keeps an earlier file of that name.
-  const Status status =
-      WriteSettingsFile(Bytes(path), window_.current_settings(), file_system_);
+  // Names in the file's folder are written relative to it, so that the
+  // folder can be moved with its settings file.
+  const std::string file = Bytes(path);
+  const Status status = WriteSettingsFile(
+      file, RecordForFolder(SettingsFolder(file), window_.current_settings()),
+      file_system_);
   if (!status.ok()) {
     dialogs_->ShowError(tr("Your ZUM configuration could not be saved:\n\n%1")
                             .arg(FromBytes(status.message())));
@@ -246,12 +251,17 @@ bool SettingsMenus::SaveOnClose() {
   if (answer == Dialogs::Answer::kCancel) {
     return false;  // the window stays open; nothing is written
   }
+  Status saved;
   if (answer == Dialogs::Answer::kYes) {
-    SaveSlot(kLastSaveSlot);
+    saved = store_.Save(kLastSaveSlot, window_.current_settings());
   }
-  const Status status = store_.WriteSlotNames(names_);
-  if (!status.ok()) {
-    ShowSaveError(status);
+  const Status names = store_.WriteSlotNames(names_);
+  // One closing, one message: a folder that takes neither file is told
+  // once, with both files.
+  if (!saved.ok() && !names.ok()) {
+    ShowSaveError(Status::Error(saved.message() + "\n\n" + names.message()));
+  } else if (!saved.ok() || !names.ok()) {
+    ShowSaveError(saved.ok() ? names : saved);
   }
   return true;
 }

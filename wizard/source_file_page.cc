@@ -49,7 +49,7 @@ QStringList DroppedAsmFiles(const QMimeData* data) {
         !file.endsWith(QLatin1String(".asm"), Qt::CaseInsensitive)) {
       return {};
     }
-    files << file;
+    files << NativeName(file);
   }
   return files;
 }
@@ -167,13 +167,14 @@ bool SourceFilePage::RefuseFiles(const QStringList& files, bool inputs) {
 void SourceFilePage::cmd_file_Click(int index) {
   if (index == 0) {
     const QStringList files =
-        dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters());
+        NativeNames(dialogs_->OpenFiles(tr("Select ASM file"), AsmFilters()));
     if (!RefuseFiles(files, true)) {
       FillRowsFromFirst(files);
     }
     return;
   }
-  QString chosen = dialogs_->OpenFile(tr("Select ASM file"), AsmFilters());
+  QString chosen =
+      NativeName(dialogs_->OpenFile(tr("Select ASM file"), AsmFilters()));
   if (!chosen.isEmpty()) {
     ChooseFileInRow(index, chosen);
   }
@@ -259,8 +260,8 @@ void SourceFilePage::FillRowsFromFirst(const QStringList& files) {
 }
 
 void SourceFilePage::cmd_file_out_Click() {
-  const QString chosen = dialogs_->SaveFile(
-      tr("Save the output file as"), AsmFilters(), c_->txt_file_out->text());
+  const QString chosen = NativeName(dialogs_->SaveFile(
+      tr("Save the output file as"), AsmFilters(), c_->txt_file_out->text()));
   if (RefuseFiles({chosen}, false)) {
     return;
   }

@@ -20,6 +20,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "settings/relative_names.h"
 #include "settings/settings_file.h"
 #include "settings/source_file_rows.h"
 #include "wizard/screenshot_states.h"
@@ -505,10 +506,23 @@ Snapshot WizardTest::TakeSnapshot() {
     for (const fs::directory_entry& e : fs::directory_iterator(dir->path())) {
       std::string name = e.path().filename().string();
       std::string content = e.is_directory() ? "" : ReadFile(e.path().string());
+      // The settings as a slot holds them (full names), or as "Save
+      // settings as..." writes them into this folder (names inside it
+      // relative to it). A file's slashes are backslashes in the window on
+      // Windows.
+      const auto same = [](std::string a, std::string b) {
+        return NativeSeparators(a) == NativeSeparators(b);
+      };
+      const SettingsRecord record = form_->CurrentSettings();
+      const bool shown = same(content, SettingsFileText(record));
+      const bool relative =
+          !shown &&
+          same(content, SettingsFileText(RecordForFolder(
+                            SettingsFolder(e.path().string()), record)));
       s[prefix + name] =
           e.is_directory() ? "folder"
-          : content == SettingsFileText(form_->CurrentSettings())
-              ? "the settings shown"
+          : shown          ? "the settings shown"
+          : relative       ? "the settings shown, names relative to its folder"
           : name == "zum.cfg"
               ? paths(QString::fromStdString(content).replace("\r\n", "|"))
               : std::to_string(SplitCrLf(content).size()) + " lines";
