@@ -529,16 +529,28 @@ void LineWriter::EndLine() {
   pending_.clear();
 }
 
+void LineWriter::WriteText(std::string_view text) {
+  if (buffer_.size() + text.size() < kBufferSize) {
+    buffer_.append(text);
+    return;
+  }
+  FlushBuffer();
+  WriteToFile(text);
+}
+
 void LineWriter::FlushBuffer() {
-  if (file_ != nullptr && !buffer_.empty() && !write_error_) {
+  WriteToFile(buffer_);
+  buffer_.clear();
+}
+
+void LineWriter::WriteToFile(std::string_view bytes) {
+  if (file_ != nullptr && !bytes.empty() && !write_error_) {
     errno = 0;
-    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) !=
-        buffer_.size()) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
       write_error_ = true;
       error_number_ = errno;
     }
   }
-  buffer_.clear();
 }
 
 Status LineWriter::Close() {

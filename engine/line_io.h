@@ -187,6 +187,9 @@ class LineWriter {
 
   void WriteLine(std::string_view line);
   void WriteEmptyLine() { WriteLine({}); }
+  // Writes TEXT as it is: whole lines, each already ended by CR LF. A large
+  // text goes to the file at once, without a copy in the buffer.
+  void WriteText(std::string_view text);
 
   // Appends raw text to the current line being built; EndLine() ends it.
   void Append(std::string_view text) { pending_.append(text); }
@@ -196,6 +199,7 @@ class LineWriter {
 
  private:
   void FlushBuffer();
+  void WriteToFile(std::string_view bytes);
   // Abandons any file and starts afresh on PATH.
   void Reset(const std::string& path);
 

@@ -1,0 +1,67 @@
+#include "engine/parallel_work.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zum {
+namespace {
+
+TEST(RunThreadsTest, AskedCountsAreCappedAndZeroTakesTheCores) {
+  EXPECT_EQ(RunThreads(1), 1);
+  EXPECT_EQ(RunThreads(3), 3);
+  EXPECT_EQ(RunThreads(kMaxRunThreads + 5), kMaxRunThreads);
+  const int cores = RunThreads(0);
+  EXPECT_GE(cores, 1);
+  EXPECT_LE(cores, kMaxRunThreads);
+  EXPECT_EQ(RunThreads(-1), cores);
+}
+
+TEST(ParallelForTest, CallsEveryIndexOnce) {
+  for (int threads : {1, 2, kMaxRunThreads}) {
+    for (int count : {0, 1, 3, 50}) {
+      std::vector<std::atomic<int>> calls(count);
+      ParallelFor(count, threads, [&](int i) { ++calls[i]; });
+      for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(calls[i], 1) << i << " of " << count << ", " << threads;
+      }
+    }
+  }
+}
+
+TEST(ParallelForTest, OneThreadCallsInOrderOnTheCallersThread) {
+  std::vector<int> order;
+  const std::thread::id caller = std::this_thread::get_id();
+  bool elsewhere = false;
+  ParallelFor(5, 1, [&](int i) {
+    order.push_back(i);
+    elsewhere = elsewhere || std::this_thread::get_id() != caller;
+  });
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_FALSE(elsewhere);
+}
+
+TEST(ParallelForTest, RethrowsTheLowestIndexsExceptionAfterEveryCall) {
+  for (int threads : {1, kMaxRunThreads}) {
+    std::atomic<int> calls{0};
+    try {
+      ParallelFor(20, threads, [&](int i) {
+        ++calls;
+        if (i == 7 || i == 13) {
+          throw std::runtime_error("call " + std::to_string(i));
+        }
+      });
+      ADD_FAILURE() << "nothing thrown";
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), "call 7");
+    }
+    EXPECT_EQ(calls, 20) << threads << " threads";
+  }
+}
+
+}  // namespace
+}  // namespace zum
