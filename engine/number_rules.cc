@@ -23,7 +23,43 @@ constexpr double kExactPow10[] = {
 // small decimal exponent, which is what the exporter writes, are an exact
 // double divided or multiplied by an exact power of ten: one correctly
 // rounded operation. Others go to strtod.
-size_t ReadNumber(std::string_view text, double* value) {
+// The common number of at most 19 digits and no exponent whose digits, the
+// point left out, are at most 2^53: an exact double divided by an exact
+// power of ten, one correctly rounded operation. Returns 0 for others.
+size_t ReadShortNumber(std::string_view text, double* value) {
+  size_t i = 0;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    ++i;
+  }
+  uint64_t mantissa = 0;
+  const size_t whole_start = i;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+  }
+  size_t digits = i - whole_start;
+  size_t decimals = 0;
+  if (i < text.size() && text[i] == '.') {
+    const size_t fraction_start = ++i;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+      mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+    }
+    decimals = i - fraction_start;
+    digits += decimals;
+  }
+  if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53) ||
+      (i < text.size() && (text[i] == 'e' || text[i] == 'E'))) {
+    return 0;
+  }
+  const double result = static_cast<double>(mantissa) / kExactPow10[decimals];
+  *value = negative ? -result : result;
+  return i;
+}
+
+size_t ReadDecimalNumber(std::string_view text, double* value) {
+  if (const size_t length = ReadShortNumber(text, value)) {
+    return length;
+  }
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -246,6 +282,10 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(begin, end - begin + 1);
 }
 
+size_t ReadNumberPrefix(std::string_view text, double* value) {
+  return ReadDecimalNumber(text, value);
+}
+
 double LeadingNumber(std::string_view text) {
   bool whole;
   return LeadingNumber(text, &whole);
@@ -259,7 +299,7 @@ double LeadingNumber(std::string_view text, bool* whole) {
   }
   text.remove_prefix(begin);
   double value;
-  const size_t length = ReadNumber(text, &value);
+  const size_t length = ReadDecimalNumber(text, &value);
   *whole = length != 0 && length == text.size();
   return length == 0 ? 0 : value;
 }
@@ -267,7 +307,7 @@ double LeadingNumber(std::string_view text, bool* whole) {
 bool ParseWholeNumber(std::string_view text, double* value) {
   std::string_view t = TrimBlanks(text);
   double number;
-  size_t length = ReadNumber(t, &number);
+  size_t length = ReadDecimalNumber(t, &number);
   if (length == 0 || length != t.size()) {
     return false;
   }
