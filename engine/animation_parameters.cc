@@ -182,29 +182,47 @@ void MakeAnimationPart(ChunkIo& io, const RunShape& shape,
 
 // Writes the PENDING tables of PART for every animation, reading those of
 // animations 2..N first. The animations are read and written on the run's
-// threads; their warnings, errors and texts are taken in animation order,
-// so that the output, the warnings and the first error are those of reading
-// and writing one animation after the other.
+// threads while the caller takes their warnings, errors and texts in
+// animation order, so that the output, the warnings and the first error are
+// those of reading and writing one animation after the other: every read
+// error comes before a missing table, and a missing table stops the run.
 Status FlushKeyframeTables(ChunkIo& io, const RunShape& shape,
                            AnimationTables* tables, PendingTables pending,
                            int16_t part) {
   std::vector<AnimationPart> shares(shape.animations + 1);
-  ParallelFor(shape.animations, io.threads(), [&](int i) {
-    MakeAnimationPart(io, shape, tables, pending, part, i + 1, &shares[i + 1]);
-  });
-  for (int a = 2; a <= shape.animations; ++a) {
-    io.warnings().Append(shares[a].warnings);
-    ZUM_RETURN_IF_ERROR(shares[a].read);
-  }
-  for (int a = 1; a <= shape.animations; ++a) {
-    if (shares[a].missing != nullptr) {
-      return io.InputOf(a).ErrorHere(
-          "animation " + IntText(a) + " has no " + shares[a].missing +
-          " keyframe table for part " + IntText(part) +
-          " (nor one of an earlier part to reuse), but animation 1 has one");
-    }
-    io.out().WriteText(shares[a].text);
-    std::string().swap(shares[a].text);
+  Status status;
+  int first_missing = 0;  // the animation, or 0
+  const char* missing_kind = nullptr;
+  ParallelInOrder(
+      shape.animations, io.threads(),
+      [&](int i) {
+        MakeAnimationPart(io, shape, tables, pending, part, i + 1,
+                          &shares[i + 1]);
+      },
+      [&](int i) {
+        AnimationPart& share = shares[i + 1];
+        io.warnings().Append(share.warnings);
+        status = share.read;
+        if (!status.ok()) {
+          return false;
+        }
+        if (share.missing != nullptr && first_missing == 0) {
+          first_missing = i + 1;
+          missing_kind = share.missing;
+        }
+        if (first_missing == 0) {
+          io.out().WriteText(share.text);
+        }
+        share = AnimationPart();
+        return true;
+      });
+  ZUM_RETURN_IF_ERROR(status);
+  if (first_missing != 0) {
+    const int a = first_missing;
+    return io.InputOf(a).ErrorHere(
+        "animation " + IntText(a) + " has no " + missing_kind +
+        " keyframe table for part " + IntText(part) +
+        " (nor one of an earlier part to reuse), but animation 1 has one");
   }
   return Status::OK();
 }

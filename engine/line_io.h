@@ -200,6 +200,12 @@ class LineWriter {
  private:
   void FlushBuffer();
   void WriteToFile(std::string_view bytes);
+  // Asks the system to start writing what the file holds to the disk.
+  void StartWriteback();
+  // Bytes written since the last StartWriteback; every this many bytes a
+  // large file's writing to the disk starts while the run goes on.
+  static constexpr size_t kWritebackBytes = 8 << 20;
+  size_t unsynced_ = 0;
   // Abandons any file and starts afresh on PATH.
   void Reset(const std::string& path);
 

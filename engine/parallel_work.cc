@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <exception>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -47,6 +49,115 @@ void ParallelFor(int count, int threads, const std::function<void(int)>& work) {
   for (const std::exception_ptr& failure : failures) {
     if (failure) {
       std::rethrow_exception(failure);
+    }
+  }
+}
+
+namespace {
+
+// What the threads of ParallelInOrder share; every member but the results
+// of WORK is guarded by MUTEX.
+class InOrderCalls {
+ public:
+  InOrderCalls(int count, const std::function<void(int)>& work)
+      : count_(count), work_(work), done_(count, false), failures_(count) {}
+  InOrderCalls(const InOrderCalls&) = delete;
+  InOrderCalls& operator=(const InOrderCalls&) = delete;
+  // Stops the calls not started and waits for the threads.
+  ~InOrderCalls() { StopAndJoin(); }
+
+  // Starts up to THREADS threads; returns how many started.
+  int Start(int threads) {
+    try {
+      helpers_.reserve(threads);
+      for (int t = 0; t < threads; ++t) {
+        helpers_.emplace_back([this] { TakeCalls(); });
+      }
+    } catch (const std::system_error&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return static_cast<int>(helpers_.size());
+  }
+
+  // Waits until WORK(I) has returned; rethrows what it threw.
+  void WaitFor(int i) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    done_changed_.wait(lock, [&] { return static_cast<bool>(done_[i]); });
+    if (failures_[i]) {
+      std::rethrow_exception(failures_[i]);
+    }
+  }
+
+  void StopAndJoin() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    for (std::thread& helper : helpers_) {
+      if (helper.joinable()) {
+        helper.join();
+      }
+    }
+  }
+
+ private:
+  void TakeCalls() {
+    for (;;) {
+      int i;
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (stop_ || next_ >= count_) {
+          return;
+        }
+        i = next_++;
+      }
+      std::exception_ptr failure;
+      try {
+        work_(i);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+      {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        done_[i] = true;
+        failures_[i] = failure;
+      }
+      done_changed_.notify_all();
+    }
+  }
+
+  const int count_;
+  const std::function<void(int)>& work_;
+  std::mutex mutex_;
+  std::condition_variable done_changed_;
+  int next_ = 0;
+  bool stop_ = false;
+  std::vector<bool> done_;
+  std::vector<std::exception_ptr> failures_;
+  std::vector<std::thread> helpers_;
+};
+
+}  // namespace
+
+void ParallelInOrder(int count, int threads,
+                     const std::function<void(int)>& work,
+                     const std::function<bool(int)>& take) {
+  if (threads > 1 && count > 1) {
+    InOrderCalls calls(count, work);
+    if (calls.Start(std::min(threads, count)) > 0) {
+      for (int i = 0; i < count; ++i) {
+        calls.WaitFor(i);
+        if (!take(i)) {
+          return;
+        }
+      }
+      return;
+    }
+  }
+  for (int i = 0; i < count; ++i) {
+    work(i);
+    if (!take(i)) {
+      return;
     }
   }
 }

@@ -21,6 +21,18 @@ int RunThreads(int requested);
 // here once all calls have ended (the lowest index's, when several throw).
 void ParallelFor(int count, int threads, const std::function<void(int)>& work);
 
+// Calls WORK(0) .. WORK(COUNT - 1) on up to THREADS threads of its own and
+// TAKE(0), TAKE(1), ... in order on the caller's thread, each as soon as its
+// WORK call has returned, so that the caller uses one result while later
+// ones are made. TAKE returns false to stop: no later TAKE is called and no
+// WORK call that has not started yet. Returns once every thread has ended.
+// With THREADS 1, or when no thread can be started, the caller alternates
+// WORK(i) and TAKE(i) itself. An exception thrown by WORK(i) is rethrown in
+// the place of TAKE(i); one thrown by TAKE leaves after the threads ended.
+void ParallelInOrder(int count, int threads,
+                     const std::function<void(int)>& work,
+                     const std::function<bool(int)>& take);
+
 }  // namespace zum
 
 #endif  // ZUM_ENGINE_PARALLEL_WORK_H_

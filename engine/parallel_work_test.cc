@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -61,6 +62,86 @@ TEST(ParallelForTest, RethrowsTheLowestIndexsExceptionAfterEveryCall) {
     }
     EXPECT_EQ(calls, 20) << threads << " threads";
   }
+}
+
+TEST(ParallelInOrderTest, TakesEveryResultInOrder) {
+  for (int threads : {1, 2, kMaxRunThreads}) {
+    std::vector<int> results(50, -1);
+    std::vector<int> taken;
+    ParallelInOrder(
+        50, threads, [&](int i) { results[i] = i * i; },
+        [&](int i) {
+          taken.push_back(results[i]);
+          return true;
+        });
+    std::vector<int> squares;
+    for (int i = 0; i < 50; ++i) {
+      squares.push_back(i * i);
+    }
+    EXPECT_EQ(taken, squares) << threads << " threads";
+  }
+}
+
+TEST(ParallelInOrderTest, StopsWhereTakeSaysSo) {
+  for (int threads : {1, kMaxRunThreads}) {
+    std::atomic<int> work_calls{0};
+    std::vector<int> taken;
+    ParallelInOrder(
+        1000, threads,
+        [&](int) {
+          ++work_calls;
+          std::this_thread::sleep_for(std::chrono::microseconds(200));
+        },
+        [&](int i) {
+          taken.push_back(i);
+          return i < 3;
+        });
+    EXPECT_EQ(taken, (std::vector<int>{0, 1, 2, 3})) << threads;
+    // Only calls started before the stop ran.
+    EXPECT_LT(work_calls, 1000) << threads;
+  }
+}
+
+TEST(ParallelInOrderTest, AWorkExceptionComesInPlaceOfItsTake) {
+  for (int threads : {1, kMaxRunThreads}) {
+    std::vector<int> taken;
+    try {
+      ParallelInOrder(
+          20, threads,
+          [&](int i) {
+            if (i == 5 || i == 9) {
+              throw std::runtime_error("work " + std::to_string(i));
+            }
+          },
+          [&](int i) {
+            taken.push_back(i);
+            return true;
+          });
+      ADD_FAILURE() << "nothing thrown";
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), "work 5");
+    }
+    EXPECT_EQ(taken, (std::vector<int>{0, 1, 2, 3, 4})) << threads;
+  }
+}
+
+TEST(ParallelInOrderTest, ATakeExceptionLeavesAfterTheThreads) {
+  std::atomic<int> running{0};
+  EXPECT_THROW(ParallelInOrder(
+                   100, kMaxRunThreads,
+                   [&](int) {
+                     ++running;
+                     std::this_thread::sleep_for(std::chrono::microseconds(50));
+                     --running;
+                   },
+                   [&](int i) -> bool {
+                     if (i == 10) {
+                       throw std::runtime_error("take");
+                     }
+                     return true;
+                   }),
+               std::runtime_error);
+  EXPECT_EQ(running, 0);
 }
 
 }  // namespace
