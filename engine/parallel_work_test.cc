@@ -85,20 +85,26 @@ TEST(ParallelInOrderTest, TakesEveryResultInOrder) {
 TEST(ParallelInOrderTest, StopsWhereTakeSaysSo) {
   for (int threads : {1, kMaxRunThreads}) {
     std::atomic<int> work_calls{0};
+    std::atomic<bool> stopped{false};
     std::vector<int> taken;
     ParallelInOrder(
         1000, threads,
-        [&](int) {
+        [&](int i) {
           ++work_calls;
-          std::this_thread::sleep_for(std::chrono::microseconds(200));
+          // Calls after the fourth wait for the stop, so that the threads
+          // cannot have made them all before it.
+          while (i >= 4 && !stopped) {
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+          }
+          std::this_thread::sleep_for(std::chrono::milliseconds(1));
         },
         [&](int i) {
           taken.push_back(i);
+          stopped = i == 3;
           return i < 3;
         });
     EXPECT_EQ(taken, (std::vector<int>{0, 1, 2, 3})) << threads;
-    // Only calls started before the stop ran.
-    EXPECT_LT(work_calls, 1000) << threads;
+    EXPECT_LT(work_calls, 100) << threads;
   }
 }
 
