@@ -7,6 +7,10 @@ peak resident memory of zum-batch. Run from the source tree's root after
 `cmake --build --preset release`:
 
     bench/whole_process.py [--build build/release] [--pairs 7]
+                           [--batch OTHER/zum-batch]
+
+--batch times another zum-batch (an earlier version's, say) on the job that
+this build's programs write.
 """
 
 import argparse
@@ -35,8 +39,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build/release")
     parser.add_argument("--pairs", type=int, default=7)
+    parser.add_argument("--batch")
     args = parser.parse_args()
-    batch = os.path.join(args.build, "app", "zum-batch")
+    batch = args.batch or os.path.join(args.build, "app", "zum-batch")
     writer = os.path.join(args.build, "bench", "zum_write_largest_job")
     folder = tempfile.mkdtemp(prefix="zum-whole-process-")
     try:

@@ -145,11 +145,10 @@ struct AnimationPart {
   Status read;
   RunWarnings warnings;
   const char* missing = nullptr;  // the kind of table it lacks, if any
-  std::string text;
 };
 
 // Reads animation A's tables of PART (for A >= 2) into TABLES and writes
-// them as text into *SHARE. Touches only what belongs to animation A.
+// them as text into its TABLES->text. Touches only what belongs to animation A.
 void MakeAnimationPart(ChunkIo& io, const RunShape& shape,
                        AnimationTables* tables, PendingTables pending,
                        int16_t part, int a, AnimationPart* share) {
@@ -172,11 +171,12 @@ void MakeAnimationPart(ChunkIo& io, const RunShape& shape,
   } else if (pending.rotation && rotation.RowCount < 1) {
     share->missing = "rotation";
   }
+  tables->text[a].clear();
   if (share->missing == nullptr) {
     AppendKeyframeTableSet({shape.label_base, part, a,
                             pending.translation ? &translation : nullptr,
                             pending.rotation ? &rotation : nullptr},
-                           &share->text);
+                           &tables->text[a]);
   }
 }
 
@@ -211,7 +211,7 @@ Status FlushKeyframeTables(ChunkIo& io, const RunShape& shape,
           missing_kind = share.missing;
         }
         if (first_missing == 0) {
-          io.out().WriteText(share.text);
+          io.out().WriteText(tables->text[i + 1]);
         }
         share = AnimationPart();
         return true;
