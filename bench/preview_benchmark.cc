@@ -26,7 +26,7 @@ struct Written {
     fs::remove_all(folder);
     fs::create_directories(folder);
     zum::JobSettings job = zum::bench::WriteLargestJob(folder.string(), 8);
-    status = zum::RunGeneration(job, nullptr);
+    status = zum::RunGeneration(job, zum::RunOptions(), nullptr);
     if (status.ok()) {
       status = zum::LoadPreviewProgram((folder / "out.asm").string(), &program);
     }
@@ -113,7 +113,7 @@ struct Example {
     if (status.ok()) {
       status = zum::RunGeneration(
           zum::BuildJobSettings(record, zum::AppliesTo::kAnimationTrigger),
-          nullptr);
+          zum::RunOptions(), nullptr);
     }
     fs::current_path(previous);
     if (status.ok()) {

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "engine/asm_lines.h"
 #include "engine/keyframe_writer.h"
 #include "engine/number_rules.h"
+#include "engine/parallel_work.h"
 
 namespace zum {
 
@@ -136,42 +138,91 @@ void WarnOtherTableKinds(const LineReader& in, int a, int16_t part,
   }
 }
 
+// One animation's share of a part: what reading its tables gave and the
+// text of its tables, made on a thread of their own and used in animation
+// order.
+struct AnimationPart {
+  Status read;
+  RunWarnings warnings;
+  const char* missing = nullptr;  // the kind of table it lacks, if any
+};
+
+// Reads animation A's tables of PART (for A >= 2) into TABLES and writes
+// them as text into its TABLES->text. Touches only what belongs to animation A.
+void MakeAnimationPart(ChunkIo& io, const RunShape& shape,
+                       AnimationTables* tables, PendingTables pending,
+                       int16_t part, int a, AnimationPart* share) {
+  KeyframeTable& translation = tables->translation[a];
+  KeyframeTable& rotation = tables->rotation[a];
+  if (a >= 2 && pending.any()) {
+    PendingTables found;
+    share->read = ReadNextPartTables(io.InputOf(a), &translation, &rotation,
+                                     &share->warnings, &found);
+    if (!share->read.ok()) {
+      return;
+    }
+    const PendingTables earlier{translation.RowCount > 0,
+                                rotation.RowCount > 0};
+    WarnOtherTableKinds(io.InputOf(a), a, part, pending, found, earlier,
+                        &share->warnings);
+  }
+  if (pending.translation && translation.RowCount < 1) {
+    share->missing = "translation";
+  } else if (pending.rotation && rotation.RowCount < 1) {
+    share->missing = "rotation";
+  }
+  tables->text[a].clear();
+  if (share->missing == nullptr) {
+    AppendKeyframeTableSet({shape.label_base, part, a,
+                            pending.translation ? &translation : nullptr,
+                            pending.rotation ? &rotation : nullptr},
+                           &tables->text[a]);
+  }
+}
+
 // Writes the PENDING tables of PART for every animation, reading those of
-// animations 2..N first.
+// animations 2..N first. The animations are read and written on the run's
+// threads while the caller takes their warnings, errors and texts in
+// animation order, so that the output, the warnings and the first error are
+// those of reading and writing one animation after the other: every read
+// error comes before a missing table, and a missing table stops the run.
 Status FlushKeyframeTables(ChunkIo& io, const RunShape& shape,
                            AnimationTables* tables, PendingTables pending,
                            int16_t part) {
-  if (pending.any()) {
-    for (int a = 2; a <= shape.animations; ++a) {
-      PendingTables found;
-      ZUM_RETURN_IF_ERROR(
-          ReadNextPartTables(io.InputOf(a), &tables->translation[a],
-                             &tables->rotation[a], &io.warnings(), &found));
-      const PendingTables earlier{tables->translation[a].RowCount > 0,
-                                  tables->rotation[a].RowCount > 0};
-      WarnOtherTableKinds(io.InputOf(a), a, part, pending, found, earlier,
-                          &io.warnings());
-    }
-  }
-  for (int a = 1; a <= shape.animations; ++a) {
-    const KeyframeTable& translation = tables->translation[a];
-    const KeyframeTable& rotation = tables->rotation[a];
-    const char* missing = nullptr;
-    if (pending.translation && translation.RowCount < 1) {
-      missing = "translation";
-    } else if (pending.rotation && rotation.RowCount < 1) {
-      missing = "rotation";
-    }
-    if (missing != nullptr) {
-      return io.InputOf(a).ErrorHere(
-          "animation " + IntText(a) + " has no " + missing +
-          " keyframe table for part " + IntText(part) +
-          " (nor one of an earlier part to reuse), but animation 1 has one");
-    }
-    WriteKeyframeTableSet(io.out(),
-                          {shape.label_base, part, a,
-                           pending.translation ? &translation : nullptr,
-                           pending.rotation ? &rotation : nullptr});
+  std::vector<AnimationPart> shares(shape.animations + 1);
+  Status status;
+  int first_missing = 0;  // the animation, or 0
+  const char* missing_kind = nullptr;
+  ParallelInOrder(
+      shape.animations, io.threads(),
+      [&](int i) {
+        MakeAnimationPart(io, shape, tables, pending, part, i + 1,
+                          &shares[i + 1]);
+      },
+      [&](int i) {
+        AnimationPart& share = shares[i + 1];
+        io.warnings().Append(share.warnings);
+        status = share.read;
+        if (!status.ok()) {
+          return false;
+        }
+        if (share.missing != nullptr && first_missing == 0) {
+          first_missing = i + 1;
+          missing_kind = share.missing;
+        }
+        if (first_missing == 0) {
+          io.out().WriteText(tables->text[i + 1]);
+        }
+        share = AnimationPart();
+        return true;
+      });
+  ZUM_RETURN_IF_ERROR(status);
+  if (first_missing != 0) {
+    const int a = first_missing;
+    return io.InputOf(a).ErrorHere(
+        "animation " + IntText(a) + " has no " + missing_kind +
+        " keyframe table for part " + IntText(part) +
+        " (nor one of an earlier part to reuse), but animation 1 has one");
   }
   return Status::OK();
 }

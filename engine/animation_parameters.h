@@ -26,9 +26,14 @@ bool PartNumberOfLabel(std::string* line, int16_t* part, std::string* err);
 // earlier part's.
 struct AnimationTables {
   explicit AnimationTables(int animations)
-      : translation(animations + 1), rotation(animations + 1) {}
+      : translation(animations + 1),
+        rotation(animations + 1),
+        text(animations + 1) {}
   std::vector<KeyframeTable> translation;
   std::vector<KeyframeTable> rotation;
+  // Each animation's written tables of the part at hand, kept from part to
+  // part so that their memory is allocated once, not for every part.
+  std::vector<std::string> text;
 };
 
 // The animation parameters chunk: gives every part its local variable area

@@ -39,6 +39,10 @@ class ChunkIo {
   // The output companion file.
   LineWriter& out() { return out_; }
 
+  // How many threads the chunk writers may work on (see ParallelFor).
+  int threads() const { return threads_; }
+  void set_threads(int threads) { threads_ = threads; }
+
   // Where the chunk writers tell what they read other than as written.
   RunWarnings& warnings() { return warnings_; }
 
@@ -66,6 +70,7 @@ class ChunkIo {
   LineWriter out_;
   ProgressFn progress_;
   RunWarnings warnings_;
+  int threads_ = 1;
 };
 
 // What the earlier chunks learn about part 1 for the drawing code chunk:

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <mutex>
 #include <regex>
 
 namespace zum::testing {
@@ -9,10 +10,13 @@ namespace zum::testing {
 size_t FaultyFileSystem::Read(std::FILE* file, const std::string& name,
                               char* buffer, size_t size, int* error) {
   const long position = std::ftell(file);
-  if (position == 0) {
-    ++passes_[name];
+  int pass = 0;
+  {
+    // A run reads its inputs on several threads.
+    const std::lock_guard<std::mutex> lock(mutex_);
+    pass = position == 0 ? ++passes_[name] : passes_[name];
   }
-  if (name == read_fault_.name && passes_[name] == read_fault_.pass &&
+  if (name == read_fault_.name && pass == read_fault_.pass &&
       position + static_cast<long>(size) > read_fault_.at) {
     if (position >= read_fault_.at) {
       *error = EIO;

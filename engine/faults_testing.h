@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ class FaultyFileSystem : public DiskFileSystem {
     int pass = 0;
   };
   ReadFault read_fault_;
+  std::mutex mutex_;  // guards passes_
   std::map<std::string, int> passes_;
   std::string create_fault_;
   std::string rename_fault_;

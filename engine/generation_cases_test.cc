@@ -28,6 +28,7 @@
 
 #include "engine/generation_run.h"
 #include "engine/output_names.h"
+#include "engine/parallel_work.h"
 #include "engine/testing.h"
 
 namespace zum::testing {
@@ -288,6 +289,52 @@ TEST_P(GenerationCasesTest, EveryCaseOfTheFile) {
   }
   if (update) {
     WriteCaseFile(path, file);
+  }
+}
+
+// What one run of a case gives: its message, warnings (the total too) and
+// the bytes of its outputs, "$" for the folder.
+struct RunOutcome {
+  std::string message;
+  std::vector<std::string> warnings;
+  long total_warnings = 0;
+  std::vector<std::string> outputs;
+
+  bool operator==(const RunOutcome&) const = default;
+};
+
+RunOutcome RunWithThreads(TestCase& c, int threads) {
+  TempDir dir;
+  const JobSettings job = WriteCaseFolder(c, dir, false);
+  RunOptions options;
+  options.threads = threads;
+  RunResult result;
+  RunOutcome outcome;
+  outcome.message =
+      Masked(RunGeneration(job, options, &result).ToString(), dir);
+  outcome.warnings = MaskedWarnings(result, dir);
+  outcome.total_warnings = result.warnings.total();
+  if (outcome.message == "OK") {
+    outcome.outputs = Outputs(job, dir);
+  }
+  return outcome;
+}
+
+// Runs on several threads give what a run on one thread gives: the same
+// bytes, the same warnings in the same order and the same first error.
+TEST_P(GenerationCasesTest, ManyThreadsGiveWhatOneThreadGives) {
+  const std::string path = std::string(ZUM_SOURCE_DIR) + "/tests/data/engine/" +
+                           GetParam() + ".cases";
+  CaseFile file = ReadCaseFile(path);
+  ASSERT_FALSE(file.cases.empty()) << path;
+  for (TestCase& c : file.cases) {
+    SCOPED_TRACE(c.name);
+    const RunOutcome one = RunWithThreads(c, 1);
+    const RunOutcome many = RunWithThreads(c, kMaxRunThreads);
+    EXPECT_EQ(many.message, one.message);
+    EXPECT_EQ(many.warnings, one.warnings);
+    EXPECT_EQ(many.total_warnings, one.total_warnings);
+    EXPECT_TRUE(many.outputs == one.outputs);
   }
 }
 

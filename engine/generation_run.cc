@@ -22,6 +22,7 @@
 #include "engine/output_code_page.h"
 #include "engine/output_names.h"
 #include "engine/pair_commit.h"
+#include "engine/parallel_work.h"
 #include "engine/run_shape.h"
 #include "engine/scene_graph.h"
 #include "engine/source_scanner.h"
@@ -105,7 +106,9 @@ GenerationRun::GenerationRun(const JobSettings& job, const RunOptions& options)
       fs_(options.file_system),
       lock_wait_(options.lock_wait),
       main_out_(fs_),
-      io_(options.progress, fs_) {}
+      io_(options.progress, fs_) {
+  io_.set_threads(RunThreads(options.threads));
+}
 
 GenerationRun::~GenerationRun() {
   CloseAllFiles();
@@ -179,17 +182,19 @@ Status GenerationRun::RunGeneration() {
   ZUM_RETURN_IF_ERROR(LockOutputs());
   tables_ = std::make_unique<AnimationTables>(animation_count_);
 
-  // Every input is scanned, so that a bad one stops the run before any
-  // output is written; animation 1's scan gives the run its shape.
-  SourceScan first;
+  // Every input is scanned, on the run's threads, so that a bad one stops
+  // the run before any output is written; the first error in animation
+  // order is the run's. Animation 1's scan gives the run its shape.
+  std::vector<Status> scanned(animation_count_ + 1);
+  std::vector<SourceScan> scans(animation_count_ + 1);
+  ParallelFor(animation_count_, io_.threads(), [&](int i) {
+    scanned[i + 1] =
+        ScanSourceFile(input_companion_[i + 1], &scans[i + 1], fs_);
+  });
   for (int a = 1; a <= animation_count_; ++a) {
-    SourceScan scan;
-    ZUM_RETURN_IF_ERROR(ScanSourceFile(input_companion_[a], &scan, fs_));
-    if (a == 1) {
-      first = scan;
-    }
+    ZUM_RETURN_IF_ERROR(scanned[a]);
   }
-  shape_ = MakeRunShape(job_, animation_count_, first);
+  shape_ = MakeRunShape(job_, animation_count_, scans[1]);
   io_.AddProgress(kStageProgress);
 
   LineReader& main = io_.InputOf(1);

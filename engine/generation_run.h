@@ -27,6 +27,10 @@ struct RunOptions {
   // The code page of the texts the run writes (see FitJobToCodePage): on
   // Windows the ANSI code page, elsewhere the texts' bytes as they are.
   OutputCodePage code_page = SystemOutputCodePage();
+  // How many threads read and write the animations' tables: 0 for the
+  // machine's cores (at most kMaxRunThreads), 1 for a run on the caller's
+  // thread alone. Every count gives the same files, warnings and errors.
+  int threads = 0;
 };
 
 // What a run leaves to its caller.

@@ -12,6 +12,7 @@
 #endif
 
 #include <filesystem>
+#include <functional>
 #include <new>
 #include <string>
 #include <thread>
@@ -19,6 +20,7 @@
 
 #include "engine/faults_testing.h"
 #include "engine/line_io.h"
+#include "engine/parallel_work.h"
 #include "engine/testing.h"
 
 namespace zum {
@@ -357,6 +359,120 @@ TEST_F(GenerationRunTest, Issue19RunningOutOfMemoryIsAnErrorThatKeepsThePair) {
             "out of memory: the run needs more memory than the system gives "
             "it");
   ExpectOldPair();
+}
+
+// A job of many animations, each companion input gate_0.asm as EDIT
+// changes it for its animation; what one run of it gives, "$" for the
+// folder: the message, the warnings and their total, and the outputs.
+struct ThreadedOutcome {
+  std::string message;
+  std::vector<std::string> warnings;
+  long total = 0;
+  std::string outputs;
+};
+
+ThreadedOutcome RunManyAnimations(
+    int threads, const std::function<std::string(int, std::string)>& edit) {
+  TempDir dir;
+  const std::string gate =
+      ReadFile((fs::path(ZUM_SOURCE_DIR) / "examples" / "gate_0.asm").string());
+  JobSettings job;
+  job.Trigger = {ConditionKind::kBetween, "0282h", "1", "1"};
+  job.SecondaryEnabled = true;
+  job.SecondaryVariable = "0312h";
+  job.AnimationCount = std::to_string(kMaxAnimations);
+  for (int a = 1; a <= kMaxAnimations; ++a) {
+    const std::string name = "anim" + std::to_string(a);
+    WriteFile(dir.File(name + ".asm"), "include " + name + "_0.asm\r\n");
+    WriteFile(dir.File(name + "_0.asm"), edit(a, gate));
+    job.InputFile[a] = dir.File(name + ".asm");
+    job.SecondaryMin[a] = job.SecondaryMax[a] = std::to_string(a);
+  }
+  job.OutputFile = dir.File("out.asm");
+  RunOptions options;
+  options.threads = threads;
+  RunResult result;
+  const auto masked = [&dir](std::string text) {
+    const std::string folder = dir.path().string();
+    for (size_t p; (p = text.find(folder)) != std::string::npos;) {
+      text.replace(p, folder.size() + 1, "$/");
+    }
+    return text;
+  };
+  ThreadedOutcome outcome;
+  outcome.message = masked(RunGeneration(job, options, &result).ToString());
+  for (const std::string& warning : result.warnings.kept()) {
+    outcome.warnings.push_back(masked(warning));
+  }
+  outcome.total = result.warnings.total();
+  if (outcome.message == "OK") {
+    outcome.outputs = masked(ReadFile(dir.File("out.asm")) + "|" +
+                             ReadFile(dir.File("out_0.asm")));
+  } else {
+    EXPECT_FALSE(fs::exists(dir.File("out.asm")));
+  }
+  return outcome;
+}
+
+// TEXT with every FROM replaced by TO.
+std::string Replaced(std::string text, const std::string& from,
+                     const std::string& to) {
+  for (size_t p = 0; (p = text.find(from, p)) != std::string::npos;
+       p += to.size()) {
+    text.replace(p, from.size(), to);
+  }
+  return text;
+}
+
+TEST(GenerationThreadsTest, ManyThreadsGiveWhatOneThreadGives) {
+  struct Case {
+    const char* name;
+    std::function<std::string(int, std::string)> edit;
+    const char* message;  // the one-thread run's, "$" for the folder
+    long warnings;        // how many it warns, more than are kept at most
+  } cases[] = {
+      {"values of every animation warn, more than are kept",
+       [](int a, std::string text) {
+         return a % 2 == 0 ? Replaced(text, ", 0.0,", ", 0.0x,") : text;
+       },
+       "OK", 275},
+      {"a value beyond the float range in animations 7 and 9",
+       [](int a, std::string text) {
+         text = Replaced(text, ", 0.0,", ", 0.0z,");
+         return a == 7 || a == 9 ? Replaced(text, "1.5, 0.25", "1e39, 0.25")
+                                 : text;
+       },
+       "$/anim7_0.asm:45: keyframe table row: the number '1e39' is beyond "
+       "the range of a 32-bit float",
+       37},
+      {"no rows in the tables of animations 8 and 11, found by the scan",
+       [](int a, std::string text) {
+         return a == 8 || a == 11 ? Replaced(text, "   dw    3\r\n   real4 0.0",
+                                             "   dw    0\r\n   real4 0.0")
+                                  : text;
+       },
+       "$/anim8_0.asm:43: keyframe table has 0 rows; at least 1 is needed", 0},
+      {"no rotation table in animation 30",
+       [](int a, std::string text) {
+         return a == 30 ? Replaced(text, "gate_quat_", "gate_other_") : text;
+       },
+       "$/anim30_0.asm:55: animation 30 has no rotation keyframe table for "
+       "part 1 (nor one of an earlier part to reuse), but animation 1 has one",
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ThreadedOutcome one = RunManyAnimations(1, c.edit);
+    EXPECT_EQ(one.message, c.message);
+    EXPECT_EQ(one.total, c.warnings);
+    for (int threads : {2, kMaxRunThreads}) {
+      const ThreadedOutcome many = RunManyAnimations(threads, c.edit);
+      EXPECT_EQ(many.message, one.message) << threads << " threads";
+      EXPECT_EQ(many.warnings, one.warnings) << threads << " threads";
+      EXPECT_EQ(many.total, one.total) << threads << " threads";
+      EXPECT_TRUE(many.outputs == one.outputs) << threads << " threads";
+    }
+  }
 }
 
 }  // namespace

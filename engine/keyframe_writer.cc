@@ -42,35 +42,50 @@ class RowValues {
   std::array<size_t, kMaxKeyframeRows + 2> start_;
 };
 
-void WriteTableHeader(LineWriter& out, const KeyframeTable& table) {
+// Lines ended by CR LF, appended to a text.
+class Lines {
+ public:
+  explicit Lines(std::string* text) : text_(text) {}
+  void WriteLine(std::string_view line) {
+    text_->append(line);
+    text_->append("\r\n", 2);
+  }
+  void Append(std::string_view text) { text_->append(text); }
+  void EndLine() { text_->append("\r\n", 2); }
+  void AppendKeyframeNumber(float value, int decimals) {
+    zum::AppendKeyframeNumber(value, decimals, text_);
+  }
+
+ private:
+  std::string* text_;
+};
+
+void WriteTableHeader(Lines& out, const KeyframeTable& table) {
   out.WriteLine(table.Kind == KeyframeKind::kRotation ? "   dw    3"
                                                       : "   dw    1");
   out.WriteLine("   real4 -1.0");
   out.WriteLine("   real4 16 dup (0.0)");
 }
 
-void WriteRow(LineWriter& out, float key, std::string_view values) {
+void WriteRow(Lines& out, float key, std::string_view values) {
   out.Append("   real4 ");
-  thread_local std::string key_text;
-  key_text.clear();
-  AppendKeyframeNumber(key, kKeyDecimals, &key_text);
-  out.Append(key_text);
+  out.AppendKeyframeNumber(key, kKeyDecimals);
   out.Append(values);
   out.EndLine();
 }
 
-void WriteCountLine(LineWriter& out, int rows) {
+void WriteCountLine(Lines& out, int rows) {
   out.WriteLine("   dw    " + IntText(rows));
 }
 
-void HoldStart(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+void HoldStart(Lines& out, const KeyframeTable& t, const RowValues& v) {
   WriteTableHeader(out, t);
   WriteCountLine(out, 2);
   WriteRow(out, t.Key[1], v.Row(1));
   WriteRow(out, t.Key[t.RowCount], v.Row(1));
 }
 
-void Forward(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+void Forward(Lines& out, const KeyframeTable& t, const RowValues& v) {
   WriteTableHeader(out, t);
   WriteCountLine(out, t.RowCount);
   for (int r = 1; r <= t.RowCount; ++r) {
@@ -78,7 +93,7 @@ void Forward(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
   }
 }
 
-void Reverse(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+void Reverse(Lines& out, const KeyframeTable& t, const RowValues& v) {
   WriteTableHeader(out, t);
   WriteCountLine(out, t.RowCount);
   int n = t.RowCount;
@@ -89,14 +104,14 @@ void Reverse(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
   }
 }
 
-void HoldEnd(LineWriter& out, const KeyframeTable& t, const RowValues& v) {
+void HoldEnd(Lines& out, const KeyframeTable& t, const RowValues& v) {
   WriteTableHeader(out, t);
   WriteCountLine(out, 2);
   WriteRow(out, t.Key[1], v.Row(t.RowCount));
   WriteRow(out, t.Key[t.RowCount], v.Row(t.RowCount));
 }
 
-void WriteVariants(LineWriter& out, const KeyframeTableSet& set,
+void WriteVariants(Lines& out, const KeyframeTableSet& set,
                    const KeyframeTable& table, const char* tag) {
   const std::string label =
       set.label_base + tag + IntText(set.part) + "_" + IntText(set.animation);
@@ -117,13 +132,20 @@ void WriteVariants(LineWriter& out, const KeyframeTableSet& set,
 
 }  // namespace
 
-void WriteKeyframeTableSet(LineWriter& out, const KeyframeTableSet& set) {
+void AppendKeyframeTableSet(const KeyframeTableSet& set, std::string* text) {
+  Lines out(text);
   if (set.translation != nullptr) {
     WriteVariants(out, set, *set.translation, "_trans_");
   }
   if (set.rotation != nullptr) {
     WriteVariants(out, set, *set.rotation, "_quat_");
   }
+}
+
+void WriteKeyframeTableSet(LineWriter& out, const KeyframeTableSet& set) {
+  std::string text;
+  AppendKeyframeTableSet(set, &text);
+  out.WriteText(text);
 }
 
 }  // namespace zum

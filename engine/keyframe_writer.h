@@ -22,6 +22,9 @@ struct KeyframeTableSet {
 // and d (hold end) of the set's translation table, then those of its
 // rotation table. Labels read LABEL_BASE + "_trans_" / "_quat_" + PART +
 // "_" + ANIMATION + "_a" ...
+// Appends them to *TEXT, every line ended by CR LF, as a LineWriter writes
+// them.
+void AppendKeyframeTableSet(const KeyframeTableSet& set, std::string* text);
 void WriteKeyframeTableSet(LineWriter& out, const KeyframeTableSet& set);
 
 }  // namespace zum

@@ -187,6 +187,9 @@ class LineWriter {
 
   void WriteLine(std::string_view line);
   void WriteEmptyLine() { WriteLine({}); }
+  // Writes TEXT as it is: whole lines, each already ended by CR LF. A large
+  // text goes to the file at once, without a copy in the buffer.
+  void WriteText(std::string_view text);
 
   // Appends raw text to the current line being built; EndLine() ends it.
   void Append(std::string_view text) { pending_.append(text); }
@@ -196,6 +199,13 @@ class LineWriter {
 
  private:
   void FlushBuffer();
+  void WriteToFile(std::string_view bytes);
+  // Asks the system to start writing what the file holds to the disk.
+  void StartWriteback();
+  // Bytes written since the last StartWriteback; every this many bytes a
+  // large file's writing to the disk starts while the run goes on.
+  static constexpr size_t kWritebackBytes = 8 << 20;
+  size_t unsynced_ = 0;
   // Abandons any file and starts afresh on PATH.
   void Reset(const std::string& path);
 

@@ -23,7 +23,43 @@ constexpr double kExactPow10[] = {
 // small decimal exponent, which is what the exporter writes, are an exact
 // double divided or multiplied by an exact power of ten: one correctly
 // rounded operation. Others go to strtod.
-size_t ReadNumber(std::string_view text, double* value) {
+// The common number of at most 19 digits and no exponent whose digits, the
+// point left out, are at most 2^53: an exact double divided by an exact
+// power of ten, one correctly rounded operation. Returns 0 for others.
+size_t ReadShortNumber(std::string_view text, double* value) {
+  size_t i = 0;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    ++i;
+  }
+  uint64_t mantissa = 0;
+  const size_t whole_start = i;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+  }
+  size_t digits = i - whole_start;
+  size_t decimals = 0;
+  if (i < text.size() && text[i] == '.') {
+    const size_t fraction_start = ++i;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+      mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+    }
+    decimals = i - fraction_start;
+    digits += decimals;
+  }
+  if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53) ||
+      (i < text.size() && (text[i] == 'e' || text[i] == 'E'))) {
+    return 0;
+  }
+  const double result = static_cast<double>(mantissa) / kExactPow10[decimals];
+  *value = negative ? -result : result;
+  return i;
+}
+
+size_t ReadDecimalNumber(std::string_view text, double* value) {
+  if (const size_t length = ReadShortNumber(text, value)) {
+    return length;
+  }
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -32,27 +68,31 @@ size_t ReadNumber(std::string_view text, double* value) {
   }
   uint64_t mantissa = 0;
   int significant = 0;  // digits counted from the first non-zero one
-  int digits = 0;
   int exponent = 0;
-  bool after_point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '.' && !after_point) {
-      after_point = true;
-    } else if (IsDigit(c)) {
-      ++digits;
-      if (significant < 19 && (mantissa != 0 || c != '0')) {
-        ++significant;
-        mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-        exponent -= after_point ? 1 : 0;
-      } else if (mantissa == 0) {
-        exponent -= after_point ? 1 : 0;  // a leading zero
-      } else {
-        ++significant;  // beyond what the mantissa holds: strtod reads it
-      }
+  // Takes digit D; a digit after the point also lowers the exponent unless
+  // it is beyond what the mantissa holds (strtod reads such numbers).
+  const auto take = [&](unsigned d, int place) {
+    if (significant < 19 && (mantissa != 0 || d != 0)) {
+      ++significant;
+      mantissa = mantissa * 10 + d;
+      exponent -= place;
+    } else if (mantissa == 0) {
+      exponent -= place;  // a leading zero
     } else {
-      break;
+      ++significant;
     }
+  };
+  const size_t whole_start = i;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    take(static_cast<unsigned>(text[i] - '0'), 0);
+  }
+  size_t digits = i - whole_start;
+  if (i < text.size() && text[i] == '.') {
+    const size_t fraction_start = ++i;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+      take(static_cast<unsigned>(text[i] - '0'), 1);
+    }
+    digits += i - fraction_start;
   }
   if (digits == 0) {
     return 0;
@@ -130,53 +170,47 @@ uint64_t RoundScaled(float f, int scale) {
   return q;
 }
 
-void AppendDigits(uint64_t value, std::string* out) {
-  char digits[24];
-  int n = 0;
+// Writes VALUE's decimal digits to the end of the buffer that ends at END;
+// returns where they start.
+char* DigitsBefore(char* end, uint64_t value) {
   do {
-    digits[n++] = static_cast<char>('0' + value % 10);
+    *--end = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  while (n > 0) {
-    out->push_back(digits[--n]);
-  }
+  return end;
 }
 
 // Appends Q / 10^SCALE (Q > 0) in the keyframe form: the sign (blank or
 // "-"), the whole part ("0" when below 1) and, unless Q is whole, the point
-// and the fraction without trailing zeros; ".0" for a whole number.
+// and the fraction without trailing zeros; ".0" for a whole number. The text
+// is built backwards in one buffer and appended at once.
 template <int kScale>
 void AppendScaledBy(uint64_t q, bool negative, std::string* out) {
   constexpr uint64_t kDivisor = kPow10[kScale];
   const uint64_t whole = q / kDivisor;
   uint64_t fraction = q - whole * kDivisor;
-  if (whole == 0 && !negative) {
-    out->push_back('0');  // " .5" reads "0.5"
+  char buffer[48];
+  char* const end = buffer + sizeof buffer;
+  char* begin = end;
+  if (fraction == 0) {
+    *--begin = '0';
   } else {
-    out->push_back(negative ? '-' : ' ');
-    if (whole == 0) {
-      out->push_back('0');  // "-.5" reads "-0.5"
+    int width = kScale;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --width;
+    }
+    for (int i = 0; i < width; ++i) {
+      *--begin = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
     }
   }
-  if (whole != 0) {
-    AppendDigits(whole, out);
+  *--begin = '.';
+  begin = DigitsBefore(begin, whole);  // "0" when below 1
+  if (whole != 0 || negative) {
+    *--begin = negative ? '-' : ' ';  // " .5" reads "0.5", "-.5" "-0.5"
   }
-  if (fraction == 0) {
-    out->append(".0");
-    return;
-  }
-  int width = kScale;
-  while (fraction % 10 == 0) {
-    fraction /= 10;
-    --width;
-  }
-  out->push_back('.');
-  char buffer[16];
-  for (int i = width - 1; i >= 0; --i) {
-    buffer[i] = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
-  }
-  out->append(buffer, width);
+  out->append(begin, end);
 }
 
 // The same for a SCALE known only at run time (0..6); the divisions by a
@@ -248,6 +282,10 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(begin, end - begin + 1);
 }
 
+size_t ReadNumberPrefix(std::string_view text, double* value) {
+  return ReadDecimalNumber(text, value);
+}
+
 double LeadingNumber(std::string_view text) {
   bool whole;
   return LeadingNumber(text, &whole);
@@ -261,7 +299,7 @@ double LeadingNumber(std::string_view text, bool* whole) {
   }
   text.remove_prefix(begin);
   double value;
-  const size_t length = ReadNumber(text, &value);
+  const size_t length = ReadDecimalNumber(text, &value);
   *whole = length != 0 && length == text.size();
   return length == 0 ? 0 : value;
 }
@@ -269,7 +307,7 @@ double LeadingNumber(std::string_view text, bool* whole) {
 bool ParseWholeNumber(std::string_view text, double* value) {
   std::string_view t = TrimBlanks(text);
   double number;
-  size_t length = ReadNumber(t, &number);
+  size_t length = ReadDecimalNumber(t, &number);
   if (length == 0 || length != t.size()) {
     return false;
   }

@@ -15,6 +15,11 @@ namespace zum {
 // other character; text that does not start with a number gives 0.
 double LeadingNumber(std::string_view text);
 
+// Reads the number that starts TEXT, without skipping blanks, and returns
+// how many characters it takes, 0 when TEXT does not start with a number
+// (*value is then unchanged). LeadingNumber gives the same value.
+size_t ReadNumberPrefix(std::string_view text, double* value);
+
 // LeadingNumber that also says in *whole whether the number is all of TEXT
 // after its leading blanks: false for "5x.0", "abc" and the empty text.
 double LeadingNumber(std::string_view text, bool* whole);

@@ -29,7 +29,7 @@ TEST(LeadingNumberTest, ReadsTheNumberAtTheStart) {
 
 TEST(LeadingNumberTest, AgreesWithStrtodOnRandomDecimals) {
   std::mt19937 random(18);
-  for (int i = 0; i < 100000; ++i) {
+  for (int i = 0; i < 400000; ++i) {
     std::string text = random() % 2 ? "-" : "";
     int digits = 1 + static_cast<int>(random() % 20);
     int point = static_cast<int>(random() % (digits + 1));
@@ -43,6 +43,52 @@ TEST(LeadingNumberTest, AgreesWithStrtodOnRandomDecimals) {
       text += "e" + std::to_string(static_cast<int>(random() % 61) - 30);
     }
     ASSERT_EQ(LeadingNumber(text), std::strtod(text.c_str(), nullptr)) << text;
+  }
+}
+
+// What the parse leaves to strtod's other forms: it reads decimal numbers
+// only, and tabs are no blanks.
+TEST(LeadingNumberTest, ReadsNoHexadecimalInfinityOrNan) {
+  struct Case {
+    const char* text;
+    double value;
+    bool whole;
+  } cases[] = {
+      {"0x1A", 0, false},      {"0X10", 0, false}, {"inf", 0, false},
+      {"-INF", 0, false},      {"nan", 0, false},  {"infinity", 0, false},
+      {"  +7", 7, true},       {"+-1", 0, false},  {"--1", 0, false},
+      {"\t7", 0, false},       {"7\t", 7, false},  {" 1e400", HUGE_VAL, true},
+      {"-1e-400", -0.0, true}, {"1e+", 1, false},  {"007.50", 7.5, true},
+  };
+  for (const Case& c : cases) {
+    bool whole = !c.whole;
+    const double value = LeadingNumber(c.text, &whole);
+    EXPECT_EQ(value, c.value) << "'" << c.text << "'";
+    EXPECT_EQ(std::signbit(value), std::signbit(c.value))
+        << "'" << c.text << "'";
+    EXPECT_EQ(whole, c.whole) << "'" << c.text << "'";
+  }
+}
+
+// The texts an exporter writes: floats with six decimals or nine
+// significant digits, whole keys with ".0", after blanks and a "+" or "-".
+TEST(LeadingNumberTest, AgreesWithStrtodOnExporterTexts) {
+  std::mt19937 random(2026);
+  std::uniform_real_distribution<double> magnitude(-8.0, 8.0);
+  const char* const formats[] = {"%.6f", "%.9g", "%.0f.0", "%.17g", "%.3e"};
+  char text[64];
+  for (int i = 0; i < 500000; ++i) {
+    const double m = std::pow(10.0, magnitude(random));
+    const char* format = formats[random() % 5];
+    const char* sign = random() % 3 == 0 ? "-" : random() % 2 ? "+" : "";
+    std::snprintf(text, sizeof text, "%*s%s", static_cast<int>(random() % 3),
+                  "", sign);
+    const size_t start = std::string(text).size();
+    std::snprintf(text + start, sizeof text - start, format,
+                  static_cast<double>(static_cast<float>(m)));
+    bool whole = false;
+    ASSERT_EQ(LeadingNumber(text, &whole), std::strtod(text, nullptr)) << text;
+    ASSERT_TRUE(whole) << text;
   }
 }
 
@@ -200,9 +246,25 @@ std::string ReferenceKeyframeNumber(float value, int decimals) {
 TEST(KeyframeNumberTest, AgreesWithExactReferenceOnRandomValues) {
   std::mt19937 random(2004);
   std::uniform_real_distribution<double> magnitude(-4.0, 6.9);
-  for (int i = 0; i < 200000; ++i) {
+  for (int i = 0; i < 600000; ++i) {
     double m = std::pow(10.0, magnitude(random));
     float value = static_cast<float>(random() % 2 ? m : -m);
+    for (int decimals : {1, 3}) {
+      ASSERT_EQ(KeyframeNumber(value, decimals),
+                ReferenceKeyframeNumber(value, decimals))
+          << "value " << value << " decimals " << decimals;
+    }
+  }
+}
+
+// Values as an exporter's six decimals give them, many of them ties or near
+// ties at the third decimal once stored as floats.
+TEST(KeyframeNumberTest, AgreesWithExactReferenceOnExporterValues) {
+  std::mt19937 random(1025);
+  for (int i = 0; i < 400000; ++i) {
+    const long millionths = static_cast<long>(random() % 20000001) - 10000000;
+    const float value =
+        static_cast<float>(millionths / 1e6 * (1 << random() % 12));
     for (int decimals : {1, 3}) {
       ASSERT_EQ(KeyframeNumber(value, decimals),
                 ReferenceKeyframeNumber(value, decimals))

@@ -16,6 +16,16 @@ void RunWarnings::Add(const std::string& file, long line,
   }
 }
 
+void RunWarnings::Append(const RunWarnings& later) {
+  total_ += later.total_;
+  for (const std::string& warning : later.kept_) {
+    if (kept_.size() >= kMaxWarningsKept) {
+      break;
+    }
+    kept_.push_back(warning);
+  }
+}
+
 std::string ReadValueText(float value) {
   char text[32];
   const std::to_chars_result end =

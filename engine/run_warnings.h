@@ -30,6 +30,10 @@ class RunWarnings {
     Add(in.name(), in.line_number(), message);
   }
 
+  // Adds every warning of LATER after these, as if each had been added
+  // here: LATER's are counted, and kept while there is room.
+  void Append(const RunWarnings& later);
+
   // The first kMaxWarningsKept warnings.
   const std::vector<std::string>& kept() const { return kept_; }
   // Every warning of the run, kept or not.

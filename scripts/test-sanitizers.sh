@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Qt-free parts of ZUM, their tests and the fuzz targets with
 # clang under AddressSanitizer and UndefinedBehaviorSanitizer, runs every
-# test, then each fuzz target for ZUM_FUZZ_SECONDS (60) on its seed corpus.
+# test, the engine's tests under ThreadSanitizer, then each fuzz target for
+# ZUM_FUZZ_SECONDS (60) on its seed corpus.
 # Any sanitizer report or fuzzer finding fails the script; a finding's input
 # is kept in the build dir's fuzz-findings folder.
 #
@@ -32,6 +33,17 @@ ctest --test-dir "$build" -j "$jobs" --output-on-failure --no-tests=error \
   -E "$fd_test"
 UBSAN_OPTIONS="$UBSAN_OPTIONS:suppressions=$root/fuzz/ubsan.supp" \
   ctest --test-dir "$build" --output-on-failure --no-tests=error -R "$fd_test"
+
+# The engine runs its animations on several threads: its tests once more
+# under ThreadSanitizer (clang), in a build dir of their own.
+tsan_build="${ZUM_TSAN_BUILD_DIR:-$root/build/sanitize-thread}"
+cmake -S "$root" -B "$tsan_build" \
+  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=thread -fno-omit-frame-pointer" \
+  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
+  -DZUM_BUILD_WIZARD=OFF
+cmake --build "$tsan_build" -j "$jobs" --target engine_tests
+TSAN_OPTIONS="halt_on_error=1" "$tsan_build/engine/engine_tests"
 
 if ((seconds > 0)); then
   findings="$build/fuzz-findings"
