@@ -377,7 +377,8 @@ ThreadedOutcome RunManyAnimations(
   const std::string gate =
       ReadFile((fs::path(ZUM_SOURCE_DIR) / "examples" / "gate_0.asm").string());
   JobSettings job;
-  job.Trigger = {ConditionKind::kBetween, "0282h", "1", "1"};
+  job.Trigger.Variable = "0282h";
+  job.Trigger.Minimum = job.Trigger.Maximum = "1";
   job.SecondaryEnabled = true;
   job.SecondaryVariable = "0312h";
   job.AnimationCount = std::to_string(kMaxAnimations);
