@@ -31,7 +31,7 @@ TEST(ScanSourceFileTest, CountsCommandsAndFramesInFileOrder) {
       "    BGL_TRANSFORM_INDIRECT 2, 0",
       "    BGL_TRANSFORM_INDIRECT BGL_ANIMATE_INDIRECT",  // a transform only
       "; a comment that mentions BGL_ANIMATE_INDIRECT still counts",
-      "bgl_quat_ref dw 0",  // "_quat_" without "label" is passed over,
+      "bgl_quat_ref dw 0",    // "_quat_" without "label" is passed over,
       "    dd door_trans_9",  // "_trans_" without "label" too
   };
   // Rows of a table are not tested for commands; keys round half to even.
