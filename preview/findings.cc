@@ -70,20 +70,6 @@ std::string TestCondition(const PreviewProgram& program,
          (test.lo > test.hi ? " (always: that range is empty)" : "");
 }
 
-// The value of variable OFFSET at TIME in SCENARIO (0 before any change).
-int ValueAt(const Scenario& scenario, const std::string& key, double time) {
-  int value = 0;
-  double latest = -1;
-  for (const ScenarioChange& change : scenario.changes) {
-    if (!change.viewer && change.variable == key &&
-        change.time <= time + 1e-9 && change.time >= latest) {
-      value = SignedWord(change.value);
-      latest = change.time;
-    }
-  }
-  return value;
-}
-
 // The first pass from FIRST on whose state is STATE; -1 when none.
 int NextState(const PreviewRun& run, int first, int state) {
   for (int pass = first; pass < run.PassCount(); ++pass) {
@@ -202,9 +188,10 @@ void AnimationFindings(const PreviewProgram& program, const Scenario& scenario,
                              Seconds(PreviewRun::Time(until), 1) + " s";
     std::string value;
     if (secondary != nullptr) {
-      value = " (" + VariableName(secondary->variable_text, names) + " = " +
-              std::to_string(ValueAt(scenario, secondary->variable, from)) +
-              ")";
+      value =
+          " (" + VariableName(secondary->variable_text, names) + " = " +
+          std::to_string(ScenarioValueAt(scenario, secondary->variable, from)) +
+          ")";
     }
     if (animation > 0) {
       findings->push_back("Animation " + std::to_string(animation) +

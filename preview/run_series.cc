@@ -86,21 +86,6 @@ void FillPart(const PreviewRun& run, PartSeries* part) {
   }
 }
 
-// The value of KEY at TIME: the latest change at or before it (of two at
-// the same time the later one written), 0 before any.
-int ValueAt(const Scenario& scenario, const std::string& key, double time) {
-  int value = 0;
-  double latest = -1;
-  for (const ScenarioChange& change : scenario.changes) {
-    if (!change.viewer && change.variable == key &&
-        change.time <= time + 1e-9 && change.time >= latest) {
-      value = SignedWord(change.value);
-      latest = change.time;
-    }
-  }
-  return value;
-}
-
 const ScenarioChange* ViewerAt(const Scenario& scenario, double time) {
   const ScenarioChange* viewer = nullptr;
   for (const ScenarioChange& change : scenario.changes) {
@@ -252,7 +237,7 @@ std::vector<std::string> MomentLines(const PreviewProgram& program,
   for (const auto& [key, text] : NamedVariables(program, scenario)) {
     const std::string name = VariableName(text, names);
     lines.push_back(name + (name == key ? "" : " (" + key + ")") + ": " +
-                    std::to_string(ValueAt(scenario, key, time)));
+                    std::to_string(ScenarioValueAt(scenario, key, time)));
   }
   if (!program.boxes.empty()) {
     const ScenarioChange* viewer = ViewerAt(scenario, time);

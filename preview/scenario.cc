@@ -134,6 +134,20 @@ Status ReadScenarioLine(std::string_view line, const std::string& file,
   return Status::OK();
 }
 
+int ScenarioValueAt(const Scenario& scenario, const std::string& key,
+                    double time) {
+  int value = 0;
+  double latest = -1;
+  for (const ScenarioChange& change : scenario.changes) {
+    if (!change.viewer && change.variable == key &&
+        change.time <= time + 1e-9 && change.time >= latest) {
+      value = SignedWord(change.value);
+      latest = change.time;
+    }
+  }
+  return value;
+}
+
 Status ReadScenarioFile(const std::string& path, Scenario* scenario) {
   *scenario = Scenario();
   LineReader in;

@@ -48,6 +48,11 @@ inline constexpr double kTicksPerSecond = 18.0;
 Status ReadScenarioLine(std::string_view line, const std::string& file,
                         int line_number, Scenario* scenario);
 
+// The value SCENARIO gives the variable KEY at TIME: the latest change at or
+// before it (of two at the same time the later one written), 0 before any.
+int ScenarioValueAt(const Scenario& scenario, const std::string& key,
+                    double time);
+
 // Reads the scenario file PATH. Errors name the file and line.
 Status ReadScenarioFile(const std::string& path, Scenario* scenario);
 
