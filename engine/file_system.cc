@@ -107,19 +107,25 @@ std::string FolderOf(const std::string& name) {
 }
 #endif
 
-}  // namespace
-
-std::FILE* DiskFileSystem::OpenForReading(const std::string& name, int* error) {
+// Opens NAME in binary mode, for writing (from empty) or for reading; the
+// reason of a failure goes to *ERROR.
+std::FILE* OpenBinary(const std::string& name, bool for_writing, int* error) {
   errno = 0;
 #ifdef _WIN32
-  std::FILE* file = _wfopen(Widen(name).c_str(), L"rb");
+  std::FILE* file = _wfopen(Widen(name).c_str(), for_writing ? L"wb" : L"rb");
 #else
-  std::FILE* file = std::fopen(name.c_str(), "rb");
+  std::FILE* file = std::fopen(name.c_str(), for_writing ? "wb" : "rb");
 #endif
   if (file == nullptr) {
     *error = errno != 0 ? errno : EIO;
   }
   return file;
+}
+
+}  // namespace
+
+std::FILE* DiskFileSystem::OpenForReading(const std::string& name, int* error) {
+  return OpenBinary(name, false, error);
 }
 
 size_t DiskFileSystem::Read(std::FILE* file, const std::string& /*name*/,
@@ -133,16 +139,7 @@ size_t DiskFileSystem::Read(std::FILE* file, const std::string& /*name*/,
 }
 
 std::FILE* DiskFileSystem::OpenForWriting(const std::string& name, int* error) {
-  errno = 0;
-#ifdef _WIN32
-  std::FILE* file = _wfopen(Widen(name).c_str(), L"wb");
-#else
-  std::FILE* file = std::fopen(name.c_str(), "wb");
-#endif
-  if (file == nullptr) {
-    *error = errno != 0 ? errno : EIO;
-  }
-  return file;
+  return OpenBinary(name, true, error);
 }
 
 std::FILE* DiskFileSystem::CreateExclusive(const std::string& name,

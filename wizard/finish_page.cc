@@ -44,6 +44,25 @@ QString ThankYouText() {
       "compiler of the SDK below, or restart to process another object.");
 }
 
+// A read-only, hidden box named NAME, as high as its text up to MOST_LINES
+// lines; a longer text scrolls.
+QTextEdit* NewFittingTextBox(const char* name, int most_lines) {
+  auto* box = Named(new QTextEdit, name);
+  box->setReadOnly(true);
+  box->setAcceptRichText(false);
+  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  box->setVisible(false);
+  QObject::connect(
+      box->document()->documentLayout(),
+      &QAbstractTextDocumentLayout::documentSizeChanged, box,
+      [box, most_lines](const QSizeF& size) {
+        const int most = box->fontMetrics().lineSpacing() * most_lines;
+        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
+                            2 * box->frameWidth());
+      });
+  return box;
+}
+
 }  // namespace
 
 FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
@@ -60,36 +79,10 @@ FinishPage::FinishPage(Dialogs* dialogs, const VariableTable* variables,
   Label21->setMinimumHeight(Label21->fontMetrics().lineSpacing() * 2);
   Label22 = NewLabel(ThankYouText(), "Label22");
   Label22->setWordWrap(true);
-  txt_run_summary = Named(new QTextEdit, "txt_run_summary");
-  txt_run_summary->setReadOnly(true);
-  txt_run_summary->setAcceptRichText(false);
-  txt_run_summary->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  txt_run_summary->setVisible(false);
-  // As high as its text, up to twelve lines; a longer text scrolls.
-  connect(
-      txt_run_summary->document()->documentLayout(),
-      &QAbstractTextDocumentLayout::documentSizeChanged, txt_run_summary,
-      [box = txt_run_summary](const QSizeF& size) {
-        const int most = box->fontMetrics().lineSpacing() * 12;
-        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
-                            2 * box->frameWidth());
-      });
+  txt_run_summary = NewFittingTextBox("txt_run_summary", 12);
   lbl_run_warnings = NewLabel(QString(), "lbl_run_warnings");
   lbl_run_warnings->setVisible(false);
-  txt_run_warnings = Named(new QTextEdit, "txt_run_warnings");
-  txt_run_warnings->setReadOnly(true);
-  txt_run_warnings->setAcceptRichText(false);
-  txt_run_warnings->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  txt_run_warnings->setVisible(false);
-  // As high as its text, up to six lines; more scroll.
-  connect(
-      txt_run_warnings->document()->documentLayout(),
-      &QAbstractTextDocumentLayout::documentSizeChanged, txt_run_warnings,
-      [box = txt_run_warnings](const QSizeF& size) {
-        const int most = box->fontMetrics().lineSpacing() * kWarningLinesShown;
-        box->setFixedHeight(std::min(static_cast<int>(size.height()), most) +
-                            2 * box->frameWidth());
-      });
+  txt_run_warnings = NewFittingTextBox("txt_run_warnings", kWarningLinesShown);
   layout->addWidget(Label21);
   layout->addWidget(txt_run_summary);
   layout->addWidget(lbl_run_warnings);
