@@ -303,10 +303,11 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
   // which therefore serves every row.
   PlainTokens plain;
   for (int r = 1; r <= rows; ++r) {
-    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
     if (read == TableRead::kLastKey && r < rows) {
+      ZUM_RETURN_IF_ERROR(in.SkipLine("a row of a keyframe table"));
       continue;
     }
+    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
     float row[5];
     if (ReadExporterRow(line, numbers, row)) {
       for (int c = 0; c < numbers; ++c) {

@@ -329,11 +329,16 @@ bool LineReader::AtEnd() {
 
 bool LineReader::Next(std::string* line) {
   line->clear();
+  return TakeLine(line);
+}
+
+bool LineReader::TakeLine(std::string* line) {
   if (!Fill()) {
     return false;
   }
   ++line_number_;
   in_line_ = true;
+  size_t length = 0;
   for (;;) {
     const char* begin = buffer_.data() + pos_;
     const char* end = buffer_.data() + buffer_.size();
@@ -354,11 +359,17 @@ bool LineReader::Next(std::string* line) {
     if (cr != nullptr) {
       stop = cr;
     }
-    line->append(begin, stop);
-    pos_ += static_cast<size_t>(stop - begin);
-    if (line->size() > max_line_length_) {
+    const size_t piece = static_cast<size_t>(stop - begin);
+    if (line != nullptr) {
+      line->append(begin, piece);
+    }
+    length += piece;
+    pos_ += piece;
+    if (length > max_line_length_) {
       // Read no further: the rest of the line may not even fit in memory.
-      line->clear();
+      if (line != nullptr) {
+        line->clear();
+      }
       in_line_ = false;
       eof_ = true;
       buffer_.clear();
@@ -387,9 +398,15 @@ bool LineReader::Next(std::string* line) {
 }
 
 Status LineReader::ReadLine(std::string* line, std::string_view expected) {
-  if (Next(line)) {
-    return Status::OK();
-  }
+  line->clear();
+  return TakeLine(line) ? Status::OK() : EndOrFailure(expected);
+}
+
+Status LineReader::SkipLine(std::string_view expected) {
+  return TakeLine(nullptr) ? Status::OK() : EndOrFailure(expected);
+}
+
+Status LineReader::EndOrFailure(std::string_view expected) const {
   if (read_error_ != 0) {
     return status();
   }

@@ -92,6 +92,10 @@ class LineReader {
   // a read failure is never returned.
   bool Next(std::string* line);
 
+  // Passes over the next line as ReadLine() reads it, with the same line
+  // count and errors, without keeping it: a line only counted costs no copy.
+  Status SkipLine(std::string_view expected);
+
   // OK, or the read failure that stopped the reader: "FILE:LINE: cannot
   // read the file (reason)", LINE being the line that could not be read, or
   // "FILE:LINE: line longer than N bytes" for a line over the maximum.
@@ -112,6 +116,12 @@ class LineReader {
 
  private:
   bool Fill();
+  // Next() appending the line to *LINE, or passing over it when LINE is
+  // null.
+  bool TakeLine(std::string* line);
+  // Why the last TakeLine() gave no line: status() after a read failure,
+  // else the end of the file where EXPECTED was expected.
+  Status EndOrFailure(std::string_view expected) const;
 
   FileSystem* fs_;
   std::FILE* file_ = nullptr;

@@ -62,6 +62,60 @@ TEST(LineReaderTest, EndOfFileNamesFileLineAndWhatWasExpected) {
             path + ":2: the file ends here, but a keyframe row was expected");
 }
 
+// A skipped line counts and fails as a read one does: two readers of one
+// file, one reading every line and one skipping every other, agree on every
+// line number, every line the second one reads and every error.
+TEST(LineReaderTest, SkippedLineCountsAndFailsAsAReadOne) {
+  TempDir dir;
+  const std::string path = dir.File("rows_0.asm");
+  const std::string straddling(70000, 'r');
+  const std::vector<std::string> contents = {
+      "a\r\nb\nc\rd\r\n\r\n\xe9\t \rlast",
+      "one\r\ntwo\r\n",
+      straddling + "\r\n" + straddling + "\r" + straddling + "\n\n",
+      "12345\r\n123456\r\nx\r\n",
+      "1234\r\n12345\r\n1234567\r\n",
+      "",
+  };
+  for (const std::string& content : contents) {
+    SCOPED_TRACE(content.substr(0, 40));
+    WriteFile(path, content);
+    for (size_t max_length : {size_t{5}, kMaxLineLength}) {
+      LineReader reading;
+      LineReader skipping;
+      reading.set_max_line_length(max_length);
+      skipping.set_max_line_length(max_length);
+      ASSERT_TRUE(reading.Open(path).ok());
+      ASSERT_TRUE(skipping.Open(path).ok());
+      std::string read_line;
+      std::string other_line;
+      for (int i = 0; i < 12; ++i) {
+        const Status read = reading.ReadLine(&read_line, "a row");
+        const Status other = i % 2 == 0
+                                 ? skipping.SkipLine("a row")
+                                 : skipping.ReadLine(&other_line, "a row");
+        EXPECT_EQ(other.ToString(), read.ToString()) << "line " << i + 1;
+        EXPECT_EQ(skipping.line_number(), reading.line_number());
+        EXPECT_EQ(skipping.status().ToString(), reading.status().ToString());
+        if (i % 2 == 1 && read.ok()) {
+          EXPECT_EQ(other_line, read_line);
+        }
+      }
+    }
+  }
+  // The errors themselves, for a file that ends and a line too long.
+  WriteFile(path, "one\r\n");
+  LineReader in;
+  ASSERT_TRUE(in.Open(path).ok());
+  EXPECT_TRUE(in.SkipLine("x").ok());
+  EXPECT_EQ(in.SkipLine("a keyframe row").ToString(),
+            path + ":1: the file ends here, but a keyframe row was expected");
+  WriteFile(path, "123456\r\n");
+  in.set_max_line_length(5);
+  ASSERT_TRUE(in.Open(path).ok());
+  EXPECT_EQ(in.SkipLine("x").ToString(), path + ":1: line longer than 5 bytes");
+}
+
 TEST(LineWriterTest, EveryLineEndsInCrLf) {
   TempDir dir;
   LineWriter out;

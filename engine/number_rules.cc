@@ -1,5 +1,6 @@
 #include "engine/number_rules.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -170,13 +171,35 @@ uint64_t RoundScaled(float f, int scale) {
   return q;
 }
 
+// "00", "01", .. "99": two digits at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes the two digits of PAIR (< 100) just before END; returns where they
+// start.
+char* PairBefore(char* end, uint64_t pair) {
+  end -= 2;
+  std::memcpy(end, &kDigitPairs[2 * pair], 2);
+  return end;
+}
+
 // Writes VALUE's decimal digits to the end of the buffer that ends at END;
 // returns where they start.
 char* DigitsBefore(char* end, uint64_t value) {
-  do {
-    *--end = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
+  while (value >= 100) {
+    end = PairBefore(end, value % 100);
+    value /= 100;
+  }
+  if (value >= 10) {
+    return PairBefore(end, value);
+  }
+  *--end = static_cast<char>('0' + value);
   return end;
 }
 
@@ -200,9 +223,13 @@ void AppendScaledBy(uint64_t q, bool negative, std::string* out) {
       fraction /= 10;
       --width;
     }
-    for (int i = 0; i < width; ++i) {
-      *--begin = static_cast<char>('0' + fraction % 10);
-      fraction /= 10;
+    // WIDTH digits, the leading zeros included.
+    for (; width >= 2; width -= 2) {
+      begin = PairBefore(begin, fraction % 100);
+      fraction /= 100;
+    }
+    if (width == 1) {
+      *--begin = static_cast<char>('0' + fraction);
     }
   }
   *--begin = '.';
@@ -210,7 +237,7 @@ void AppendScaledBy(uint64_t q, bool negative, std::string* out) {
   if (whole != 0 || negative) {
     *--begin = negative ? '-' : ' ';  // " .5" reads "0.5", "-.5" "-0.5"
   }
-  out->append(begin, end);
+  out->append(begin, static_cast<size_t>(end - begin));
 }
 
 // The same for a SCALE known only at run time (0..6); the divisions by a

@@ -181,6 +181,15 @@ TEST(KeyframeNumberTest, WorkedExamples) {
       {0.999f, 3, "0.999"},
       {0.9996f, 3, " 1.0"},
       {65535.0f, 1, " 65535.0"},
+      // Whole parts and fractions of odd and even lengths, with zeros inside
+      // and in front.
+      {0.01f, 3, "0.01"},
+      {10.101f, 3, " 10.101"},
+      {99.099f, 3, " 99.099"},
+      {1000.01f, 3, " 1000.01"},
+      {-100.5f, 1, "-100.5"},
+      {123456.5f, 1, " 123456.5"},
+      {1234567.0f, 1, " 1234567.0"},
       // Exact floats that are ties at the rounding position go to even.
       {0.125f, 3, "0.125"},
       {0.1875f, 3, "0.188"},
