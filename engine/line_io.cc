@@ -199,17 +199,22 @@ LineReader::~LineReader() {
   Close();
 }
 
-Status LineReader::Open(const std::string& path) {
+void LineReader::Restart(const std::string& path, std::string buffered,
+                         bool eof) {
   Close();
   name_ = path;
   line_number_ = 0;
-  buffer_.clear();
+  buffer_ = std::move(buffered);
   pos_ = 0;
   next_lf_ = kNoLf;
-  eof_ = false;
+  eof_ = eof;
   in_line_ = false;
   read_error_ = 0;
   error_line_ = 0;
+}
+
+Status LineReader::Open(const std::string& path) {
+  Restart(path, std::string(), false);
   FileInfo info;
   int error = 0;
   if (fs_->Stat(path, &info, &error)) {
@@ -266,16 +271,7 @@ bool LineReader::ReadUpTo(size_t limit, std::string* bytes) {
 }
 
 void LineReader::OpenText(const std::string& path, std::string text) {
-  Close();
-  name_ = path;
-  line_number_ = 0;
-  buffer_ = std::move(text);
-  pos_ = 0;
-  next_lf_ = kNoLf;
-  eof_ = true;
-  in_line_ = false;
-  read_error_ = 0;
-  error_line_ = 0;
+  Restart(path, std::move(text), true);
 }
 
 void LineReader::Close() {

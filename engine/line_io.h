@@ -115,6 +115,10 @@ class LineReader {
   }
 
  private:
+  // Closes any file and starts over on PATH at line 0 with BUFFERED as the
+  // bytes read so far; EOF tells whether more come from a file.
+  void Restart(const std::string& path, std::string buffered, bool eof);
+
   bool Fill();
   // Next() appending the line to *LINE, or passing over it when LINE is
   // null.
