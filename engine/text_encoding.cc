@@ -125,15 +125,25 @@ bool Utf8ToWindows1252(std::string_view utf8, std::string* bytes) {
 }
 
 #ifdef _WIN32
-std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) {
+namespace {
+
+// BYTES, in the code page CODE_PAGE, as UTF-16.
+std::wstring WideFromCodePage(UINT code_page, std::string_view bytes) {
+  if (bytes.empty()) {
     return std::wstring();
   }
-  const int size = static_cast<int>(utf8.size());
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  const int size = static_cast<int>(bytes.size());
+  const int n =
+      MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
   std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), n);
+  MultiByteToWideChar(code_page, 0, bytes.data(), size, wide.data(), n);
   return wide;
+}
+
+}  // namespace
+
+std::wstring Widen(std::string_view utf8) {
+  return WideFromCodePage(CP_UTF8, utf8);
 }
 
 std::string Narrow(std::wstring_view wide) {
@@ -150,14 +160,7 @@ std::string Narrow(std::wstring_view wide) {
 }
 
 std::string AnsiToUtf8(std::string_view bytes) {
-  if (bytes.empty()) {
-    return std::string();
-  }
-  const int size = static_cast<int>(bytes.size());
-  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), n);
-  return Narrow(wide);
+  return Narrow(WideFromCodePage(CP_ACP, bytes));
 }
 
 bool Utf8ToAnsi(std::string_view utf8, std::string* bytes) {
