@@ -74,6 +74,8 @@ class GenerationRun {
   Status CheckOutputTargets();
   Status LockOutputs();
   Status NoteInputs();
+  // A known scan of the file whose state is SEEN, or null.
+  const KnownScan* KnownScanOf(const FileInfo& seen) const;
   Status CheckInputsUnchanged();
   Status WriteMainFile();
   Status OpenCompanionFiles();
@@ -89,6 +91,9 @@ class GenerationRun {
   std::unique_ptr<FileLock> lock_;
   // Each input as it was when the run first looked at it.
   std::vector<std::pair<std::string, FileInfo>> inputs_seen_;
+  // The companion inputs [1..N] among them; kMissing where none was seen.
+  std::array<FileInfo, kMaxAnimations + 1> companion_seen_;
+  const std::vector<KnownScan>& known_scans_;
   int16_t animation_count_ = 1;  // N, the number of animations
   // The companion names of the inputs [1..N] and of the output.
   std::array<std::string, kMaxAnimations + 1> input_companion_;
@@ -105,6 +110,7 @@ GenerationRun::GenerationRun(const JobSettings& job, const RunOptions& options)
       code_page_(options.code_page),
       fs_(options.file_system),
       lock_wait_(options.lock_wait),
+      known_scans_(options.known_scans),
       main_out_(fs_),
       io_(options.progress, fs_) {
   io_.set_threads(RunThreads(options.threads));
@@ -188,8 +194,12 @@ Status GenerationRun::RunGeneration() {
   std::vector<Status> scanned(animation_count_ + 1);
   std::vector<SourceScan> scans(animation_count_ + 1);
   ParallelFor(animation_count_, io_.threads(), [&](int i) {
-    scanned[i + 1] =
-        ScanSourceFile(input_companion_[i + 1], &scans[i + 1], fs_);
+    const int a = i + 1;
+    if (const KnownScan* known = KnownScanOf(companion_seen_[a])) {
+      scans[a] = known->scan;
+    } else {
+      scanned[a] = ScanSourceFile(input_companion_[a], &scans[a], fs_);
+    }
   });
   for (int a = 1; a <= animation_count_; ++a) {
     ZUM_RETURN_IF_ERROR(scanned[a]);
@@ -259,6 +269,7 @@ Status GenerationRun::LockOutputs() {
 // Notes every input's identity, size and times before its first reading.
 Status GenerationRun::NoteInputs() {
   inputs_seen_.clear();
+  companion_seen_.fill(FileInfo());
   for (int a = 1; a <= animation_count_; ++a) {
     const std::string* names[] = {&job_.InputFile[a], &input_companion_[a]};
     for (const std::string* input : names) {
@@ -266,10 +277,25 @@ Status GenerationRun::NoteInputs() {
       int error = 0;
       if (fs_->Stat(*input, &info, &error)) {
         inputs_seen_.emplace_back(*input, info);
+        if (input == &input_companion_[a]) {
+          companion_seen_[a] = info;
+        }
       }
     }
   }
   return Status::OK();
+}
+
+const KnownScan* GenerationRun::KnownScanOf(const FileInfo& seen) const {
+  if (seen.type != FileType::kRegular) {
+    return nullptr;
+  }
+  for (const KnownScan& known : known_scans_) {
+    if (known.seen.SameVersion(seen)) {
+      return &known;
+    }
+  }
+  return nullptr;
 }
 
 // An input written to or replaced during the run may have given the run

@@ -10,6 +10,7 @@
 #include "engine/output_code_page.h"
 #include "engine/progress.h"
 #include "engine/run_warnings.h"
+#include "engine/source_scanner.h"
 #include "engine/status.h"
 
 namespace zum {
@@ -31,6 +32,10 @@ struct RunOptions {
   // machine's cores (at most kMaxRunThreads), 1 for a run on the caller's
   // thread alone. Every count gives the same files, warnings and errors.
   int threads = 0;
+  // Scans made before the run (the page checks'), in any order. The run
+  // takes one in place of reading a companion input again when that file
+  // is a regular file still in the state the scan began with.
+  std::vector<KnownScan> known_scans;
 };
 
 // What a run leaves to its caller.

@@ -18,9 +18,11 @@
 #include <thread>
 #include <vector>
 
+#include "engine/asm_lines.h"
 #include "engine/faults_testing.h"
 #include "engine/line_io.h"
 #include "engine/parallel_work.h"
+#include "engine/source_scanner.h"
 #include "engine/testing.h"
 
 namespace zum {
@@ -244,6 +246,34 @@ TEST_F(GenerationRunTest, Issue19InputChangedDuringTheRunFailsIt) {
   RewriteOnSecondReading disk(dir_.File("gate_0.asm"));
   EXPECT_EQ(Masked(Run(&disk)), "$/gate_0.asm changed while it was being read");
   ExpectOldPair();
+}
+
+// A scan made before the run stands in for the run's own while its file is
+// as it was; the label base shows which one the run took.
+TEST_F(GenerationRunTest, KnownScanStandsInOnlyForTheFileAsItWas) {
+  const std::string input = dir_.File("gate_0.asm");
+  KnownScan known;
+  ASSERT_TRUE(
+      ScanSourceFile(input, &known.scan, RealFileSystem(), &known.seen).ok());
+  EXPECT_EQ(known.seen.type, FileType::kRegular);
+  known.scan.LabelBase = "known";
+  RunOptions options;
+  options.known_scans = {known};
+  ASSERT_TRUE(RunGeneration(job_, options, nullptr).ok());
+  EXPECT_TRUE(Contains(ReadFile(companion_), "known_local_varbase_1"));
+
+  fs::last_write_time(input,
+                      fs::last_write_time(input) + std::chrono::seconds(2));
+  ASSERT_TRUE(RunGeneration(job_, options, nullptr).ok());
+  EXPECT_FALSE(Contains(ReadFile(companion_), "known_"));
+  EXPECT_TRUE(Contains(ReadFile(companion_), "gate_local_varbase_1"));
+
+  // A scan that could not see its file stands in for none.
+  known.seen = FileInfo();
+  options.known_scans = {known};
+  WriteFile(input, "");
+  EXPECT_EQ(Masked(RunGeneration(job_, options, nullptr)),
+            "$/gate_0.asm: the file is empty");
 }
 
 TEST_F(GenerationRunTest, Issue19StaleTemporariesOfTheTargetGo) {

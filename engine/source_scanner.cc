@@ -16,9 +16,15 @@ std::string TableLabelBase(std::string_view line, bool rotation) {
   return std::string(t.substr(0, tag == std::string_view::npos ? 0 : tag));
 }
 
-Status ScanSourceFile(const std::string& path, SourceScan* scan,
-                      FileSystem* fs) {
+Status ScanSourceFile(const std::string& path, SourceScan* scan, FileSystem* fs,
+                      FileInfo* seen) {
   *scan = SourceScan();
+  if (seen != nullptr) {
+    int error = 0;
+    if (!fs->Stat(path, seen, &error)) {
+      *seen = FileInfo();
+    }
+  }
   LineReader in(fs);
   ZUM_RETURN_IF_ERROR(in.OpenNonEmpty(path));
   // The table is large; one per scan is enough and lives on the heap.

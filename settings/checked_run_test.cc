@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "engine/faults_testing.h"
 #include "settings/job_builder.h"
@@ -73,6 +75,32 @@ TEST_F(CheckedRunTest, ARefusedPageRunsNothing) {
   run = Run(PageId::kSourceFiles, PageId::kSourceFiles);
   EXPECT_EQ(run.check.code, PageCheck::kPassed);
   EXPECT_TRUE(run.ran);
+}
+
+// Counts the openings of one file for reading.
+class OpeningsCounted : public DiskFileSystem {
+ public:
+  explicit OpeningsCounted(std::string name) : name_(std::move(name)) {}
+  std::FILE* OpenForReading(const std::string& name, int* error) override {
+    if (name.ends_with(name_)) {
+      ++openings_;
+    }
+    return DiskFileSystem::OpenForReading(name, error);
+  }
+  int openings() const { return openings_; }
+
+ private:
+  std::string name_;
+  std::atomic<int> openings_{0};
+};
+
+TEST_F(CheckedRunTest, TheRunTakesTheCheckScanOfAnUnchangedCompanion) {
+  OpeningsCounted disk("gate_0.asm");
+  options_.file_system = &disk;
+  const CheckedRun run = Run();
+  ASSERT_TRUE(run.status.ok()) << run.status.ToString();
+  // Once by the check's scan, once by the run, which copies it.
+  EXPECT_EQ(disk.openings(), 2);
 }
 
 TEST_F(CheckedRunTest, AFailedRunHasNoSummary) {

@@ -1,8 +1,10 @@
 #include "settings/page_checks.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/number_rules.h"
+#include "engine/parallel_work.h"
 #include "settings/pre_scan.h"
 
 namespace zum {
@@ -92,9 +94,9 @@ PageCheck CheckSecondaryPage(const JobSettings& job) {
 
 // Scans the companion file of animation A into *SCAN; the error names the
 // animation and its input file in front of the scanner's message.
-Status PreScan(const JobSettings& job, int a, SourceScan* scan,
+Status PreScan(const JobSettings& job, int a, SourceScan* scan, FileInfo* seen,
                FileSystem* fs) {
-  Status status = PreScanInputFile(job.InputFile[a], scan, fs);
+  Status status = PreScanInputFile(job.InputFile[a], scan, fs, seen);
   if (status.ok()) {
     return status;
   }
@@ -262,11 +264,18 @@ PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
     return check;
   }
 
+  // The inputs are scanned on several threads, the first failure in
+  // animation order kept.
+  std::vector<Status> scanned(count + 1);
+  ParallelFor(count, RunThreads(0), [&](int i) {
+    const int a = i + 1;
+    scanned[a] =
+        PreScan(job, a, &check.pre_scan[a], &check.pre_scan_seen[a], fs);
+  });
   for (int a = 1; a <= count; ++a) {
-    Status status = PreScan(job, a, &check.pre_scan[a], fs);
-    if (!status.ok() && check.failed_animation == 0) {
+    if (!scanned[a].ok() && check.failed_animation == 0) {
       check.failed_animation = a;
-      check.scan_error = status;
+      check.scan_error = scanned[a];
     }
   }
   check.scanned = count < 0 ? 0 : count;

@@ -77,6 +77,9 @@ struct PageCheckResult {
   // an empty scan.
   int scanned = 0;
   std::array<SourceScan, kMaxAnimations + 1> pre_scan;
+  // The state of each scanned companion file when its scan began (see
+  // KnownScan); type kMissing where the scan failed.
+  std::array<FileInfo, kMaxAnimations + 1> pre_scan_seen;
   // When an input could not be scanned: the first such animation (else 0)
   // and why, e.g. "animation 2 (D:\gate2.asm): D:\gate2_0.asm: cannot open
   // for reading (No such file or directory)".

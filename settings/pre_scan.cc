@@ -7,17 +7,20 @@
 namespace zum {
 
 Status PreScanInputFile(const std::string& input_file, SourceScan* scan,
-                        FileSystem* fs) {
+                        FileSystem* fs, FileInfo* seen) {
   *scan = SourceScan();
   std::string companion;
   std::string err;
   if (!IncludedFileName(input_file, &companion, &err)) {
     return Status::Error(err);
   }
-  Status status = ScanSourceFile(companion, scan, fs);
+  Status status = ScanSourceFile(companion, scan, fs, seen);
   if (!status.ok()) {
-    // No half-filled scan reaches a tooltip or a comparison.
+    // No half-filled scan reaches a tooltip, a comparison or a run.
     *scan = SourceScan();
+    if (seen != nullptr) {
+      *seen = FileInfo();
+    }
   }
   return status;
 }

@@ -15,9 +15,11 @@ namespace zum {
 // On failure *SCAN is empty and the error says why, naming the companion
 // file (and line): it is missing or unreadable, malformed, or INPUT_FILE is
 // too short to derive its name.
-// The file is read through FS.
+// The file is read through FS. With SEEN, the companion's state when the
+// scan began is kept there (see ScanSourceFile).
 Status PreScanInputFile(const std::string& input_file, SourceScan* scan,
-                        FileSystem* fs = RealFileSystem());
+                        FileSystem* fs = RealFileSystem(),
+                        FileInfo* seen = nullptr);
 
 // The tooltip of a file row: "TRAN tables: 2||ANIM tables: 3||Num frames: "
 // followed by Frames(1..AnimateCount), each with one blank after it.
