@@ -265,8 +265,8 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
   table->Kind = kind;
   std::string line;
   for (int i = 1; i <= 3; ++i) {
-    ZUM_RETURN_IF_ERROR(in.ReadLine(
-        &line, "header line " + std::to_string(i) + " of a keyframe table"));
+    ZUM_RETURN_IF_ERROR(in.SkipLine("header line " + std::to_string(i) +
+                                    " of a keyframe table"));
   }
   ZUM_RETURN_IF_ERROR(
       in.ReadLine(&line, "the row count line of a keyframe table"));
@@ -307,16 +307,18 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
       ZUM_RETURN_IF_ERROR(in.SkipLine("a row of a keyframe table"));
       continue;
     }
-    ZUM_RETURN_IF_ERROR(in.ReadLine(&line, "a row of a keyframe table"));
+    std::string_view row_text;
+    ZUM_RETURN_IF_ERROR(
+        in.ReadLineView(&row_text, "a row of a keyframe table"));
     float row[5];
-    if (ReadExporterRow(line, numbers, row)) {
+    if (ReadExporterRow(row_text, numbers, row)) {
       for (int c = 0; c < numbers; ++c) {
         (*columns[c])[r] = row[c];
       }
       continue;
     }
-    bool is_plain = SplitPlainAsmLine(line, &plain);
-    if (!is_plain && !SplitAsmLine(line, &tokens, &err)) {
+    bool is_plain = SplitPlainAsmLine(row_text, &plain);
+    if (!is_plain && !SplitAsmLine(row_text, &tokens, &err)) {
       return in.ErrorHere(err);
     }
     bool as_written = true;
@@ -344,7 +346,7 @@ Status ReadKeyframeTable(LineReader& in, KeyframeKind kind,
       for (int c = 0; c < numbers; ++c) {
         values[c] = (*columns[c])[r];
       }
-      WarnKeyframeRow(in, line, r, rows, numbers, values, warnings);
+      WarnKeyframeRow(in, row_text, r, rows, numbers, values, warnings);
     }
   }
   if (read == TableRead::kAllRows) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -21,12 +22,38 @@
 #include <unistd.h>
 #endif
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "engine/utf8_path.h"
 
 namespace zum {
 namespace {
 
 constexpr size_t kBufferSize = 1 << 16;
+
+// The first CR or LF in [P, END), or END.
+const char* FindLineEnd(const char* p, const char* end) {
+#ifdef __SSE2__
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  for (; end - p >= 16; p += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int ends = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+    if (ends != 0) {
+      return p + std::countr_zero(static_cast<unsigned>(ends));
+    }
+  }
+#endif
+  for (; p != end; ++p) {
+    if (*p == '\r' || *p == '\n') {
+      return p;
+    }
+  }
+  return end;
+}
 
 std::string Reason(int error_number) {
   return ErrorText(error_number);
@@ -206,7 +233,6 @@ void LineReader::Restart(const std::string& path, std::string buffered,
   line_number_ = 0;
   buffer_ = std::move(buffered);
   pos_ = 0;
-  next_lf_ = kNoLf;
   eof_ = eof;
   in_line_ = false;
   read_error_ = 0;
@@ -283,27 +309,31 @@ void LineReader::Close() {
 
 // Makes at least one unread byte available; false at the end of the file.
 bool LineReader::Fill() {
-  if (pos_ < buffer_.size()) {
-    return true;
-  }
+  return pos_ < buffer_.size() || ReadMore();
+}
+
+bool LineReader::ReadMore() {
   if (file_ == nullptr || eof_) {
     return false;
   }
-  buffer_.resize(kBufferSize);
-  int error = 0;
-  size_t n = fs_->Read(file_, name_, buffer_.data(), kBufferSize, &error);
-  buffer_.resize(error != 0 ? 0 : n);
+  // The unread bytes, at most a line's worth, move to the front.
+  buffer_.erase(0, pos_);
   pos_ = 0;
-  next_lf_ = kNoLf;
-  if (buffer_.empty()) {
-    eof_ = true;
-    if (error != 0) {
-      read_error_ = error;
-      error_line_ = in_line_ ? line_number_ : line_number_ + 1;
-    }
-    return false;
+  const size_t kept = buffer_.size();
+  buffer_.resize(kept + kBufferSize);
+  int error = 0;
+  const size_t n =
+      fs_->Read(file_, name_, buffer_.data() + kept, kBufferSize, &error);
+  buffer_.resize(kept + (error != 0 ? 0 : n));
+  if (buffer_.size() > kept) {
+    return true;
   }
-  return true;
+  eof_ = true;
+  if (error != 0) {
+    read_error_ = error;
+    error_line_ = in_line_ ? line_number_ : line_number_ + 1;
+  }
+  return false;
 }
 
 Status LineReader::status() const {
@@ -324,48 +354,31 @@ bool LineReader::AtEnd() {
 }
 
 bool LineReader::Next(std::string* line) {
-  line->clear();
+  std::string_view view;
+  const bool taken = TakeLine(&view);
+  line->assign(view);
+  return taken;
+}
+
+bool LineReader::NextView(std::string_view* line) {
   return TakeLine(line);
 }
 
-bool LineReader::TakeLine(std::string* line) {
+bool LineReader::TakeLine(std::string_view* line) {
+  *line = {};
   if (!Fill()) {
     return false;
   }
   ++line_number_;
   in_line_ = true;
-  size_t length = 0;
+  size_t length = 0;  // bytes of the line known to hold no line end
   for (;;) {
     const char* begin = buffer_.data() + pos_;
     const char* end = buffer_.data() + buffer_.size();
-    // The line ends at the first LF or CR, whichever comes first. The next
-    // LF is remembered, so that a file of lone CRs is not searched again and
-    // again for an LF it lacks.
-    if (next_lf_ < pos_ || next_lf_ > buffer_.size()) {
-      const void* lf =
-          std::memchr(begin, '\n', static_cast<size_t>(end - begin));
-      next_lf_ = lf == nullptr
-                     ? buffer_.size()
-                     : static_cast<size_t>(static_cast<const char*>(lf) -
-                                           buffer_.data());
-    }
-    const char* stop = buffer_.data() + next_lf_;
-    const char* cr = static_cast<const char*>(
-        std::memchr(begin, '\r', static_cast<size_t>(stop - begin)));
-    if (cr != nullptr) {
-      stop = cr;
-    }
-    const size_t piece = static_cast<size_t>(stop - begin);
-    if (line != nullptr) {
-      line->append(begin, piece);
-    }
-    length += piece;
-    pos_ += piece;
+    const char* stop = FindLineEnd(begin + length, end);
+    length = static_cast<size_t>(stop - begin);
     if (length > max_line_length_) {
       // Read no further: the rest of the line may not even fit in memory.
-      if (line != nullptr) {
-        line->clear();
-      }
       in_line_ = false;
       eof_ = true;
       buffer_.clear();
@@ -375,31 +388,51 @@ bool LineReader::TakeLine(std::string* line) {
       return false;
     }
     if (stop == end) {
-      if (!Fill()) {
-        in_line_ = false;
-        // A line cut short by a failure is no line; at the end of the file
-        // the last line may lack its line end.
-        return read_error_ == 0;
+      // The line goes on past the bytes read so far.
+      if (ReadMore()) {
+        continue;
       }
+      in_line_ = false;
+      if (read_error_ != 0) {
+        return false;  // a line cut short by a failure is no line
+      }
+      break;  // the last line may lack its line end
+    }
+    in_line_ = false;
+    // Whether an LF follows a CR is known only once the next byte is read;
+    // a failure then belongs to the next line.
+    if (*stop == '\r' && stop + 1 == end && ReadMore()) {
       continue;
     }
-    char ending = *stop;
+    break;
+  }
+  *line = std::string_view(buffer_.data() + pos_, length);
+  pos_ += length;
+  if (pos_ < buffer_.size()) {
+    const bool cr = buffer_[pos_] == '\r';
     ++pos_;
-    in_line_ = false;
-    if (ending == '\r' && Fill() && buffer_[pos_] == '\n') {
+    if (cr && pos_ < buffer_.size() && buffer_[pos_] == '\n') {
       ++pos_;
     }
-    return true;
   }
+  return true;
 }
 
 Status LineReader::ReadLine(std::string* line, std::string_view expected) {
-  line->clear();
+  std::string_view view;
+  const bool taken = TakeLine(&view);
+  line->assign(view);
+  return taken ? Status::OK() : EndOrFailure(expected);
+}
+
+Status LineReader::ReadLineView(std::string_view* line,
+                                std::string_view expected) {
   return TakeLine(line) ? Status::OK() : EndOrFailure(expected);
 }
 
 Status LineReader::SkipLine(std::string_view expected) {
-  return TakeLine(nullptr) ? Status::OK() : EndOrFailure(expected);
+  std::string_view ignored;
+  return TakeLine(&ignored) ? Status::OK() : EndOrFailure(expected);
 }
 
 Status LineReader::EndOrFailure(std::string_view expected) const {

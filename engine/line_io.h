@@ -92,6 +92,11 @@ class LineReader {
   // a read failure is never returned.
   bool Next(std::string* line);
 
+  // Next() and ReadLine() without a copy: *LINE views the reader's buffer
+  // and stays valid until the reader's next call.
+  bool NextView(std::string_view* line);
+  Status ReadLineView(std::string_view* line, std::string_view expected);
+
   // Passes over the next line as ReadLine() reads it, with the same line
   // count and errors, without keeping it: a line only counted costs no copy.
   Status SkipLine(std::string_view expected);
@@ -102,8 +107,8 @@ class LineReader {
   Status status() const;
 
   // Lines longer than this many bytes stop the reader as a read failure
-  // does (see status()); none is held in memory. Default:
-  // kMaxLineLength.
+  // does (see status()); no more of one than that is held in memory.
+  // Default: kMaxLineLength.
   void set_max_line_length(size_t bytes) { max_line_length_ = bytes; }
 
   const std::string& name() const { return name_; }
@@ -120,9 +125,12 @@ class LineReader {
   void Restart(const std::string& path, std::string buffered, bool eof);
 
   bool Fill();
-  // Next() appending the line to *LINE, or passing over it when LINE is
-  // null.
-  bool TakeLine(std::string* line);
+  // Moves the unread bytes to the buffer's front and reads more after them;
+  // false at the end of the file or after a read failure.
+  bool ReadMore();
+  // NextView(): the line lies whole in the buffer, its end (or the end of
+  // the file) read.
+  bool TakeLine(std::string_view* line);
   // Why the last TakeLine() gave no line: status() after a read failure,
   // else the end of the file where EXPECTED was expected.
   Status EndOrFailure(std::string_view expected) const;
@@ -131,11 +139,9 @@ class LineReader {
   std::FILE* file_ = nullptr;
   std::string name_;
   long line_number_ = 0;
-  static constexpr size_t kNoLf = static_cast<size_t>(-1);
-
+  // The bytes read; [pos_, size) are not yet returned.
   std::string buffer_;
   size_t pos_ = 0;
-  size_t next_lf_ = kNoLf;  // index of the next LF in buffer_, or its size
   bool eof_ = false;
   bool in_line_ = false;  // Next() has counted a line it has not returned
   // errno of a read failure, -1 when unknown, or kLineTooLong.

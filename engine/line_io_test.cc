@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "engine/faults_testing.h"
 #include "engine/testing.h"
 
 namespace zum {
@@ -45,6 +48,79 @@ TEST(LineReaderTest, EveryLineEndEndsALineAndBytesPassUntouched) {
   }
   WriteFile(dir.File("long.asm"), content);
   EXPECT_EQ(ReadAll(dir.File("long.asm")), expected);
+}
+
+// Reads of at most CAP bytes: with a few, lines and line ends straddle
+// reads everywhere. A read failure where FailRead() puts it.
+class SmallReads : public testing::FaultyFileSystem {
+ public:
+  size_t cap = 1;
+  size_t Read(std::FILE* file, const std::string& name, char* buffer,
+              size_t size, int* error) override {
+    return FaultyFileSystem::Read(file, name, buffer, std::min(size, cap),
+                                  error);
+  }
+};
+
+// The lines of TEXT whose line end lies before byte FAILURE (all of them,
+// and a last line without its end, when FAILURE is beyond TEXT).
+std::vector<std::string> LinesBefore(const std::string& text, size_t failure) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') {
+      continue;
+    }
+    if (i >= failure) {
+      return lines;
+    }
+    lines.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      ++i;
+    }
+    start = i + 1;
+  }
+  if (start < text.size() && failure > text.size()) {
+    lines.push_back(text.substr(start));
+  }
+  return lines;
+}
+
+// Random texts of letters and line ends, read in pieces of every small size
+// and failing at every byte: the reader returns the lines that end before
+// the failure, and names the line after them.
+TEST(LineReaderTest, LinesAndFailuresWhateverTheReadsGive) {
+  TempDir dir;
+  const std::string path = dir.File("pieces_0.asm");
+  std::mt19937 random(23);
+  for (int round = 0; round < 60; ++round) {
+    std::string text(random() % 40, 'x');
+    for (char& c : text) {
+      c = "ab\r\n"[random() % 4];
+    }
+    WriteFile(path, text);
+    for (size_t failure = 0; failure <= text.size() + 1; ++failure) {
+      SmallReads disk;
+      disk.cap = round % 3 == 0 ? 1 << 20 : 1 + random() % 4;
+      if (failure <= text.size()) {
+        disk.FailRead(path, static_cast<long>(failure));
+      }
+      LineReader in(&disk);
+      ASSERT_TRUE(in.Open(path).ok());
+      std::vector<std::string> lines;
+      for (std::string_view line; in.NextView(&line);) {
+        lines.emplace_back(line);
+      }
+      SCOPED_TRACE(::testing::PrintToString(text) + " failing at " +
+                   std::to_string(failure));
+      EXPECT_EQ(lines, LinesBefore(text, failure));
+      EXPECT_EQ(in.status().ToString(),
+                failure <= text.size()
+                    ? path + ":" + std::to_string(lines.size() + 1) +
+                          ": cannot read the file (" + ErrorText(EIO) + ")"
+                    : "OK");
+    }
+  }
 }
 
 TEST(LineReaderTest, EndOfFileNamesFileLineAndWhatWasExpected) {

@@ -30,8 +30,8 @@ Status ScanSourceFile(const std::string& path, SourceScan* scan, FileSystem* fs,
   // The table is large; one per scan is enough and lives on the heap.
   auto table = std::make_unique<KeyframeTable>();
   int tables = 0;
-  std::string line;
-  while (in.Next(&line)) {
+  std::string_view line;
+  while (in.NextView(&line)) {
     if (Contains(line, "BGL_TRANSFORM_INDIRECT")) {
       if (!Add16(scan->TransformCount, 1, &scan->TransformCount)) {
         return in.ErrorHere("too many BGL_TRANSFORM_INDIRECT lines");
