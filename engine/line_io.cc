@@ -320,10 +320,13 @@ bool LineReader::ReadMore() {
   buffer_.erase(0, pos_);
   pos_ = 0;
   const size_t kept = buffer_.size();
-  buffer_.resize(kept + kBufferSize);
+  // The buffer keeps its size unless a line fills half of it.
+  const size_t wanted =
+      kept < kBufferSize / 2 ? kBufferSize - kept : kBufferSize;
+  buffer_.resize(kept + wanted);
   int error = 0;
   const size_t n =
-      fs_->Read(file_, name_, buffer_.data() + kept, kBufferSize, &error);
+      fs_->Read(file_, name_, buffer_.data() + kept, wanted, &error);
   buffer_.resize(kept + (error != 0 ? 0 : n));
   if (buffer_.size() > kept) {
     return true;
