@@ -232,6 +232,7 @@ void LineReader::Restart(const std::string& path, std::string buffered,
   name_ = path;
   line_number_ = 0;
   buffer_ = std::move(buffered);
+  end_ = buffer_.size();
   pos_ = 0;
   eof_ = eof;
   in_line_ = false;
@@ -273,7 +274,7 @@ bool LineReader::ReadUpTo(size_t limit, std::string* bytes) {
   const size_t start = bytes->size();
   size_t left = limit;
   while (Fill()) {
-    const size_t piece = std::min(buffer_.size() - pos_, left);
+    const size_t piece = std::min(end_ - pos_, left);
     if (piece == 0) {
       return false;
     }
@@ -309,7 +310,7 @@ void LineReader::Close() {
 
 // Makes at least one unread byte available; false at the end of the file.
 bool LineReader::Fill() {
-  return pos_ < buffer_.size() || ReadMore();
+  return pos_ < end_ || ReadMore();
 }
 
 bool LineReader::ReadMore() {
@@ -317,18 +318,21 @@ bool LineReader::ReadMore() {
     return false;
   }
   // The unread bytes, at most a line's worth, move to the front.
-  buffer_.erase(0, pos_);
+  const size_t kept = end_ - pos_;
+  std::memmove(buffer_.data(), buffer_.data() + pos_, kept);
   pos_ = 0;
-  const size_t kept = buffer_.size();
+  end_ = kept;
   // The buffer keeps its size unless a line fills half of it.
   const size_t wanted =
       kept < kBufferSize / 2 ? kBufferSize - kept : kBufferSize;
-  buffer_.resize(kept + wanted);
+  if (buffer_.size() < kept + wanted) {
+    buffer_.resize(kept + wanted);
+  }
   int error = 0;
   const size_t n =
       fs_->Read(file_, name_, buffer_.data() + kept, wanted, &error);
-  buffer_.resize(kept + (error != 0 ? 0 : n));
-  if (buffer_.size() > kept) {
+  if (error == 0 && n > 0) {
+    end_ += n;
     return true;
   }
   eof_ = true;
@@ -377,15 +381,16 @@ bool LineReader::TakeLine(std::string_view* line) {
   size_t length = 0;  // bytes of the line known to hold no line end
   for (;;) {
     const char* begin = buffer_.data() + pos_;
-    const char* end = buffer_.data() + buffer_.size();
+    const char* end = buffer_.data() + end_;
     const char* stop = FindLineEnd(begin + length, end);
     length = static_cast<size_t>(stop - begin);
     if (length > max_line_length_) {
       // Read no further: the rest of the line may not even fit in memory.
       in_line_ = false;
       eof_ = true;
-      buffer_.clear();
+      buffer_ = std::string();
       pos_ = 0;
+      end_ = 0;
       read_error_ = kLineTooLong;
       error_line_ = line_number_;
       return false;
@@ -411,10 +416,10 @@ bool LineReader::TakeLine(std::string_view* line) {
   }
   *line = std::string_view(buffer_.data() + pos_, length);
   pos_ += length;
-  if (pos_ < buffer_.size()) {
+  if (pos_ < end_) {
     const bool cr = buffer_[pos_] == '\r';
     ++pos_;
-    if (cr && pos_ < buffer_.size() && buffer_[pos_] == '\n') {
+    if (cr && pos_ < end_ && buffer_[pos_] == '\n') {
       ++pos_;
     }
   }

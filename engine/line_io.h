@@ -139,9 +139,11 @@ class LineReader {
   std::FILE* file_ = nullptr;
   std::string name_;
   long line_number_ = 0;
-  // The bytes read; [pos_, size) are not yet returned.
+  // The bytes read are [0, end_) of the buffer; [pos_, end_) are not yet
+  // returned.
   std::string buffer_;
   size_t pos_ = 0;
+  size_t end_ = 0;
   bool eof_ = false;
   bool in_line_ = false;  // Next() has counted a line it has not returned
   // errno of a read failure, -1 when unknown, or kLineTooLong.
