@@ -147,7 +147,11 @@ Status CommitPair(LineWriter& companion, LineWriter& main, FileSystem* fs) {
   }
   main.Committed();
   earlier.Drop();
+  // One sync of a folder keeps both renames made in it.
   ZUM_RETURN_IF_ERROR(companion.SyncFolderOf(companion_target));
+  if (FolderOf(main_target) == FolderOf(companion_target)) {
+    return Status::OK();
+  }
   return main.SyncFolderOf(main_target);
 }
 
