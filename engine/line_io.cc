@@ -322,17 +322,22 @@ bool LineReader::ReadMore() {
   std::memmove(buffer_.data(), buffer_.data() + pos_, kept);
   pos_ = 0;
   end_ = kept;
+  if (!buffer_.empty()) {
+    buffer_[end_] = '\0';
+  }
   // The buffer keeps its size unless a line fills half of it.
   const size_t wanted =
       kept < kBufferSize / 2 ? kBufferSize - kept : kBufferSize;
-  if (buffer_.size() < kept + wanted) {
-    buffer_.resize(kept + wanted);
+  // One byte more for the NUL after the bytes read.
+  if (buffer_.size() < kept + wanted + 1) {
+    buffer_.resize(kept + wanted + 1);
   }
   int error = 0;
   const size_t n =
       fs_->Read(file_, name_, buffer_.data() + kept, wanted, &error);
   if (error == 0 && n > 0) {
     end_ += n;
+    buffer_[end_] = '\0';
     return true;
   }
   eof_ = true;

@@ -93,7 +93,9 @@ class LineReader {
   bool Next(std::string* line);
 
   // Next() and ReadLine() without a copy: *LINE views the reader's buffer
-  // and stays valid until the reader's next call.
+  // and stays valid until the reader's next call. The byte after it is
+  // readable and is its line end (CR or LF) or a NUL, so that a scan of the
+  // line may stop there without testing its length.
   bool NextView(std::string_view* line);
   Status ReadLineView(std::string_view* line, std::string_view expected);
 

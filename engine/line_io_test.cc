@@ -88,7 +88,8 @@ std::vector<std::string> LinesBefore(const std::string& text, size_t failure) {
 
 // Random texts of letters and line ends, read in pieces of every small size
 // and failing at every byte: the reader returns the lines that end before
-// the failure, and names the line after them.
+// the failure, each followed in memory by its line end or a NUL, and names
+// the line after them.
 TEST(LineReaderTest, LinesAndFailuresWhateverTheReadsGive) {
   TempDir dir;
   const std::string path = dir.File("pieces_0.asm");
@@ -110,6 +111,8 @@ TEST(LineReaderTest, LinesAndFailuresWhateverTheReadsGive) {
       std::vector<std::string> lines;
       for (std::string_view line; in.NextView(&line);) {
         lines.emplace_back(line);
+        const char after = line.data()[line.size()];
+        EXPECT_TRUE(after == '\r' || after == '\n' || after == '\0');
       }
       SCOPED_TRACE(::testing::PrintToString(text) + " failing at " +
                    std::to_string(failure));
