@@ -66,6 +66,15 @@ std::string KeyframeNumber(float value, int decimals);
 // Appends KeyframeNumber(value, decimals) to *out.
 void AppendKeyframeNumber(float value, int decimals, std::string* out);
 
+// Room for the longest text KeyframeNumber gives, 13 characters
+// (" 3.402823E+38"), with some to spare.
+inline constexpr size_t kMaxKeyframeNumberLength = 16;
+
+// Writes KeyframeNumber(value, decimals) from OUT on and returns the end of
+// the text, for writers that fill reserved room through a pointer. REQUIRES:
+// OUT has room for kMaxKeyframeNumberLength characters.
+char* WriteKeyframeNumber(float value, int decimals, char* out);
+
 // Plain decimal integer text, "-" for a negative number, no blanks.
 std::string IntText(long value);
 
