@@ -119,25 +119,29 @@ void WarnRowCount(const LineReader& in, std::string_view line,
 
 // Reads a row as an exporter writes it: "real4" and a blank, then NUMBERS
 // numbers that are each a whole word (words are separated by blanks and
-// commas), and nothing after them. Returns false for any other line, which
-// the splitter then takes; for a row read here it would give the same
-// values, without a warning. VALUES receives the numbers as floats, and a
-// number beyond the float range also returns false, for the splitter's
-// error.
-bool ReadExporterRow(std::string_view line, int numbers, float* values) {
-  const std::string_view t = TrimBlanks(line);
-  if (!t.starts_with("real4 ")) {
+// commas), and nothing after them but blanks. Returns false for any other
+// line, which the splitter then takes; for a row read here it would give
+// the same values, without a warning. VALUES receives the numbers as
+// floats, and a number beyond the float range also returns false, for the
+// splitter's error. One pass over the line.
+bool ReadExporterRow(const std::string& line, int numbers, float* values) {
+  // The string's terminating NUL ends the scans of blanks and commas.
+  size_t i = 0;
+  while (line[i] == ' ') {
+    ++i;
+  }
+  if (std::string_view(line).substr(i, 6) != "real4 ") {
     return false;
   }
-  size_t i = 5;
+  i += 5;
   for (int c = 0; c < numbers; ++c) {
-    while (i < t.size() && (t[i] == ' ' || t[i] == ',')) {
+    while (line[i] == ' ' || line[i] == ',') {
       ++i;
     }
-    double value = 0;
-    const size_t length = ReadNumberPrefix(t.substr(i), &value);
+    double value;
+    const size_t length = ReadNumberAt(line, i, &value);
     i += length;
-    if (length == 0 || (i < t.size() && t[i] != ' ' && t[i] != ',')) {
+    if (length == 0 || (i < line.size() && line[i] != ' ' && line[i] != ',')) {
       return false;
     }
     values[c] = static_cast<float>(value);
@@ -145,7 +149,10 @@ bool ReadExporterRow(std::string_view line, int numbers, float* values) {
       return false;
     }
   }
-  return i == t.size();
+  while (line[i] == ' ') {
+    ++i;
+  }
+  return i == line.size();
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "engine/number_rules.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace zum {
@@ -16,49 +18,106 @@ constexpr double kExactPow10[] = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Reads the number that starts TEXT (sign, digits with an optional point,
-// an optional exponent) in one pass and returns its length, 0 when TEXT does
-// not start with a number. Numbers of at most 15 significant digits with a
-// small decimal exponent, which is what the exporter writes, are an exact
-// double divided or multiplied by an exact power of ten: one correctly
-// rounded operation. Others go to strtod.
-// The common number of at most 19 digits and no exponent whose digits, the
-// point left out, are at most 2^53: an exact double divided by an exact
-// power of ten, one correctly rounded operation. Returns 0 for others.
-size_t ReadShortNumber(std::string_view text, double* value) {
-  size_t i = 0;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    ++i;
+// Runs of digits are read eight characters at a time where the text has
+// eight more, the first character as the lowest byte of a word.
+static_assert(std::endian::native == std::endian::little);
+
+constexpr uint64_t kPow10[] = {1,      10,      100,      1000,     10000,
+                               100000, 1000000, 10000000, 100000000};
+
+// How many of WORD's characters, from the first on, are digits: 0 to 8.
+int LeadingDigitCount(uint64_t word) {
+  // A byte's top bit ends up set when the byte lies below '0' (subtracting
+  // '0' wraps it) or above '9' (adding 0x46 takes it past 0x7f). Borrows
+  // and carries start only at such bytes and only move on to later
+  // characters, so the first flagged byte is the first non-digit.
+  const uint64_t flags =
+      ((word - 0x3030303030303030) | (word + 0x4646464646464646)) &
+      0x8080808080808080;
+  return std::countr_zero(flags) / 8;  // 8 when there is none
+}
+
+// The value of WORD's first COUNT characters, which are digits. REQUIRES:
+// 1 <= COUNT <= 8.
+uint64_t LeadingDigitsValue(uint64_t word, int count) {
+  // Moved to the top of the word, with zero bytes in front, they make eight
+  // digit values, the first one in the lowest byte.
+  uint64_t d = (word - 0x3030303030303030) << (8 * (8 - count));
+  // Byte 2k: digits 2k and 2k + 1 as a number below 100.
+  d = d * 10 + (d >> 8);
+  // Bits 32 and up: the four pairs times 10^6, 10^4, 100 and 1.
+  constexpr uint64_t kPairMask = 0x000000ff000000ff;
+  return ((d & kPairMask) * (100 + (1000000ULL << 32)) +
+          ((d >> 16) & kPairMask) * (1 + (10000ULL << 32))) >>
+         32;
+}
+
+// Reads the digits from P on into *mantissa (which wraps beyond 19 digits)
+// and returns the position after them. The text ends at END; with
+// kTerminated the character at END is readable and no digit (a string's
+// terminating NUL), which spares a bounds check per character.
+template <bool kTerminated>
+const char* TakeDigits(const char* p, const char* end, uint64_t* mantissa) {
+  if (end - p >= 8) {
+    uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const int count = LeadingDigitCount(word);
+    if (count < 8) {
+      if (count > 0) {
+        *mantissa = *mantissa * kPow10[count] + LeadingDigitsValue(word, count);
+      }
+      return p + count;
+    }
+  }
+  for (; (kTerminated || p < end) && IsDigit(*p); ++p) {
+    *mantissa = *mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  }
+  return p;
+}
+
+// Reads the common number that starts at BEGIN and returns its length: at
+// most 19 digits, no exponent, and its digits, the point left out, at most
+// 2^53. It is an exact double divided by an exact power of ten: one
+// correctly rounded operation. Returns 0 for other texts. The text ends at
+// END, as TakeDigits reads it.
+template <bool kTerminated>
+size_t ReadShortNumber(const char* begin, const char* end, double* value) {
+  const auto char_at = [end](const char* p) {
+    return kTerminated || p < end ? *p : '\0';
+  };
+  const char* p = begin;
+  const bool negative = char_at(p) == '-';
+  if (char_at(p) == '+' || char_at(p) == '-') {
+    ++p;
   }
   uint64_t mantissa = 0;
-  const size_t whole_start = i;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
+  const char* const whole_start = p;
+  for (; (kTerminated || p < end) && IsDigit(*p); ++p) {
+    mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
   }
-  size_t digits = i - whole_start;
+  size_t digits = static_cast<size_t>(p - whole_start);
   size_t decimals = 0;
-  if (i < text.size() && text[i] == '.') {
-    const size_t fraction_start = ++i;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-      mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
-    }
-    decimals = i - fraction_start;
+  if (char_at(p) == '.') {
+    const char* const fraction_start = ++p;
+    p = TakeDigits<kTerminated>(p, end, &mantissa);
+    decimals = static_cast<size_t>(p - fraction_start);
     digits += decimals;
   }
   if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53) ||
-      (i < text.size() && (text[i] == 'e' || text[i] == 'E'))) {
+      char_at(p) == 'e' || char_at(p) == 'E') {
     return 0;
   }
   const double result = static_cast<double>(mantissa) / kExactPow10[decimals];
   *value = negative ? -result : result;
-  return i;
+  return static_cast<size_t>(p - begin);
 }
 
-size_t ReadDecimalNumber(std::string_view text, double* value) {
-  if (const size_t length = ReadShortNumber(text, value)) {
-    return length;
-  }
+// Reads the number that starts TEXT (sign, digits with an optional point,
+// an optional exponent) and returns its length, 0 when TEXT does not start
+// with a number. Numbers of at most 15 significant digits with a small
+// decimal exponent are an exact double divided or multiplied by an exact
+// power of ten: one correctly rounded operation. Others go to strtod.
+size_t ReadLongNumber(std::string_view text, double* value) {
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -127,6 +186,14 @@ size_t ReadDecimalNumber(std::string_view text, double* value) {
   return i;
 }
 
+size_t ReadDecimalNumber(std::string_view text, double* value) {
+  if (const size_t length = ReadShortNumber<false>(
+          text.data(), text.data() + text.size(), value)) {
+    return length;
+  }
+  return ReadLongNumber(text, value);
+}
+
 // VALUE as short text for a message: "40000", "1e+39".
 std::string NumberText(double value) {
   char text[32];
@@ -158,6 +225,14 @@ std::string_view TrimBlanks(std::string_view text) {
 
 size_t ReadNumberPrefix(std::string_view text, double* value) {
   return ReadDecimalNumber(text, value);
+}
+
+size_t ReadNumberAt(const std::string& text, size_t start, double* value) {
+  if (const size_t length = ReadShortNumber<true>(
+          text.c_str() + start, text.c_str() + text.size(), value)) {
+    return length;
+  }
+  return ReadLongNumber(std::string_view(text).substr(start), value);
 }
 
 double LeadingNumber(std::string_view text) {

@@ -20,6 +20,11 @@ double LeadingNumber(std::string_view text);
 // (*value is then unchanged). LeadingNumber gives the same value.
 size_t ReadNumberPrefix(std::string_view text, double* value);
 
+// ReadNumberPrefix(text.substr(START), value) for a text held in a string,
+// whose terminating NUL ends every scan: the common numbers are read
+// without a bounds check per character. REQUIRES: START <= TEXT.size().
+size_t ReadNumberAt(const std::string& text, size_t start, double* value);
+
 // LeadingNumber that also says in *whole whether the number is all of TEXT
 // after its leading blanks: false for "5x.0", "abc" and the empty text.
 double LeadingNumber(std::string_view text, bool* whole);

@@ -92,6 +92,85 @@ TEST(LeadingNumberTest, AgreesWithStrtodOnExporterTexts) {
   }
 }
 
+// A random number text: a sign, up to 24 whole digits (leading zeros
+// often), a point, up to 24 fraction digits, an exponent now and then; some
+// are no number at all ("-", ".").
+std::string RandomNumberText(std::mt19937& random) {
+  std::string text = random() % 3 == 0 ? "-" : random() % 4 == 0 ? "+" : "";
+  const auto digits = [&](int count) {
+    for (int d = 0; d < count; ++d) {
+      text += static_cast<char>('0' + random() % 10);
+    }
+  };
+  if (random() % 4 == 0) {
+    text += std::string(random() % 4, '0');
+  }
+  digits(static_cast<int>(random() % 25) * (random() % 3 == 0 ? 1 : 0) +
+         static_cast<int>(random() % 5));
+  if (random() % 4 != 0) {
+    text += '.';
+    digits(static_cast<int>(random() % 25) * (random() % 2 == 0 ? 1 : 0) +
+           static_cast<int>(random() % 8));
+  }
+  if (random() % 8 == 0) {
+    text += random() % 2 ? "e" : "E";
+    text += random() % 2 ? "-" : "";
+    digits(static_cast<int>(random() % 3));
+  }
+  return text;
+}
+
+// The parse inside a row, which reads runs of digits eight characters at a
+// time where the row has eight more: numbers of every length at every
+// distance from the row's end, followed by characters on both sides of the
+// digits ('/', ':'), bytes above 0x7f, a NUL inside the row and the row's
+// end. Value and length agree with strtod on the number's own text.
+TEST(LeadingNumberTest, AgreesWithStrtodInsideRows) {
+  std::mt19937 random(8);
+  const std::string followers[] = {
+      "",
+      ",",
+      ", 1.5, -2.25",
+      " ",
+      "/",
+      ":",
+      "x",
+      ".",
+      "e",
+      "E+",
+      std::string("\0 7", 3),
+      "\xb9\xb9",
+      "\x80",
+      "\xff" "0",
+      "      ;x",
+  };
+  for (int i = 0; i < 600000; ++i) {
+    const std::string prefix = std::string(random() % 12, ' ') + "real4 ";
+    const std::string number = RandomNumberText(random);
+    const std::string row = prefix + number +
+                            followers[random() % std::size(followers)] +
+                            std::string(random() % 10, ',');
+    double value = 12345;
+    const size_t length = ReadNumberAt(row, prefix.size(), &value);
+    char* end = nullptr;
+    const double expected = std::strtod(row.c_str() + prefix.size(), &end);
+    ASSERT_EQ(length, static_cast<size_t>(end - (row.c_str() + prefix.size())))
+        << "'" << row << "'";
+    if (length != 0) {
+      ASSERT_EQ(value, expected) << "'" << row << "'";
+      ASSERT_EQ(std::signbit(value), std::signbit(expected)) << row;
+    } else {
+      ASSERT_EQ(value, 12345) << "'" << row << "'";
+    }
+    double prefix_value = 12345;
+    ASSERT_EQ(ReadNumberPrefix(std::string_view(row).substr(prefix.size()),
+                               &prefix_value),
+              length)
+        << "'" << row << "'";
+    ASSERT_EQ(prefix_value, value) << "'" << row << "'";
+  }
+}
+
 TEST(NumberRulesTest, ToInt16RoundsHalfToEvenWithinRange) {
   struct Case {
     const char* text;
