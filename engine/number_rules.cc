@@ -1,10 +1,8 @@
 #include "engine/number_rules.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace zum {
@@ -18,60 +16,21 @@ constexpr double kExactPow10[] = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Runs of digits are read eight characters at a time where the text has
-// eight more, the first character as the lowest byte of a word.
-static_assert(std::endian::native == std::endian::little);
-
-constexpr uint64_t kPow10[] = {1,      10,      100,      1000,     10000,
-                               100000, 1000000, 10000000, 100000000};
-
-// How many of WORD's characters, from the first on, are digits: 0 to 8.
-int LeadingDigitCount(uint64_t word) {
-  // A byte's top bit ends up set when the byte lies below '0' (subtracting
-  // '0' wraps it) or above '9' (adding 0x46 takes it past 0x7f). Borrows
-  // and carries start only at such bytes and only move on to later
-  // characters, so the first flagged byte is the first non-digit.
-  const uint64_t flags =
-      ((word - 0x3030303030303030) | (word + 0x4646464646464646)) &
-      0x8080808080808080;
-  return std::countr_zero(flags) / 8;  // 8 when there is none
-}
-
-// The value of WORD's first COUNT characters, which are digits. REQUIRES:
-// 1 <= COUNT <= 8.
-uint64_t LeadingDigitsValue(uint64_t word, int count) {
-  // Moved to the top of the word, with zero bytes in front, they make eight
-  // digit values, the first one in the lowest byte.
-  uint64_t d = (word - 0x3030303030303030) << (8 * (8 - count));
-  // Byte 2k: digits 2k and 2k + 1 as a number below 100.
-  d = d * 10 + (d >> 8);
-  // Bits 32 and up: the four pairs times 10^6, 10^4, 100 and 1.
-  constexpr uint64_t kPairMask = 0x000000ff000000ff;
-  return ((d & kPairMask) * (100 + (1000000ULL << 32)) +
-          ((d >> 16) & kPairMask) * (1 + (10000ULL << 32))) >>
-         32;
-}
-
 // Reads the digits from P on into *mantissa (which wraps beyond 19 digits)
 // and returns the position after them. The text ends at END; with
 // kTerminated the character at END is readable and no digit (a string's
 // terminating NUL), which spares a bounds check per character.
 template <bool kTerminated>
 const char* TakeDigits(const char* p, const char* end, uint64_t* mantissa) {
-  if (end - p >= 8) {
-    uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    const int count = LeadingDigitCount(word);
-    if (count < 8) {
-      if (count > 0) {
-        *mantissa = *mantissa * kPow10[count] + LeadingDigitsValue(word, count);
-      }
-      return p + count;
+  uint64_t m = *mantissa;
+  for (; kTerminated || p < end; ++p) {
+    const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+    if (digit > 9) {
+      break;
     }
+    m = m * 10 + digit;
   }
-  for (; (kTerminated || p < end) && IsDigit(*p); ++p) {
-    *mantissa = *mantissa * 10 + static_cast<uint64_t>(*p - '0');
-  }
+  *mantissa = m;
   return p;
 }
 
@@ -92,9 +51,7 @@ size_t ReadShortNumber(const char* begin, const char* end, double* value) {
   }
   uint64_t mantissa = 0;
   const char* const whole_start = p;
-  for (; (kTerminated || p < end) && IsDigit(*p); ++p) {
-    mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-  }
+  p = TakeDigits<kTerminated>(p, end, &mantissa);
   size_t digits = static_cast<size_t>(p - whole_start);
   size_t decimals = 0;
   if (char_at(p) == '.') {

@@ -22,7 +22,8 @@ size_t ReadNumberPrefix(std::string_view text, double* value);
 
 // ReadNumberPrefix(text.substr(START), value) for a text held in a string,
 // whose terminating NUL ends every scan: the common numbers are read
-// without a bounds check per character. REQUIRES: START <= TEXT.size().
+// without a bounds check per character, the row reader's fast path.
+// REQUIRES: START <= TEXT.size().
 size_t ReadNumberAt(const std::string& text, size_t start, double* value);
 
 // LeadingNumber that also says in *whole whether the number is all of TEXT

@@ -120,11 +120,11 @@ std::string RandomNumberText(std::mt19937& random) {
   return text;
 }
 
-// The parse inside a row, which reads runs of digits eight characters at a
-// time where the row has eight more: numbers of every length at every
-// distance from the row's end, followed by characters on both sides of the
-// digits ('/', ':'), bytes above 0x7f, a NUL inside the row and the row's
-// end. Value and length agree with strtod on the number's own text.
+// The parse inside a row, which relies on the string's terminating NUL
+// instead of a bounds check: numbers of every length at every distance from
+// the row's end, followed by characters on both sides of the digits ('/',
+// ':'), bytes above 0x7f, a NUL inside the row and the row's end. Value and
+// length agree with strtod on the number's own text.
 TEST(LeadingNumberTest, AgreesWithStrtodInsideRows) {
   std::mt19937 random(8);
   const std::string followers[] = {
