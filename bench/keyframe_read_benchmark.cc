@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/asm_lines.h"
 #include "engine/job.h"
 #include "engine/line_io.h"
+#include "engine/number_rules.h"
 #include "engine/run_warnings.h"
 
 namespace {
@@ -63,5 +65,33 @@ void BM_ReadKeyframeTables(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kTables * zum::kMaxKeyframeRows);
 }
 BENCHMARK(BM_ReadKeyframeTables)->Unit(benchmark::kMillisecond);
+
+// The number parse alone on rows in memory: key and four values of the
+// exporter's forms, read in row order as the row reader reads them.
+void BM_ReadRowNumbers(benchmark::State& state) {
+  std::vector<std::string> rows;
+  char row[128];
+  for (int r = 0; r < zum::kMaxKeyframeRows * 16; ++r) {
+    std::snprintf(row, sizeof row,
+                  "   real4 %d.0, %.6f, -0.382683, %.6f, 0.923880", r % 1025,
+                  (r * 7919 % 1000000) / 1e6, -(r % 2500) / 1e3);
+    rows.push_back(row);
+  }
+  for (auto _ : state) {
+    double sum = 0;
+    for (const std::string& text : rows) {
+      size_t i = 9;
+      for (int c = 0; c < 5; ++c) {
+        double value;
+        i += zum::ReadNumberAt(text, i, &value) + 2;
+        sum += value;
+      }
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() *
+                          static_cast<int64_t>(rows.size()) * 5);
+}
+BENCHMARK(BM_ReadRowNumbers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

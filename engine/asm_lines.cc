@@ -119,25 +119,31 @@ void WarnRowCount(const LineReader& in, std::string_view line,
 
 // Reads a row as an exporter writes it: "real4" and a blank, then NUMBERS
 // numbers that are each a whole word (words are separated by blanks and
-// commas), and nothing after them. Returns false for any other line, which
-// the splitter then takes; for a row read here it would give the same
-// values, without a warning. VALUES receives the numbers as floats, and a
-// number beyond the float range also returns false, for the splitter's
-// error.
+// commas), and nothing after them but blanks. Returns false for any other
+// line, which the splitter then takes; for a row read here it would give
+// the same values, without a warning. VALUES receives the numbers as
+// floats, and a number beyond the float range also returns false, for the
+// splitter's error. One pass over the line.
+// REQUIRES: the byte after LINE is readable and is a NUL, CR or LF (as
+// after a line read as a view), which ends the scans of blanks and commas.
 bool ReadExporterRow(std::string_view line, int numbers, float* values) {
-  const std::string_view t = TrimBlanks(line);
-  if (!t.starts_with("real4 ")) {
+  const char* const text = line.data();
+  size_t i = 0;
+  while (text[i] == ' ') {
+    ++i;
+  }
+  if (line.substr(i, 6) != "real4 ") {
     return false;
   }
-  size_t i = 5;
+  i += 5;
   for (int c = 0; c < numbers; ++c) {
-    while (i < t.size() && (t[i] == ' ' || t[i] == ',')) {
+    while (text[i] == ' ' || text[i] == ',') {
       ++i;
     }
-    double value = 0;
-    const size_t length = ReadNumberPrefix(t.substr(i), &value);
+    double value;
+    const size_t length = ReadNumberAt(line, i, &value);
     i += length;
-    if (length == 0 || (i < t.size() && t[i] != ' ' && t[i] != ',')) {
+    if (length == 0 || (i < line.size() && text[i] != ' ' && text[i] != ',')) {
       return false;
     }
     values[c] = static_cast<float>(value);
@@ -145,7 +151,10 @@ bool ReadExporterRow(std::string_view line, int numbers, float* values) {
       return false;
     }
   }
-  return i == t.size();
+  while (text[i] == ' ') {
+    ++i;
+  }
+  return i == line.size();
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
@@ -130,6 +133,48 @@ TEST_F(ReadKeyframeTableTest, LastKeyOnlyReadsEveryLineButOneNumber) {
   std::string next;
   ASSERT_TRUE(in_.Next(&next));
   EXPECT_EQ(next, "after");
+}
+
+// Rows as exporters write them, with blanks and commas of every width and
+// numbers of every form they use, read as static_cast<float>(strtod) of
+// each number's own text: what the one-pass row reader reads must be what
+// the splitter reads.
+TEST_F(ReadKeyframeTableTest, ExporterRowsReadAsStrtodOfEachNumber) {
+  std::mt19937 random(4);
+  const char* const formats[] = {"%.6f", "%.9g", "%.0f.0", "%.3f", "%.1f"};
+  std::vector<std::string> lines = {"door_quat_1 label word", "h", "h", "h",
+                                    "   dw    1025"};
+  std::vector<std::vector<std::string>> numbers;
+  for (int r = 0; r < kMaxKeyframeRows; ++r) {
+    std::string row = std::string(random() % 5, ' ') + "real4 ";
+    numbers.emplace_back();
+    for (int c = 0; c < 5; ++c) {
+      char text[64];
+      const double magnitude =
+          std::pow(10.0, static_cast<int>(random() % 9) - 4);
+      std::snprintf(
+          text, sizeof text, formats[random() % std::size(formats)],
+          (static_cast<double>(random()) / 4294967296.0 - 0.5) * magnitude);
+      numbers.back().push_back(text);
+      row += text;
+      if (c < 4) {
+        row += std::string(random() % 2, ' ') + "," +
+               std::string(random() % 3, ' ');
+      }
+    }
+    lines.push_back(row + std::string(random() % 3, ' '));
+  }
+  Read(lines, KeyframeKind::kRotation);
+  ASSERT_EQ(table_->RowCount, kMaxKeyframeRows);
+  for (int r = 1; r <= kMaxKeyframeRows; ++r) {
+    const float read[] = {table_->Key[r], table_->Value1[r], table_->Value2[r],
+                          table_->Value3[r], table_->Value4[r]};
+    for (int c = 0; c < 5; ++c) {
+      const std::string& text = numbers[r - 1][c];
+      ASSERT_EQ(read[c], static_cast<float>(std::strtod(text.c_str(), nullptr)))
+          << "row " << r << ": " << lines[r + 4];
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "engine/keyframe_writer.h"
 
 #include <array>
+#include <cassert>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -13,132 +15,154 @@ namespace {
 constexpr int kKeyDecimals = 1;
 constexpr int kValueDecimals = 3;
 
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kLabelEnd = " label word\r\n";
+constexpr std::string_view kTranslationHeader =
+    "   dw    1\r\n   real4 -1.0\r\n   real4 16 dup (0.0)\r\n";
+constexpr std::string_view kRotationHeader =
+    "   dw    3\r\n   real4 -1.0\r\n   real4 16 dup (0.0)\r\n";
+constexpr std::string_view kCountStart = "   dw    ";
+constexpr std::string_view kRowStart = "   real4 ";
+// A row line less its values: the start, the key and the line end.
+constexpr size_t kRowRoom =
+    kRowStart.size() + kMaxKeyframeNumberLength + kLineEnd.size();
+
+// Writes text through a raw pointer into room its owner reserved.
+class TextCursor {
+ public:
+  explicit TextCursor(char* at) : at_(at) {}
+  void Put(std::string_view text) {
+    std::memcpy(at_, text.data(), text.size());
+    at_ += text.size();
+  }
+  void PutNumber(float value, int decimals) {
+    at_ = WriteKeyframeNumber(value, decimals, at_);
+  }
+  char* at() const { return at_; }
+
+ private:
+  char* at_;
+};
+
 // The formatted values of every row of one table (", v1, v2, v3" and for a
 // rotation ", v4"), made once and shared by the four variants, which repeat
 // the same values in other orders.
+// They are kept in a buffer of the thread's own, which only grows, so that
+// its room is not cleared for every table: one RowValues at a time per
+// thread.
 class RowValues {
  public:
   explicit RowValues(const KeyframeTable& t) {
+    const bool rotation = t.Kind == KeyframeKind::kRotation;
+    thread_local std::string buffer;
+    const size_t room = static_cast<size_t>(t.RowCount) * (rotation ? 4 : 3) *
+                        (2 + kMaxKeyframeNumberLength);
+    if (buffer.size() < room) {
+      buffer.resize(room);
+    }
+    char* const begin = buffer.data();
+    TextCursor out(begin);
     for (int r = 1; r <= t.RowCount; ++r) {
-      start_[r] = text_.size();
+      start_[r] = static_cast<size_t>(out.at() - begin);
       for (float value : {t.Value1[r], t.Value2[r], t.Value3[r]}) {
-        text_.append(", ");
-        AppendKeyframeNumber(value, kValueDecimals, &text_);
+        out.Put(", ");
+        out.PutNumber(value, kValueDecimals);
       }
-      if (t.Kind == KeyframeKind::kRotation) {
-        text_.append(", ");
-        AppendKeyframeNumber(t.Value4[r], kValueDecimals, &text_);
+      if (rotation) {
+        out.Put(", ");
+        out.PutNumber(t.Value4[r], kValueDecimals);
       }
     }
-    start_[t.RowCount + 1] = text_.size();
+    start_[t.RowCount + 1] = static_cast<size_t>(out.at() - begin);
+    text_ = std::string_view(begin, start_[t.RowCount + 1]);
   }
 
   std::string_view Row(int r) const {
-    return std::string_view(text_).substr(start_[r], start_[r + 1] - start_[r]);
+    return text_.substr(start_[r], start_[r + 1] - start_[r]);
   }
+  // The values of every row.
+  size_t size() const { return text_.size(); }
 
  private:
-  std::string text_;
+  std::string_view text_;
   std::array<size_t, kMaxKeyframeRows + 2> start_;
 };
 
-// Lines ended by CR LF, appended to a text.
-class Lines {
- public:
-  explicit Lines(std::string* text) : text_(text) {}
-  void WriteLine(std::string_view line) {
-    text_->append(line);
-    text_->append("\r\n", 2);
-  }
-  void Append(std::string_view text) { text_->append(text); }
-  void EndLine() { text_->append("\r\n", 2); }
-  void AppendKeyframeNumber(float value, int decimals) {
-    zum::AppendKeyframeNumber(value, decimals, text_);
-  }
-
- private:
-  std::string* text_;
-};
-
-void WriteTableHeader(Lines& out, const KeyframeTable& table) {
-  out.WriteLine(table.Kind == KeyframeKind::kRotation ? "   dw    3"
-                                                      : "   dw    1");
-  out.WriteLine("   real4 -1.0");
-  out.WriteLine("   real4 16 dup (0.0)");
+void PutRow(TextCursor& out, float key, std::string_view values) {
+  out.Put(kRowStart);
+  out.PutNumber(key, kKeyDecimals);
+  out.Put(values);
+  out.Put(kLineEnd);
 }
 
-void WriteRow(Lines& out, float key, std::string_view values) {
-  out.Append("   real4 ");
-  out.AppendKeyframeNumber(key, kKeyDecimals);
-  out.Append(values);
-  out.EndLine();
+// The lines that start a variant: its label, the table's header and the row
+// count.
+void PutVariantStart(TextCursor& out, std::string_view label, Variant j,
+                     std::string_view header, int rows) {
+  out.Put(label);
+  out.Put(VariantSuffix(static_cast<int>(j)));
+  out.Put(kLabelEnd);
+  out.Put(header);
+  out.Put(kCountStart);
+  out.Put(IntText(rows));
+  out.Put(kLineEnd);
 }
 
-void WriteCountLine(Lines& out, int rows) {
-  out.WriteLine("   dw    " + IntText(rows));
-}
-
-void HoldStart(Lines& out, const KeyframeTable& t, const RowValues& v) {
-  WriteTableHeader(out, t);
-  WriteCountLine(out, 2);
-  WriteRow(out, t.Key[1], v.Row(1));
-  WriteRow(out, t.Key[t.RowCount], v.Row(1));
-}
-
-void Forward(Lines& out, const KeyframeTable& t, const RowValues& v) {
-  WriteTableHeader(out, t);
-  WriteCountLine(out, t.RowCount);
-  for (int r = 1; r <= t.RowCount; ++r) {
-    WriteRow(out, t.Key[r], v.Row(r));
-  }
-}
-
-void Reverse(Lines& out, const KeyframeTable& t, const RowValues& v) {
-  WriteTableHeader(out, t);
-  WriteCountLine(out, t.RowCount);
-  int n = t.RowCount;
-  for (int r = n; r >= 1; --r) {
-    // The key difference is taken in 32-bit float arithmetic.
-    float key = t.Key[n] - t.Key[r];
-    WriteRow(out, key, v.Row(r));
-  }
-}
-
-void HoldEnd(Lines& out, const KeyframeTable& t, const RowValues& v) {
-  WriteTableHeader(out, t);
-  WriteCountLine(out, 2);
-  WriteRow(out, t.Key[1], v.Row(t.RowCount));
-  WriteRow(out, t.Key[t.RowCount], v.Row(t.RowCount));
-}
-
-void WriteVariants(Lines& out, const KeyframeTableSet& set,
-                   const KeyframeTable& table, const char* tag) {
+// Appends the four variants of TABLE to *TEXT: the room they can take at
+// most is reserved first, then filled through a pointer, then the rest cut
+// off.
+void AppendVariants(const KeyframeTableSet& set, const KeyframeTable& t,
+                    const char* tag, std::string* text) {
   const std::string label =
       set.label_base + tag + IntText(set.part) + "_" + IntText(set.animation);
-  RowValues values(table);
-  const auto variant_label = [&label](Variant j) {
-    return label + std::string(VariantSuffix(static_cast<int>(j))) +
-           " label word";
-  };
-  out.WriteLine(variant_label(Variant::kHoldStart));
-  HoldStart(out, table, values);
-  out.WriteLine(variant_label(Variant::kForward));
-  Forward(out, table, values);
-  out.WriteLine(variant_label(Variant::kReverse));
-  Reverse(out, table, values);
-  out.WriteLine(variant_label(Variant::kHoldEnd));
-  HoldEnd(out, table, values);
+  const std::string_view header =
+      t.Kind == KeyframeKind::kRotation ? kRotationHeader : kTranslationHeader;
+  const RowValues values(t);
+  const int n = t.RowCount;
+  const size_t variant_start_room = label.size() + 2 + kLabelEnd.size() +
+                                    header.size() + kCountStart.size() + 11 +
+                                    kLineEnd.size();
+  // The forward and reverse variants have every row, each hold variant two.
+  const size_t room = kVariantCount * variant_start_room +
+                      (2 * static_cast<size_t>(n) + 4) * kRowRoom +
+                      2 * values.size() + 2 * values.Row(1).size() +
+                      2 * values.Row(n).size();
+  const size_t old_size = text->size();
+  text->resize(old_size + room);
+  TextCursor out(text->data() + old_size);
+
+  PutVariantStart(out, label, Variant::kHoldStart, header, 2);
+  PutRow(out, t.Key[1], values.Row(1));
+  PutRow(out, t.Key[n], values.Row(1));
+
+  PutVariantStart(out, label, Variant::kForward, header, n);
+  for (int r = 1; r <= n; ++r) {
+    PutRow(out, t.Key[r], values.Row(r));
+  }
+
+  PutVariantStart(out, label, Variant::kReverse, header, n);
+  for (int r = n; r >= 1; --r) {
+    // The key difference is taken in 32-bit float arithmetic.
+    PutRow(out, t.Key[n] - t.Key[r], values.Row(r));
+  }
+
+  PutVariantStart(out, label, Variant::kHoldEnd, header, 2);
+  PutRow(out, t.Key[1], values.Row(n));
+  PutRow(out, t.Key[n], values.Row(n));
+
+  const size_t written = static_cast<size_t>(out.at() - text->data());
+  assert(written <= old_size + room);
+  text->resize(written);
 }
 
 }  // namespace
 
 void AppendKeyframeTableSet(const KeyframeTableSet& set, std::string* text) {
-  Lines out(text);
   if (set.translation != nullptr) {
-    WriteVariants(out, set, *set.translation, "_trans_");
+    AppendVariants(set, *set.translation, "_trans_", text);
   }
   if (set.rotation != nullptr) {
-    WriteVariants(out, set, *set.rotation, "_quat_");
+    AppendVariants(set, *set.rotation, "_quat_", text);
   }
 }
 

@@ -1,10 +1,8 @@
 #include "engine/number_rules.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace zum {
@@ -18,49 +16,65 @@ constexpr double kExactPow10[] = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Reads the number that starts TEXT (sign, digits with an optional point,
-// an optional exponent) in one pass and returns its length, 0 when TEXT does
-// not start with a number. Numbers of at most 15 significant digits with a
-// small decimal exponent, which is what the exporter writes, are an exact
-// double divided or multiplied by an exact power of ten: one correctly
-// rounded operation. Others go to strtod.
-// The common number of at most 19 digits and no exponent whose digits, the
-// point left out, are at most 2^53: an exact double divided by an exact
-// power of ten, one correctly rounded operation. Returns 0 for others.
-size_t ReadShortNumber(std::string_view text, double* value) {
-  size_t i = 0;
-  const bool negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    ++i;
+// Reads the digits from P on into *mantissa (which wraps beyond 19 digits)
+// and returns the position after them. The text ends at END; with
+// kTerminated the character at END is readable and no digit (a string's
+// terminating NUL), which spares a bounds check per character.
+template <bool kTerminated>
+const char* TakeDigits(const char* p, const char* end, uint64_t* mantissa) {
+  uint64_t m = *mantissa;
+  for (; kTerminated || p < end; ++p) {
+    const unsigned digit = static_cast<unsigned char>(*p) - unsigned{'0'};
+    if (digit > 9) {
+      break;
+    }
+    m = m * 10 + digit;
+  }
+  *mantissa = m;
+  return p;
+}
+
+// Reads the common number that starts at BEGIN and returns its length: at
+// most 19 digits, no exponent, and its digits, the point left out, at most
+// 2^53. It is an exact double divided by an exact power of ten: one
+// correctly rounded operation. Returns 0 for other texts. The text ends at
+// END, as TakeDigits reads it.
+template <bool kTerminated>
+size_t ReadShortNumber(const char* begin, const char* end, double* value) {
+  const auto char_at = [end](const char* p) {
+    return kTerminated || p < end ? *p : '\0';
+  };
+  const char* p = begin;
+  const bool negative = char_at(p) == '-';
+  if (char_at(p) == '+' || char_at(p) == '-') {
+    ++p;
   }
   uint64_t mantissa = 0;
-  const size_t whole_start = i;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
-  }
-  size_t digits = i - whole_start;
+  const char* const whole_start = p;
+  p = TakeDigits<kTerminated>(p, end, &mantissa);
+  size_t digits = static_cast<size_t>(p - whole_start);
   size_t decimals = 0;
-  if (i < text.size() && text[i] == '.') {
-    const size_t fraction_start = ++i;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-      mantissa = mantissa * 10 + static_cast<uint64_t>(text[i] - '0');
-    }
-    decimals = i - fraction_start;
+  if (char_at(p) == '.') {
+    const char* const fraction_start = ++p;
+    p = TakeDigits<kTerminated>(p, end, &mantissa);
+    decimals = static_cast<size_t>(p - fraction_start);
     digits += decimals;
   }
   if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53) ||
-      (i < text.size() && (text[i] == 'e' || text[i] == 'E'))) {
+      char_at(p) == 'e' || char_at(p) == 'E') {
     return 0;
   }
   const double result = static_cast<double>(mantissa) / kExactPow10[decimals];
   *value = negative ? -result : result;
-  return i;
+  return static_cast<size_t>(p - begin);
 }
 
-size_t ReadDecimalNumber(std::string_view text, double* value) {
-  if (const size_t length = ReadShortNumber(text, value)) {
-    return length;
-  }
+// Reads the number that starts TEXT (sign, digits with an optional point,
+// an optional exponent) and returns its length, 0 when TEXT does not start
+// with a number. Numbers of at most 15 significant digits with a small
+// decimal exponent are an exact double divided or multiplied by an exact
+// power of ten: one correctly rounded operation. Others go to strtod.
+size_t ReadLongNumber(std::string_view text, double* value) {
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -129,162 +143,19 @@ size_t ReadDecimalNumber(std::string_view text, double* value) {
   return i;
 }
 
+size_t ReadDecimalNumber(std::string_view text, double* value) {
+  if (const size_t length = ReadShortNumber<false>(
+          text.data(), text.data() + text.size(), value)) {
+    return length;
+  }
+  return ReadLongNumber(text, value);
+}
+
 // VALUE as short text for a message: "40000", "1e+39".
 std::string NumberText(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.15g", value);
   return text;
-}
-
-constexpr uint64_t kPow10[] = {1ULL,          10ULL,         100ULL,
-                               1000ULL,       10000ULL,      100000ULL,
-                               1000000ULL,    10000000ULL,   100000000ULL,
-                               1000000000ULL, 10000000000ULL};
-
-// Rounds |F| x 10^SCALE to a whole number, ties to even, exactly. REQUIRES:
-// |F| < 2^24 and 0 <= SCALE <= 10, so that the product of the float's
-// mantissa and 10^SCALE fits in 64 bits.
-uint64_t RoundScaled(float f, int scale) {
-  uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  uint32_t biased = (bits >> 23) & 0xff;
-  uint64_t m = bits & 0x7fffff;
-  // |f| = m * 2^-shift.
-  int shift = 149;
-  if (biased != 0) {
-    m |= uint64_t{1} << 23;
-    shift = 150 - static_cast<int>(biased);
-  }
-  uint64_t n = m * kPow10[scale];
-  if (shift <= 0) {
-    return n << -shift;
-  }
-  if (shift >= 64) {
-    return 0;  // below a quarter: n < 2^58 < 2^(shift - 1)
-  }
-  uint64_t q = n >> shift;
-  uint64_t rest = n & ((uint64_t{1} << shift) - 1);
-  uint64_t half = uint64_t{1} << (shift - 1);
-  if (rest > half || (rest == half && (q & 1) != 0)) {
-    ++q;
-  }
-  return q;
-}
-
-// "00", "01", .. "99": two digits at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
-}();
-
-// Writes the two digits of PAIR (< 100) just before END; returns where they
-// start.
-char* PairBefore(char* end, uint64_t pair) {
-  end -= 2;
-  std::memcpy(end, &kDigitPairs[2 * pair], 2);
-  return end;
-}
-
-// Writes VALUE's decimal digits to the end of the buffer that ends at END;
-// returns where they start.
-char* DigitsBefore(char* end, uint64_t value) {
-  while (value >= 100) {
-    end = PairBefore(end, value % 100);
-    value /= 100;
-  }
-  if (value >= 10) {
-    return PairBefore(end, value);
-  }
-  *--end = static_cast<char>('0' + value);
-  return end;
-}
-
-// Appends Q / 10^SCALE (Q > 0) in the keyframe form: the sign (blank or
-// "-"), the whole part ("0" when below 1) and, unless Q is whole, the point
-// and the fraction without trailing zeros; ".0" for a whole number. The text
-// is built backwards in one buffer and appended at once.
-template <int kScale>
-void AppendScaledBy(uint64_t q, bool negative, std::string* out) {
-  constexpr uint64_t kDivisor = kPow10[kScale];
-  const uint64_t whole = q / kDivisor;
-  uint64_t fraction = q - whole * kDivisor;
-  char buffer[48];
-  char* const end = buffer + sizeof buffer;
-  char* begin = end;
-  if (fraction == 0) {
-    *--begin = '0';
-  } else {
-    int width = kScale;
-    while (fraction % 10 == 0) {
-      fraction /= 10;
-      --width;
-    }
-    // WIDTH digits, the leading zeros included.
-    for (; width >= 2; width -= 2) {
-      begin = PairBefore(begin, fraction % 100);
-      fraction /= 100;
-    }
-    if (width == 1) {
-      *--begin = static_cast<char>('0' + fraction);
-    }
-  }
-  *--begin = '.';
-  begin = DigitsBefore(begin, whole);  // "0" when below 1
-  if (whole != 0 || negative) {
-    *--begin = negative ? '-' : ' ';  // " .5" reads "0.5", "-.5" "-0.5"
-  }
-  out->append(begin, static_cast<size_t>(end - begin));
-}
-
-// The same for a SCALE known only at run time (0..6); the divisions by a
-// constant of the common scales 1 and 3 are multiplications.
-void AppendScaled(uint64_t q, int scale, bool negative, std::string* out) {
-  switch (scale) {
-    case 0:
-      return AppendScaledBy<0>(q, negative, out);
-    case 1:
-      return AppendScaledBy<1>(q, negative, out);
-    case 2:
-      return AppendScaledBy<2>(q, negative, out);
-    case 3:
-      return AppendScaledBy<3>(q, negative, out);
-    case 4:
-      return AppendScaledBy<4>(q, negative, out);
-    case 5:
-      return AppendScaledBy<5>(q, negative, out);
-    default:
-      return AppendScaledBy<6>(q, negative, out);
-  }
-}
-
-// Numbers of 10 000 000 or more keep 7 significant digits in exponent form.
-void AppendLargeNumber(float value, std::string* out) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6E", static_cast<double>(value));
-  std::string s(text);
-  // Drop trailing zeros of the mantissa and the exponent's third digit.
-  size_t e = s.find('E');
-  if (e == std::string::npos) {
-    out->append(s);  // not finite: no caller writes such a value
-    return;
-  }
-  std::string mantissa = s.substr(0, e);
-  std::string exponent = s.substr(e);
-  while (!mantissa.empty() && mantissa.back() == '0') {
-    mantissa.pop_back();
-  }
-  if (!mantissa.empty() && mantissa.back() == '.') {
-    mantissa.pop_back();
-  }
-  if (value >= 0) {
-    out->push_back(' ');
-  }
-  out->append(mantissa);
-  out->append(exponent);
 }
 
 }  // namespace
@@ -311,6 +182,14 @@ std::string_view TrimBlanks(std::string_view text) {
 
 size_t ReadNumberPrefix(std::string_view text, double* value) {
   return ReadDecimalNumber(text, value);
+}
+
+size_t ReadNumberAt(std::string_view text, size_t start, double* value) {
+  if (const size_t length = ReadShortNumber<true>(
+          text.data() + start, text.data() + text.size(), value)) {
+    return length;
+  }
+  return ReadLongNumber(text.substr(start), value);
 }
 
 double LeadingNumber(std::string_view text) {
@@ -408,56 +287,6 @@ bool ToFloat32(std::string_view text, float* value, std::string* err) {
     return false;
   }
   return true;
-}
-
-void AppendKeyframeNumber(float value, int decimals, std::string* out) {
-  if (!(std::fabs(value) < 16777216.0f)) {
-    // Far beyond any keyframe data: round in double, then write.
-    double scale = static_cast<double>(kPow10[decimals]);
-    float rounded = static_cast<float>(
-        std::nearbyint(static_cast<double>(value) * scale) / scale);
-    AppendLargeNumber(rounded, out);
-    return;
-  }
-  // First rounding: to DECIMALS places on the exact float value.
-  uint64_t q = RoundScaled(value, decimals);
-  bool negative = value < 0 && q != 0;
-  if (q == 0) {
-    out->append(" 0.0");
-    return;
-  }
-  if (q < 1000000) {
-    // Six digits or fewer: storing q / 10^DECIMALS as a float moves it by
-    // less than half a unit of the seventh significant digit (at most half
-    // a float ulp, and 2^e / 10^E stays below 8.39 for every power of two
-    // 2^e in the decade [10^E, 10^(E+1)) that such numbers reach), so the
-    // seven-digit form of the stored float is q / 10^DECIMALS itself.
-    AppendScaled(q, decimals, negative, out);
-    return;
-  }
-  // The rounded number is stored as a float, then written with at most 7
-  // significant digits, again rounding the exact float value.
-  float stored = static_cast<float>(static_cast<double>(q) /
-                                    static_cast<double>(kPow10[decimals]));
-  double magnitude = std::fabs(static_cast<double>(stored));
-  if (magnitude >= 1e7) {
-    AppendLargeNumber(negative ? -stored : stored, out);
-    return;
-  }
-  // Here the stored number is 100 or more: keep 7 significant digits.
-  int integer_digits = 1;
-  while (integer_digits < 7 &&
-         magnitude >= static_cast<double>(kPow10[integer_digits])) {
-    ++integer_digits;
-  }
-  const int scale = 7 - integer_digits;
-  AppendScaled(RoundScaled(stored, scale), scale, negative, out);
-}
-
-std::string KeyframeNumber(float value, int decimals) {
-  std::string text;
-  AppendKeyframeNumber(value, decimals, &text);
-  return text;
 }
 
 std::string IntText(long value) {

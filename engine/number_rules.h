@@ -20,6 +20,14 @@ double LeadingNumber(std::string_view text);
 // (*value is then unchanged). LeadingNumber gives the same value.
 size_t ReadNumberPrefix(std::string_view text, double* value);
 
+// ReadNumberPrefix(text.substr(START), value) for a TEXT followed in memory
+// by a byte that ends every scan (a NUL, CR or LF, as after a string or a
+// line read as a view): the common numbers are read without a bounds check
+// per character, the row reader's fast path.
+// REQUIRES: START <= TEXT.size(); TEXT.data()[TEXT.size()] is readable and
+// is a NUL, CR or LF.
+size_t ReadNumberAt(std::string_view text, size_t start, double* value);
+
 // LeadingNumber that also says in *whole whether the number is all of TEXT
 // after its leading blanks: false for "5x.0", "abc" and the empty text.
 double LeadingNumber(std::string_view text, bool* whole);
@@ -65,6 +73,15 @@ std::string KeyframeNumber(float value, int decimals);
 
 // Appends KeyframeNumber(value, decimals) to *out.
 void AppendKeyframeNumber(float value, int decimals, std::string* out);
+
+// Room for the longest text KeyframeNumber gives, 13 characters
+// (" 3.402823E+38"), with some to spare.
+inline constexpr size_t kMaxKeyframeNumberLength = 16;
+
+// Writes KeyframeNumber(value, decimals) from OUT on and returns the end of
+// the text, for writers that fill reserved room through a pointer. REQUIRES:
+// OUT has room for kMaxKeyframeNumberLength characters.
+char* WriteKeyframeNumber(float value, int decimals, char* out);
 
 // Plain decimal integer text, "-" for a negative number, no blanks.
 std::string IntText(long value);

@@ -92,6 +92,85 @@ TEST(LeadingNumberTest, AgreesWithStrtodOnExporterTexts) {
   }
 }
 
+// A random number text: a sign, up to 24 whole digits (leading zeros
+// often), a point, up to 24 fraction digits, an exponent now and then; some
+// are no number at all ("-", ".").
+std::string RandomNumberText(std::mt19937& random) {
+  std::string text = random() % 3 == 0 ? "-" : random() % 4 == 0 ? "+" : "";
+  const auto digits = [&](int count) {
+    for (int d = 0; d < count; ++d) {
+      text += static_cast<char>('0' + random() % 10);
+    }
+  };
+  if (random() % 4 == 0) {
+    text += std::string(random() % 4, '0');
+  }
+  digits(static_cast<int>(random() % 25) * (random() % 3 == 0 ? 1 : 0) +
+         static_cast<int>(random() % 5));
+  if (random() % 4 != 0) {
+    text += '.';
+    digits(static_cast<int>(random() % 25) * (random() % 2 == 0 ? 1 : 0) +
+           static_cast<int>(random() % 8));
+  }
+  if (random() % 8 == 0) {
+    text += random() % 2 ? "e" : "E";
+    text += random() % 2 ? "-" : "";
+    digits(static_cast<int>(random() % 3));
+  }
+  return text;
+}
+
+// The parse inside a row, which relies on the string's terminating NUL
+// instead of a bounds check: numbers of every length at every distance from
+// the row's end, followed by characters on both sides of the digits ('/',
+// ':'), bytes above 0x7f, a NUL inside the row and the row's end. Value and
+// length agree with strtod on the number's own text.
+TEST(LeadingNumberTest, AgreesWithStrtodInsideRows) {
+  std::mt19937 random(8);
+  const std::string followers[] = {
+      "",
+      ",",
+      ", 1.5, -2.25",
+      " ",
+      "/",
+      ":",
+      "x",
+      ".",
+      "e",
+      "E+",
+      std::string("\0 7", 3),
+      "\xb9\xb9",
+      "\x80",
+      "\xff" "0",
+      "      ;x",
+  };
+  for (int i = 0; i < 600000; ++i) {
+    const std::string prefix = std::string(random() % 12, ' ') + "real4 ";
+    const std::string number = RandomNumberText(random);
+    const std::string row = prefix + number +
+                            followers[random() % std::size(followers)] +
+                            std::string(random() % 10, ',');
+    double value = 12345;
+    const size_t length = ReadNumberAt(row, prefix.size(), &value);
+    char* end = nullptr;
+    const double expected = std::strtod(row.c_str() + prefix.size(), &end);
+    ASSERT_EQ(length, static_cast<size_t>(end - (row.c_str() + prefix.size())))
+        << "'" << row << "'";
+    if (length != 0) {
+      ASSERT_EQ(value, expected) << "'" << row << "'";
+      ASSERT_EQ(std::signbit(value), std::signbit(expected)) << row;
+    } else {
+      ASSERT_EQ(value, 12345) << "'" << row << "'";
+    }
+    double prefix_value = 12345;
+    ASSERT_EQ(ReadNumberPrefix(std::string_view(row).substr(prefix.size()),
+                               &prefix_value),
+              length)
+        << "'" << row << "'";
+    ASSERT_EQ(prefix_value, value) << "'" << row << "'";
+  }
+}
+
 TEST(NumberRulesTest, ToInt16RoundsHalfToEvenWithinRange) {
   struct Case {
     const char* text;
@@ -152,134 +231,6 @@ TEST(NumberRulesTest, CheckedArithmeticStopsAtSixteenBits) {
   EXPECT_FALSE(Mul16(256, 128, &r));
   EXPECT_EQ(IntText(-12), "-12");
   EXPECT_EQ(IntText(0), "0");
-}
-
-TEST(KeyframeNumberTest, WorkedExamples) {
-  struct Case {
-    float value;
-    int decimals;
-    const char* text;
-  } cases[] = {
-      {0.0f, 3, " 0.0"},
-      {20.0f, 3, " 20.0"},
-      {0.25f, 3, "0.25"},
-      {-0.5f, 3, "-0.5"},
-      {-2.0f, 3, "-2.0"},
-      {1.23456f, 3, " 1.235"},
-      {12.75f, 1, " 12.8"},
-      {12.25f, 1, " 12.2"},
-      {0.0625f, 3, "0.062"},
-      {-0.0001f, 3, " 0.0"},
-      {-0.0f, 1, " 0.0"},
-      {0.04f, 1, " 0.0"},
-      {0.05f, 1, "0.1"},
-      {-0.001f, 3, "-0.001"},
-      {100.0f, 1, " 100.0"},
-      {9999999.0f, 1, " 9999999.0"},
-      {123456.789f, 3, " 123456.8"},
-      {-1234.5678f, 3, "-1234.568"},
-      {0.999f, 3, "0.999"},
-      {0.9996f, 3, " 1.0"},
-      {65535.0f, 1, " 65535.0"},
-      // Whole parts and fractions of odd and even lengths, with zeros inside
-      // and in front.
-      {0.01f, 3, "0.01"},
-      {10.101f, 3, " 10.101"},
-      {99.099f, 3, " 99.099"},
-      {1000.01f, 3, " 1000.01"},
-      {-100.5f, 1, "-100.5"},
-      {123456.5f, 1, " 123456.5"},
-      {1234567.0f, 1, " 1234567.0"},
-      // Exact floats that are ties at the rounding position go to even.
-      {0.125f, 3, "0.125"},
-      {0.1875f, 3, "0.188"},
-      {2.25f, 1, " 2.2"},
-      {-2.25f, 1, "-2.2"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(KeyframeNumber(c.value, c.decimals), c.text)
-        << c.value << " with " << c.decimals << " decimals";
-  }
-}
-
-// The same rules spelled out with the C library's exactly rounding printf:
-// the slow reference for the fast formatter.
-std::string ReferenceKeyframeNumber(float value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals,
-                static_cast<double>(value));
-  float stored = static_cast<float>(std::strtod(text, nullptr));
-  if (stored == 0) {
-    return " 0.0";
-  }
-  std::snprintf(text, sizeof text, "%.6e", static_cast<double>(stored));
-  // Digits and exponent of the 7 significant digits.
-  std::string s(text);
-  bool negative = s[0] == '-';
-  if (negative) {
-    s.erase(0, 1);
-  }
-  std::string digits = s.substr(0, 1) + s.substr(2, 6);
-  int exponent = std::atoi(s.c_str() + s.find('e') + 1);
-  std::string whole, fraction;
-  if (exponent >= 0) {
-    whole = digits.substr(0, exponent + 1);
-    fraction = digits.substr(exponent + 1);
-  } else {
-    fraction = std::string(-exponent - 1, '0') + digits;
-  }
-  while (!fraction.empty() && fraction.back() == '0') {
-    fraction.pop_back();
-  }
-  std::string out = negative ? "-" : " ";
-  out += whole;
-  if (!fraction.empty()) {
-    out += "." + fraction;
-  }
-  if (out == " " || out == "-") {
-    return " 0.0";
-  }
-  size_t p;
-  if ((p = out.find(" .")) != std::string::npos) {
-    out.replace(p, 2, "0.");
-  }
-  if ((p = out.find("-.")) != std::string::npos) {
-    out.replace(p, 2, "-0.");
-  }
-  if (out.find('.') == std::string::npos) {
-    out += ".0";
-  }
-  return out;
-}
-
-TEST(KeyframeNumberTest, AgreesWithExactReferenceOnRandomValues) {
-  std::mt19937 random(2004);
-  std::uniform_real_distribution<double> magnitude(-4.0, 6.9);
-  for (int i = 0; i < 600000; ++i) {
-    double m = std::pow(10.0, magnitude(random));
-    float value = static_cast<float>(random() % 2 ? m : -m);
-    for (int decimals : {1, 3}) {
-      ASSERT_EQ(KeyframeNumber(value, decimals),
-                ReferenceKeyframeNumber(value, decimals))
-          << "value " << value << " decimals " << decimals;
-    }
-  }
-}
-
-// Values as an exporter's six decimals give them, many of them ties or near
-// ties at the third decimal once stored as floats.
-TEST(KeyframeNumberTest, AgreesWithExactReferenceOnExporterValues) {
-  std::mt19937 random(1025);
-  for (int i = 0; i < 400000; ++i) {
-    const long millionths = static_cast<long>(random() % 20000001) - 10000000;
-    const float value =
-        static_cast<float>(millionths / 1e6 * (1 << random() % 12));
-    for (int decimals : {1, 3}) {
-      ASSERT_EQ(KeyframeNumber(value, decimals),
-                ReferenceKeyframeNumber(value, decimals))
-          << "value " << value << " decimals " << decimals;
-    }
-  }
 }
 
 }  // namespace

@@ -101,6 +101,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const double expected =
       number.empty() ? 0.0 : std::strtod(number.c_str(), nullptr);
   Check(SameBits(zum::LeadingNumber(text), expected));
+  // Read inside the text, as a row's numbers are read: the same number,
+  // whatever follows it.
+  double inside = 0;
+  Check(zum::ReadNumberAt(text, blanks, &inside) == number.size());
+  Check(number.empty() || SameBits(inside, expected));
 
   // The 16-bit conversion rounds half to even and checks the range.
   double whole;
