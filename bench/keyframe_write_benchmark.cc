@@ -35,15 +35,15 @@ void BM_WriteKeyframeTables(benchmark::State& state) {
   const auto translation = Table(zum::KeyframeKind::kTranslation, step);
   const auto rotation = Table(zum::KeyframeKind::kRotation, step);
   const std::string label_base = "obj";
-  std::string text;
+  zum::GrowingText text;
   for (auto _ : state) {
     text.clear();
     zum::AppendKeyframeTableSet(
         {label_base, 3, 17, translation.get(), rotation.get()}, &text);
-    benchmark::DoNotOptimize(text.data());
+    benchmark::DoNotOptimize(text.view().data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(text.size()));
+                          static_cast<int64_t>(text.view().size()));
 }
 BENCHMARK(BM_WriteKeyframeTables)
     ->Arg(10)

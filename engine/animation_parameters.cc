@@ -211,7 +211,7 @@ Status FlushKeyframeTables(ChunkIo& io, const RunShape& shape,
           missing_kind = share.missing;
         }
         if (first_missing == 0) {
-          io.out().WriteText(tables->text[i + 1]);
+          io.out().WriteText(tables->text[i + 1].view());
         }
         share = AnimationPart();
         return true;

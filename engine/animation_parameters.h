@@ -7,6 +7,7 @@
 
 #include "engine/chunk_io.h"
 #include "engine/job.h"
+#include "engine/keyframe_writer.h"
 #include "engine/run_shape.h"
 #include "engine/status.h"
 
@@ -33,7 +34,7 @@ struct AnimationTables {
   std::vector<KeyframeTable> rotation;
   // Each animation's written tables of the part at hand, kept from part to
   // part so that their memory is allocated once, not for every part.
-  std::vector<std::string> text;
+  std::vector<GrowingText> text;
 };
 
 // The animation parameters chunk: gives every part its local variable area

@@ -1,10 +1,12 @@
 #include "engine/keyframe_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/number_rules.h"
 #include "engine/variants.h"
@@ -112,7 +114,7 @@ void PutVariantStart(TextCursor& out, std::string_view label, Variant j,
 // most is reserved first, then filled through a pointer, then the rest cut
 // off.
 void AppendVariants(const KeyframeTableSet& set, const KeyframeTable& t,
-                    const char* tag, std::string* text) {
+                    const char* tag, GrowingText* text) {
   const std::string label =
       set.label_base + tag + IntText(set.part) + "_" + IntText(set.animation);
   const std::string_view header =
@@ -127,9 +129,8 @@ void AppendVariants(const KeyframeTableSet& set, const KeyframeTable& t,
                       (2 * static_cast<size_t>(n) + 4) * kRowRoom +
                       2 * values.size() + 2 * values.Row(1).size() +
                       2 * values.Row(n).size();
-  const size_t old_size = text->size();
-  text->resize(old_size + room);
-  TextCursor out(text->data() + old_size);
+  char* const start = text->Reserve(room);
+  TextCursor out(start);
 
   PutVariantStart(out, label, Variant::kHoldStart, header, 2);
   PutRow(out, t.Key[1], values.Row(1));
@@ -150,14 +151,34 @@ void AppendVariants(const KeyframeTableSet& set, const KeyframeTable& t,
   PutRow(out, t.Key[1], values.Row(n));
   PutRow(out, t.Key[n], values.Row(n));
 
-  const size_t written = static_cast<size_t>(out.at() - text->data());
-  assert(written <= old_size + room);
-  text->resize(written);
+  assert(out.at() <= start + room);
+  text->EndAt(out.at());
 }
 
 }  // namespace
 
-void AppendKeyframeTableSet(const KeyframeTableSet& set, std::string* text) {
+char* GrowingText::Reserve(size_t n) {
+  if (capacity_ - size_ < n) {
+    const size_t capacity = std::max(2 * capacity_, size_ + n);
+    auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+    if (size_ != 0) {
+      std::memcpy(larger.get(), data_.get(), size_);
+    }
+    data_ = std::move(larger);
+    capacity_ = capacity;
+  }
+  return data_.get() + size_;
+}
+
+void GrowingText::Append(std::string_view text) {
+  char* const end = Reserve(text.size());
+  if (!text.empty()) {
+    std::memcpy(end, text.data(), text.size());
+  }
+  size_ += text.size();
+}
+
+void AppendKeyframeTableSet(const KeyframeTableSet& set, GrowingText* text) {
   if (set.translation != nullptr) {
     AppendVariants(set, *set.translation, "_trans_", text);
   }
@@ -167,9 +188,9 @@ void AppendKeyframeTableSet(const KeyframeTableSet& set, std::string* text) {
 }
 
 void WriteKeyframeTableSet(LineWriter& out, const KeyframeTableSet& set) {
-  std::string text;
+  GrowingText text;
   AppendKeyframeTableSet(set, &text);
-  out.WriteText(text);
+  out.WriteText(text.view());
 }
 
 }  // namespace zum

@@ -158,7 +158,8 @@ TEST(KeyframeWriterTest, AgreesWithLineByLineReferenceOnRandomTables) {
         t->Value4[r] = number(2);
       }
     }
-    std::string text = "earlier\r\n";
+    GrowingText text;
+    text.Append("earlier\r\n");
     AppendKeyframeTableSet({label_base, 7, 12, translation.get(),
                             i % 3 == 0 ? nullptr : rotation.get()},
                            &text);
@@ -168,7 +169,7 @@ TEST(KeyframeWriterTest, AgreesWithLineByLineReferenceOnRandomTables) {
     if (i % 3 != 0) {
       expected += ReferenceVariants(*rotation, label_base + "_quat_7_12");
     }
-    ASSERT_EQ(text, expected) << "table " << i;
+    ASSERT_EQ(text.view(), expected) << "table " << i;
   }
 }
 
