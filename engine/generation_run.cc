@@ -74,8 +74,8 @@ class GenerationRun {
   Status CheckOutputTargets();
   Status LockOutputs();
   Status NoteInputs();
-  // A known scan of the file whose state is SEEN, or null.
-  const KnownScan* KnownScanOf(const FileInfo& seen) const;
+  // The known scan of animation A's companion input as it is now, or null.
+  const KnownScan* KnownScanOf(int a) const;
   Status CheckInputsUnchanged();
   Status WriteMainFile();
   Status OpenCompanionFiles();
@@ -195,7 +195,7 @@ Status GenerationRun::RunGeneration() {
   std::vector<SourceScan> scans(animation_count_ + 1);
   ParallelFor(animation_count_, io_.threads(), [&](int i) {
     const int a = i + 1;
-    if (const KnownScan* known = KnownScanOf(companion_seen_[a])) {
+    if (const KnownScan* known = KnownScanOf(a)) {
       scans[a] = known->scan;
     } else {
       scanned[a] = ScanSourceFile(input_companion_[a], &scans[a], fs_);
@@ -286,16 +286,14 @@ Status GenerationRun::NoteInputs() {
   return Status::OK();
 }
 
-const KnownScan* GenerationRun::KnownScanOf(const FileInfo& seen) const {
-  if (seen.type != FileType::kRegular) {
+const KnownScan* GenerationRun::KnownScanOf(int a) const {
+  if (static_cast<size_t>(a) >= known_scans_.size()) {
     return nullptr;
   }
-  for (const KnownScan& known : known_scans_) {
-    if (known.seen.SameVersion(seen)) {
-      return &known;
-    }
-  }
-  return nullptr;
+  const KnownScan& known = known_scans_[static_cast<size_t>(a)];
+  const bool same = known.seen.type == FileType::kRegular &&
+                    known.seen.SameVersion(companion_seen_[a]);
+  return same ? &known : nullptr;
 }
 
 // An input written to or replaced during the run may have given the run

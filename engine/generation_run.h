@@ -32,9 +32,10 @@ struct RunOptions {
   // machine's cores (at most kMaxRunThreads), 1 for a run on the caller's
   // thread alone. Every count gives the same files, warnings and errors.
   int threads = 0;
-  // Scans made before the run (the page checks'), in any order. The run
-  // takes one in place of reading a companion input again when that file
-  // is a regular file still in the state the scan began with.
+  // Scans made before the run (the page checks'): known_scans[A], where
+  // present, is that of animation A's companion input. The run takes it in
+  // place of reading the file again when the file is a regular file still
+  // in the state the scan began with.
   std::vector<KnownScan> known_scans;
 };
 

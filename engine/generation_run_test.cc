@@ -257,7 +257,7 @@ TEST_F(GenerationRunTest, KnownScanStandsInOnlyForTheFileAsItWas) {
   EXPECT_EQ(known.seen.type, FileType::kRegular);
   known.scan.LabelBase = "known";
   RunOptions options;
-  options.known_scans = {known};
+  options.known_scans = {KnownScan(), known};  // animation 1's
   ASSERT_TRUE(RunGeneration(job_, options, nullptr).ok());
   EXPECT_TRUE(Contains(ReadFile(companion_), "known_local_varbase_1"));
 
@@ -267,9 +267,15 @@ TEST_F(GenerationRunTest, KnownScanStandsInOnlyForTheFileAsItWas) {
   EXPECT_FALSE(Contains(ReadFile(companion_), "known_"));
   EXPECT_TRUE(Contains(ReadFile(companion_), "gate_local_varbase_1"));
 
-  // A scan that could not see its file stands in for none.
+  // Nor does one of another animation, nor one that could not see its file.
+  ASSERT_TRUE(
+      ScanSourceFile(input, &known.scan, RealFileSystem(), &known.seen).ok());
+  known.scan.LabelBase = "known";
+  options.known_scans = {known, KnownScan(), known};
+  ASSERT_TRUE(RunGeneration(job_, options, nullptr).ok());
+  EXPECT_FALSE(Contains(ReadFile(companion_), "known_"));
   known.seen = FileInfo();
-  options.known_scans = {known};
+  options.known_scans = {KnownScan(), known};
   WriteFile(input, "");
   EXPECT_EQ(Masked(RunGeneration(job_, options, nullptr)),
             "$/gate_0.asm: the file is empty");

@@ -17,11 +17,10 @@ CheckedRun CheckAndRun(const JobSettings& job, PageId first, PageId last,
   // The run takes the scans just made instead of reading the files again,
   // as long as the files stay as they were.
   RunOptions checked_options = options;
+  checked_options.known_scans.resize(run.check.scanned + 1);
   for (int a = 1; a <= run.check.scanned; ++a) {
-    if (run.check.pre_scan_seen[a].type == FileType::kRegular) {
-      checked_options.known_scans.push_back(
-          {run.check.pre_scan_seen[a], run.check.pre_scan[a]});
-    }
+    checked_options.known_scans[a] = {run.check.pre_scan_seen[a],
+                                      run.check.pre_scan[a]};
   }
   run.status = RunGeneration(job, checked_options, &run.result);
   if (run.status.ok()) {
