@@ -1,5 +1,6 @@
 #include "settings/page_checks.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -265,20 +266,21 @@ PageCheckResult CheckSourceFiles(const JobSettings& job, FileSystem* fs) {
   }
 
   // The inputs are scanned on several threads, the first failure in
-  // animation order kept.
-  std::vector<Status> scanned(count + 1);
-  ParallelFor(count, RunThreads(0), [&](int i) {
+  // animation order kept. A count below 1 scans none.
+  const int scans = std::max<int>(count, 0);
+  std::vector<Status> scanned(scans + 1);
+  ParallelFor(scans, RunThreads(0), [&](int i) {
     const int a = i + 1;
     scanned[a] =
         PreScan(job, a, &check.pre_scan[a], &check.pre_scan_seen[a], fs);
   });
-  for (int a = 1; a <= count; ++a) {
+  for (int a = 1; a <= scans; ++a) {
     if (!scanned[a].ok() && check.failed_animation == 0) {
       check.failed_animation = a;
       check.scan_error = scanned[a];
     }
   }
-  check.scanned = count < 0 ? 0 : count;
+  check.scanned = scans;
   if (check.failed_animation != 0) {
     check.code = PageCheck::kInputFile;
     check.box = CheckedBox{SettingsField::kInputFile, check.failed_animation};
