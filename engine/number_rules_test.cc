@@ -141,7 +141,8 @@ TEST(LeadingNumberTest, AgreesWithStrtodInsideRows) {
       std::string("\0 7", 3),
       "\xb9\xb9",
       "\x80",
-      "\xff" "0",
+      "\xff"
+      "0",
       "      ;x",
   };
   for (int i = 0; i < 600000; ++i) {
