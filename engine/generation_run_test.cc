@@ -301,6 +301,11 @@ TEST_F(GenerationRunTest, Issue19WhatStandsAtTheOutputNameIsRefusedFirst) {
   EXPECT_EQ(Masked(Run(RealFileSystem())), "$/out.asm: is read-only");
   fs::permissions(main_, fs::perms::owner_read | fs::perms::owner_write);
   ExpectOldPair();
+  job_.OutputFile = "a.x";
+  EXPECT_EQ(Run(RealFileSystem()).ToString(),
+            "output file: file name 'a.x' is too short to derive its _0.asm "
+            "companion");
+  job_.OutputFile = main_;
 #ifndef _WIN32
   fs::remove(main_);
   ASSERT_EQ(mkfifo(main_.c_str(), 0644), 0);
