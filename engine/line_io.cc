@@ -322,9 +322,6 @@ bool LineReader::ReadMore() {
   std::memmove(buffer_.data(), buffer_.data() + pos_, kept);
   pos_ = 0;
   end_ = kept;
-  if (!buffer_.empty()) {
-    buffer_[end_] = '\0';
-  }
   // The buffer keeps its size unless a line fills half of it.
   const size_t wanted =
       kept < kBufferSize / 2 ? kBufferSize - kept : kBufferSize;
@@ -335,9 +332,11 @@ bool LineReader::ReadMore() {
   int error = 0;
   const size_t n =
       fs_->Read(file_, name_, buffer_.data() + kept, wanted, &error);
-  if (error == 0 && n > 0) {
+  if (error == 0) {
     end_ += n;
-    buffer_[end_] = '\0';
+  }
+  buffer_[end_] = '\0';
+  if (error == 0 && n > 0) {
     return true;
   }
   eof_ = true;
@@ -367,16 +366,14 @@ bool LineReader::AtEnd() {
 
 bool LineReader::Next(std::string* line) {
   std::string_view view;
-  const bool taken = TakeLine(&view);
+  const bool taken = NextView(&view);
   line->assign(view);
   return taken;
 }
 
+// The line is kept whole in the buffer, its end (or the end of the file)
+// read, before it is returned.
 bool LineReader::NextView(std::string_view* line) {
-  return TakeLine(line);
-}
-
-bool LineReader::TakeLine(std::string_view* line) {
   *line = {};
   if (!Fill()) {
     return false;
@@ -432,20 +429,17 @@ bool LineReader::TakeLine(std::string_view* line) {
 }
 
 Status LineReader::ReadLine(std::string* line, std::string_view expected) {
-  std::string_view view;
-  const bool taken = TakeLine(&view);
-  line->assign(view);
-  return taken ? Status::OK() : EndOrFailure(expected);
+  return Next(line) ? Status::OK() : EndOrFailure(expected);
 }
 
 Status LineReader::ReadLineView(std::string_view* line,
                                 std::string_view expected) {
-  return TakeLine(line) ? Status::OK() : EndOrFailure(expected);
+  return NextView(line) ? Status::OK() : EndOrFailure(expected);
 }
 
 Status LineReader::SkipLine(std::string_view expected) {
   std::string_view ignored;
-  return TakeLine(&ignored) ? Status::OK() : EndOrFailure(expected);
+  return ReadLineView(&ignored, expected);
 }
 
 Status LineReader::EndOrFailure(std::string_view expected) const {

@@ -130,10 +130,7 @@ class LineReader {
   // Moves the unread bytes to the buffer's front and reads more after them;
   // false at the end of the file or after a read failure.
   bool ReadMore();
-  // NextView(): the line lies whole in the buffer, its end (or the end of
-  // the file) read.
-  bool TakeLine(std::string_view* line);
-  // Why the last TakeLine() gave no line: status() after a read failure,
+  // Why the last NextView() gave no line: status() after a read failure,
   // else the end of the file where EXPECTED was expected.
   Status EndOrFailure(std::string_view expected) const;
 
