@@ -49,20 +49,17 @@ class TextCursor {
 // The formatted values of every row of one table (", v1, v2, v3" and for a
 // rotation ", v4"), made once and shared by the four variants, which repeat
 // the same values in other orders.
-// They are kept in a buffer of the thread's own, which only grows, so that
-// its room is not cleared for every table: one RowValues at a time per
-// thread.
+// They are kept in a text of the thread's own, kept from table to table:
+// one RowValues at a time per thread.
 class RowValues {
  public:
   explicit RowValues(const KeyframeTable& t) {
     const bool rotation = t.Kind == KeyframeKind::kRotation;
-    thread_local std::string buffer;
+    thread_local GrowingText buffer;
     const size_t room = static_cast<size_t>(t.RowCount) * (rotation ? 4 : 3) *
                         (2 + kMaxKeyframeNumberLength);
-    if (buffer.size() < room) {
-      buffer.resize(room);
-    }
-    char* const begin = buffer.data();
+    buffer.clear();
+    char* const begin = buffer.Reserve(room);
     TextCursor out(begin);
     for (int r = 1; r <= t.RowCount; ++r) {
       start_[r] = static_cast<size_t>(out.at() - begin);
