@@ -143,12 +143,20 @@ size_t ReadLongNumber(std::string_view text, double* value) {
   return i;
 }
 
-size_t ReadDecimalNumber(std::string_view text, double* value) {
-  if (const size_t length = ReadShortNumber<false>(
+// The number that starts TEXT: the common one by ReadShortNumber, others by
+// ReadLongNumber. With kTerminated, TEXT is followed in memory by a byte
+// that is no part of a number (see ReadNumberAt).
+template <bool kTerminated>
+size_t ReadNumber(std::string_view text, double* value) {
+  if (const size_t length = ReadShortNumber<kTerminated>(
           text.data(), text.data() + text.size(), value)) {
     return length;
   }
   return ReadLongNumber(text, value);
+}
+
+size_t ReadDecimalNumber(std::string_view text, double* value) {
+  return ReadNumber<false>(text, value);
 }
 
 // VALUE as short text for a message: "40000", "1e+39".
@@ -185,11 +193,7 @@ size_t ReadNumberPrefix(std::string_view text, double* value) {
 }
 
 size_t ReadNumberAt(std::string_view text, size_t start, double* value) {
-  if (const size_t length = ReadShortNumber<true>(
-          text.data() + start, text.data() + text.size(), value)) {
-    return length;
-  }
-  return ReadLongNumber(text.substr(start), value);
+  return ReadNumber<true>(text.substr(start), value);
 }
 
 double LeadingNumber(std::string_view text) {
